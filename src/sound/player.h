@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+/// The media player through which every sound of the program is heard.
+/// An operation the player cannot carry out throws std::runtime_error with the reason.
+class Player : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Player)
+
+public:
+    /// The value of playState() while a file is playing.
+    static constexpr int Playing = 3;
+
+    using QObject::QObject;
+    ~Player() override = default;
+
+    /// Replaces whatever plays and starts \a path from its first sample.
+    virtual void setUrl(const QString &path) = 0;
+    /// While on, a file that ends starts again from its first sample; holds for every later file.
+    virtual void setLoop(bool on) = 0;
+    /// Loudness on the 0 to 100 scale, effective at once.
+    virtual void setVolume(int volume) = 0;
+    /// Playback speed factor (1.0 is normal speed), effective at once.
+    virtual void setRate(double rate) = 0;
+    /// Stops playback; harmless while nothing plays.
+    virtual void stop() = 0;
+    /// Playing while a file is accepted and has not ended, been stopped or failed; anything else is not playing.
+    virtual int playState() const = 0;
+};
