@@ -1,0 +1,117 @@
+#include "settingconversions.h"
+
+#include <QRegularExpression>
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace SettingConversions {
+
+double roundHalfEven(double value) {
+    // nearbyint honours the current rounding mode, which is round-to-nearest-even unless someone changed it.
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(value);
+    std::fesetround(previous);
+    return rounded;
+}
+
+qint16 toInt16(const QString &text) {
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    double value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok) {
+        value = QLocale::system().toDouble(trimmed, &ok);
+    }
+    if (!ok || !std::isfinite(value)) {
+        throw std::runtime_error("Type mismatch");
+    }
+    const double rounded = roundHalfEven(value);
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max()) {
+        throw std::runtime_error("Overflow");
+    }
+    return static_cast<qint16>(rounded);
+}
+
+double leadingNumber(const QString &text) {
+    static const QRegularExpression number(u"^[ \\t\\r\\n]*([+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eEdD][+-]?\\d+)?)"_s);
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch()) {
+        return 0.0;
+    }
+    QString digits = match.captured(1);
+    digits.replace(u'd', u'e').replace(u'D', u'e');
+    bool ok = false;
+    const double value = QLocale::c().toDouble(digits, &ok);
+    if (!ok || !std::isfinite(value)) {
+        throw std::runtime_error("Overflow");
+    }
+    return value;
+}
+
+int toPosition(const QString &text) {
+    const double rounded = roundHalfEven(leadingNumber(text));
+    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max()) {
+        throw std::runtime_error("Overflow");
+    }
+    return static_cast<int>(rounded);
+}
+
+QString dateFormat(const QLocale &locale) {
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    // Two-digit years read back as 19xx: always write four.
+    static const QRegularExpression years(u"y+"_s);
+    format.replace(years, u"yyyy"_s);
+    return format;
+}
+
+QString timeFormat(const QLocale &locale) {
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    // The long time carries a time-zone field that does not read back; drop it with its blank.
+    static const QRegularExpression zone(u"\\s*t+\\s*"_s);
+    format.replace(zone, u" "_s);
+    return format.trimmed();
+}
+
+QString dateTimeFormat(const QLocale &locale) {
+    return dateFormat(locale) + u' ' + timeFormat(locale);
+}
+
+QDate zeroDate() {
+    return {1899, 12, 30};
+}
+
+QString dateTimeToText(const QDateTime &value, const QLocale &locale) {
+    const QTime time = value.time();
+    if (time.msecsSinceStartOfDay() == 0) {
+        return locale.toString(value.date(), dateFormat(locale));
+    }
+    const QTime wholeSeconds(time.hour(), time.minute(), time.second());
+    if (value.date() == zeroDate()) {
+        return locale.toString(wholeSeconds, timeFormat(locale));
+    }
+    return locale.toString(value.date(), dateFormat(locale)) + u' ' + locale.toString(wholeSeconds, timeFormat(locale));
+}
+
+QDateTime textToDateTime(const QString &text, const QLocale &locale) {
+    const QString trimmed = text.trimmed();
+    const QDateTime full = locale.toDateTime(trimmed, dateTimeFormat(locale));
+    if (full.isValid()) {
+        return full;
+    }
+    const QDate date = locale.toDate(trimmed, dateFormat(locale));
+    if (date.isValid()) {
+        return QDateTime(date, QTime(0, 0));
+    }
+    const QTime time = locale.toTime(trimmed, timeFormat(locale));
+    if (time.isValid()) {
+        return QDateTime(zeroDate(), time);
+    }
+    throw std::runtime_error("Type mismatch");
+}
+
+} // namespace SettingConversions

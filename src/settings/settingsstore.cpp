@@ -1,0 +1,59 @@
+#include "settingsstore.h"
+
+#include "settingconversions.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Section = u"Somnivox Noise Player"_s;
+
+QString variantToText(const QVariant &value) {
+    switch (value.typeId()) {
+    case QMetaType::QStringList:
+        // An unquoted stored value holding commas comes back as a list.
+        return value.toStringList().join(u", "_s);
+    case QMetaType::QDateTime:
+        return SettingConversions::dateTimeToText(value.toDateTime());
+    default:
+        return value.toString();
+    }
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(const QString &fileName, QObject *parent)
+    : QObject(parent), m_settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {
+    m_settings->beginGroup(Section);
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::defaultFileName() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(u"Vantrelle.ini"_s);
+}
+
+QString SettingsStore::fileName() const {
+    return m_settings->fileName();
+}
+
+QString SettingsStore::ReadSetting(const QString &key, const QVariant &defaultValue) const {
+    const QVariant stored = m_settings->value(key);
+    return variantToText(stored.isValid() ? stored : defaultValue);
+}
+
+void SettingsStore::WriteSetting(const QString &key, const QString &text) {
+    m_settings->setValue(key, text);
+    // QSettings writes through a temporary file renamed over the old one, so a failed or interrupted
+    // write leaves the previous file whole.
+    m_settings->sync();
+    if (m_settings->status() != QSettings::NoError) {
+        Q_EMIT writeFailed(tr("The setting \"%1\" could not be saved to %2.").arg(key, fileName()));
+    }
+}
