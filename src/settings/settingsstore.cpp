@@ -44,8 +44,8 @@ QString SettingsStore::fileName() const {
 }
 
 QString SettingsStore::ReadSetting(const QString &key, const QVariant &defaultValue) const {
-    const QVariant stored = m_settings->value(key);
-    return variantToText(stored.isValid() ? stored : defaultValue);
+    // A key that holds something unreadable still holds a value: it reads as empty text, not as the default.
+    return m_settings->contains(key) ? variantToText(m_settings->value(key)) : variantToText(defaultValue);
 }
 
 void SettingsStore::WriteSetting(const QString &key, const QString &text) {

@@ -1,0 +1,443 @@
+#include "form1.h"
+
+#include "addfolder.h"
+#include "apptimer.h"
+#include "buildconfig.h"
+#include "clock.h"
+#include "controlvalues.h"
+#include "dailywindow.h"
+#include "errortrap.h"
+#include "fileexists.h"
+#include "player.h"
+#include "procedureerrorreport.h"
+#include "settingconversions.h"
+#include "settingsstore.h"
+#include "stylelibrary.h"
+#include "usernotifier.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcForm1, "somnivox.form1")
+
+namespace {
+
+const QString LoadLocation = u"in Somnivox2021/08/31.Form1.Form_Load "_s;
+const QString PushButton1Location = u"in Somnivox2021/08/31.Form1.PushButton1_Click "_s;
+const QString PushButton2Location = u"in Somnivox2021/08/31.Form1.PushButton2_Click "_s;
+const QString Timer1Location = u"in Somnivox2021/08/31.Form1.Timer1_Timer "_s;
+
+const QString TurnOn = u"Turn On"_s;
+const QString TurnOff = u"Turn Off"_s;
+const QString PreviewSound = u"Preview Sound"_s;
+const QString StopCaption = u"Stop"_s;
+
+constexpr int TwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height) {
+    return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
+}
+
+// Handlers without a trap let nothing escape into the event loop, which would end the program.
+template<typename Handler>
+auto untrapped(const char *name, Handler handler) {
+    return [name, handler](auto &&...) {
+        try {
+            handler();
+        } catch (const std::exception &error) {
+            qCWarning(lcForm1, "%s failed: %s", name, error.what());
+        } catch (...) {
+            qCWarning(lcForm1, "%s failed", name);
+        }
+    };
+}
+
+QSlider *makeSlider(QWidget *parent, const QRect &geometry, int minimum, int maximum) {
+    auto *slider = new QSlider(Qt::Horizontal, parent);
+    slider->setGeometry(geometry);
+    slider->setRange(minimum, maximum);
+    slider->setPageStep(5);
+    slider->setSingleStep(1);
+    slider->setTickInterval(1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setValue(50);
+    return slider;
+}
+
+QDateTimeEdit *makePicker(QWidget *parent, const QRect &geometry) {
+    auto *picker = new QDateTimeEdit(parent);
+    picker->setGeometry(geometry);
+    picker->setDateTimeRange(QDateTime(QDate(100, 1, 1), QTime(0, 0)),
+                             QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
+    picker->setDisplayFormat(SettingConversions::timeFormat(QLocale::system()));
+    // Until start-up restores it the picker holds today at midnight.
+    picker->setDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
+    return picker;
+}
+
+template<typename Button>
+Button *makeWhiteButton(QWidget *parent, const QString &text, const QRect &geometry) {
+    auto *button = new Button(text, parent);
+    button->setGeometry(geometry);
+    button->setAutoFillBackground(true);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    button->setPalette(palette);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(std::move(services)) {
+    setObjectName(u"Form1"_s);
+    setFixedSize(536, 396);
+    setFont(QFont(u"Arial"_s, 9));
+    createControls();
+    connectHandlers();
+    connect(&m_services.store, &SettingsStore::writeFailed, this, &Form1::warnWriteFailed);
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls() {
+    const auto whiteFrame = [this](QGroupBox *frame) {
+        frame->setAutoFillBackground(true);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        frame->setPalette(palette);
+    };
+
+    PushButton2 = new QPushButton(TurnOn, this);
+    PushButton2->setGeometry(twips(120, 120, 7800, 405));
+
+    Frame1 = new QGroupBox(u"Play Option"_s, this);
+    Frame1->setGeometry(twips(120, 600, 7800, 1725));
+    whiteFrame(Frame1);
+    DTPicker1 = makePicker(Frame1, twips(1440, 675, 6000, 375));
+    Option2 = makeWhiteButton<QRadioButton>(Frame1, u"Play from"_s, twips(180, 700, 1230, 300));
+    Option1 = makeWhiteButton<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s,
+                                            twips(180, 300, 3915, 300));
+    DTPicker2 = makePicker(Frame1, twips(1440, 1140, 6000, 375));
+    Label1 = makeWhiteButton<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
+
+    Frame4 = new QGroupBox(u"Startup Options"_s, this);
+    Frame4->setGeometry(twips(120, 4800, 7800, 1035));
+    whiteFrame(Frame4);
+    Check8 = makeWhiteButton<QCheckBox>(Frame4, u"Start in system tray"_s, twips(240, 650, 2580, 225));
+    Check4 = makeWhiteButton<QCheckBox>(Frame4, u"Load this software on Windows startup"_s, twips(240, 300, 3930, 225));
+
+    Frame3 = new QGroupBox(u"Volume"_s, this);
+    Frame3->setGeometry(twips(120, 3870, 7800, 825));
+    whiteFrame(Frame3);
+    Slider1 = makeSlider(Frame3, twips(60, 240, 7680, 495), 1, 100);
+
+    Frame2 = new QGroupBox(u"Which style noise would you like to play?"_s, this);
+    Frame2->setGeometry(twips(120, 2430, 7800, 1335));
+    whiteFrame(Frame2);
+    Combo1 = new QComboBox(Frame2);
+    Combo1->setGeometry(twips(240, 300, 7310, 345));
+    PushButton1 = new QPushButton(PreviewSound, Frame2);
+    PushButton1->setGeometry(twips(240, 750, 7310, 405));
+
+    Timer2 = new AppTimer(100, this);
+    Timer1 = new AppTimer(1000, this);
+
+    // Below the client area as designed: out of sight at the window's size.
+    Slider2 = makeSlider(this, twips(225, 6840, 5610, 495), 1, 50);
+    Label2 = new QLabel(u"Pitch"_s, this);
+    Label2->setGeometry(twips(0, 6720, 435, 225));
+    WindowsMediaPlayer1 = new QWidget(this);
+    WindowsMediaPlayer1->setGeometry(twips(2640, 7260, 5370, 690));
+
+    // Tab order follows the layout from top to bottom.
+    setTabOrder(PushButton2, Option1);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, DTPicker1);
+    setTabOrder(DTPicker1, DTPicker2);
+    setTabOrder(DTPicker2, Combo1);
+    setTabOrder(Combo1, PushButton1);
+    setTabOrder(PushButton1, Slider1);
+    setTabOrder(Slider1, Check4);
+    setTabOrder(Check4, Check8);
+
+    const QList<QObject *> named{
+        PushButton2, Frame1,  DTPicker1, Option2, Option1,     DTPicker2, Label1, Frame4,  Check8, Check4,
+        Frame3,      Slider1, Frame2,    Combo1,  PushButton1, Timer2,    Timer1, Slider2, Label2, WindowsMediaPlayer1};
+    const QStringList names{u"PushButton2"_s, u"Frame1"_s,  u"DTPicker1"_s, u"Option2"_s, u"Option1"_s,
+                            u"DTPicker2"_s,   u"Label1"_s,  u"Frame4"_s,    u"Check8"_s,  u"Check4"_s,
+                            u"Frame3"_s,      u"Slider1"_s, u"Frame2"_s,    u"Combo1"_s,  u"PushButton1"_s,
+                            u"Timer2"_s,      u"Timer1"_s,  u"Slider2"_s,   u"Label2"_s,  u"WindowsMediaPlayer1"_s};
+    for (qsizetype i = 0; i < named.size(); ++i) {
+        named.at(i)->setObjectName(names.at(i));
+    }
+}
+
+void Form1::connectHandlers() {
+    connect(Combo1, &QComboBox::currentIndexChanged, this, untrapped("Combo1_Click", [this] { Combo1_Click(); }));
+    connect(Slider1, &QSlider::valueChanged, this, untrapped("Slider1_Change", [this] { Slider1_Change(); }));
+    connect(Slider2, &QSlider::valueChanged, this, untrapped("Slider2_Change", [this] { Slider2_Change(); }));
+    connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(Option1, &QRadioButton::toggled, this, untrapped("Option1_Click", [this] {
+                if (Option1->isChecked()) {
+                    Option1_Click();
+                }
+            }));
+    connect(Option2, &QRadioButton::toggled, this, untrapped("Option2_Click", [this] {
+                if (Option2->isChecked()) {
+                    Option2_Click();
+                }
+            }));
+    connect(DTPicker1, &QDateTimeEdit::dateTimeChanged, this,
+            untrapped("DTPicker1_Change", [this] { DTPicker1_Change(); }));
+    connect(DTPicker2, &QDateTimeEdit::dateTimeChanged, this,
+            untrapped("DTPicker2_Change", [this] { DTPicker2_Change(); }));
+    connect(Timer1, &AppTimer::Timer, this, [this] { Timer1_Timer(); });
+    connect(Timer2, &AppTimer::Timer, this, untrapped("Timer2_Timer", [this] { Timer2_Timer(); }));
+    // A click into a picker writes its value as well.
+    DTPicker1->installEventFilter(this);
+    DTPicker2->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::MouseButtonPress && (watched == DTPicker1 || watched == DTPicker2)) {
+        untrapped("DTPicker_Click", [this, watched] {
+            if (watched == DTPicker1) {
+                writeDateTime(u"Time From"_s, DTPicker1);
+            } else {
+                writeDateTime(u"Time To"_s, DTPicker2);
+            }
+        })();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString Form1::appTitleFor(const QString &productName) {
+    QString title = productName;
+    do {
+        const qsizetype space = title.lastIndexOf(u' ');
+        title = space < 0 ? QString() : title.left(space);
+    } while (title.size() > 40);
+    return title;
+}
+
+void Form1::SetAppTitle() {
+    QGuiApplication::setApplicationDisplayName(appTitleFor(QString::fromLatin1(ProductName)));
+}
+
+void Form1::RandomHomePageVisit() {
+    if (m_services.drawPercent() == 7) {
+        m_services.openUrl(QUrl(QString::fromUtf8(SOMNIVOX_HOMEPAGE)));
+    }
+}
+
+QString Form1::styleFile() const {
+    return StyleLibrary::styleFile(m_services.programFolder, Combo1->currentText());
+}
+
+void Form1::Form_Load() {
+    ErrorTrap trap(LoadLocation, m_services.report);
+    SettingsStore &store = m_services.store;
+
+    trap.step(100, [this] { m_loading = true; });
+    trap.step(104, [] {});
+    trap.step(110, [this] { RandomHomePageVisit(); });
+    trap.step(128, [this] { setWindowTitle(QString::fromLatin1(ProductName)); });
+    trap.step(128, [this] { setWindowIcon(m_services.applicationIcon); });
+    trap.step(128, [this] { SetAppTitle(); });
+
+    FolderList files;
+    trap.step(130, [&] { files = ListFolderFiles(StyleLibrary::soundsFolder(m_services.programFolder), u"*.*"_s); });
+    for (int i = 1; i <= files.upperBound(); ++i) {
+        trap.step(134, [&] { Combo1->addItem(StyleLibrary::styleName(files.at(i))); });
+    }
+    trap.step(138, [&] {
+        ControlValues::setListIndex(Combo1, SettingConversions::toInt16(store.ReadSetting(u"Combo1"_s, 0)));
+    });
+    trap.step(140, [&] {
+        ControlValues::setPosition(Slider1, SettingConversions::toPosition(store.ReadSetting(u"Volume"_s, u"50"_s)));
+    });
+    trap.step(142, [&] {
+        ControlValues::setPosition(Slider2, SettingConversions::toPosition(store.ReadSetting(u"Pitch"_s, u"1"_s)));
+    });
+    trap.step(144, [this] { m_services.player.setVolume(Slider1->value()); });
+    trap.step(146, [this] { m_services.player.setRate(static_cast<double>(Slider2->value())); });
+
+    trap.step(148, [&] { Check4->setChecked(store.ReadSetting(u"Windows Startup"_s, u"Off"_s) == u"On"_s); });
+    trap.step(150, [&] { Check8->setChecked(store.ReadSetting(u"Minimized"_s, u"Off"_s) == u"On"_s); });
+    if (trap.test(152, [this] { return Check8->isChecked(); })) {
+        trap.step(154, [this] { setWindowState(windowState() | Qt::WindowMinimized); });
+    }
+
+    trap.step(160, [&] {
+        ControlValues::setDateTime(
+            DTPicker1, SettingConversions::textToDateTime(store.ReadSetting(u"Time From"_s, m_services.clock.now())));
+    });
+    trap.step(162, [&] {
+        ControlValues::setDateTime(
+            DTPicker2, SettingConversions::textToDateTime(store.ReadSetting(u"Time To"_s, m_services.clock.now())));
+    });
+    if (trap.test(164, [&] { return store.ReadSetting(u"Option"_s, u"Infinite"_s) == u"Infinite"_s; })) {
+        trap.step(166, [this] { Option1->setChecked(true); });
+        trap.step(168, [this] { Option2->setChecked(false); });
+        trap.step(170, [this] { Option1_Click(); });
+    } else {
+        trap.step(172, [this] { Option1->setChecked(false); });
+        trap.step(174, [this] { Option2->setChecked(true); });
+        trap.step(176, [this] { Option2_Click(); });
+    }
+    if (trap.test(178, [&] { return store.ReadSetting(u"StartStopState"_s, u"OFF"_s) == u"ON"_s; })) {
+        trap.step(180, [this] { PushButton2->setText(TurnOff); });
+        trap.step(182, [this] { Timer1->setEnabled(true); });
+    } else {
+        trap.step(184, [this] { PushButton2->setText(TurnOn); });
+        trap.step(186, [this] { Timer1->setEnabled(false); });
+    }
+    trap.step(188, [this] { m_loading = false; });
+}
+
+void Form1::showAfterLoad() {
+    show();
+}
+
+void Form1::Combo1_Click() {
+    m_services.store.WriteSetting(u"Combo1"_s, QString::number(Combo1->currentIndex()));
+}
+
+void Form1::Slider1_Change() {
+    m_services.store.WriteSetting(u"Volume"_s, QString::number(Slider1->value()));
+    m_services.player.setVolume(Slider1->value());
+}
+
+void Form1::Slider2_Change() {
+    m_services.store.WriteSetting(u"Pitch"_s, QString::number(Slider2->value()));
+    m_services.player.setRate(static_cast<double>(Slider2->value()));
+}
+
+void Form1::PushButton1_Click() {
+    ErrorTrap trap(PushButton1Location, m_services.report);
+    Player &player = m_services.player;
+    if (trap.test(100, [this] { return PushButton1->text() == PreviewSound; })) {
+        trap.step(102, [this] { PushButton1->setText(StopCaption); });
+        if (!trap.test(104, [this] { return Combo1->currentIndex() >= 0; })) {
+            return;
+        }
+        if (!trap.test(106, [this] {
+                // Only an ordinary file counts: not a folder, not a hidden file.
+                const QFileInfo info(styleFile());
+                return info.isFile() && !info.isHidden();
+            })) {
+            return;
+        }
+        trap.step(108, [this] { Timer1->setEnabled(false); });
+        trap.step(110, [this] { Timer2->setEnabled(true); });
+        trap.step(112, [&] { player.setLoop(false); });
+        trap.step(114, [&] { player.setUrl(styleFile()); });
+    } else if (trap.test(116, [this] { return PushButton1->text() == StopCaption; })) {
+        trap.step(118, [this] { PushButton1->setText(PreviewSound); });
+        trap.step(120, [this] { Timer1->setEnabled(false); });
+        trap.step(122, [this] { Timer2->setEnabled(false); });
+        trap.step(124, [&] { player.stop(); });
+        // Stopping a preview while the program is on resumes the on state at the next tick.
+        if (trap.test(126, [this] { return PushButton2->text() == TurnOff; })) {
+            trap.step(128, [&] { player.setLoop(true); });
+            trap.step(130, [this] { Timer1->setEnabled(true); });
+        }
+    }
+}
+
+void Form1::Timer2_Timer() {
+    if (m_services.player.playState() == Player::Playing) {
+        return;
+    }
+    // The preview ended by itself: the button offers a new preview, and only a program that is on resumes.
+    Timer2->setEnabled(false);
+    PushButton1->setText(PreviewSound);
+    if (PushButton2->text() == TurnOff) {
+        m_services.player.setLoop(true);
+        Timer1->setEnabled(true);
+    }
+}
+
+void Form1::PushButton2_Click() {
+    ErrorTrap trap(PushButton2Location, m_services.report);
+    Player &player = m_services.player;
+    SettingsStore &store = m_services.store;
+    if (trap.test(100, [this] { return PushButton2->text() == TurnOn; })) {
+        trap.step(102, [this] { Timer1->setEnabled(true); });
+        trap.step(104, [&] { player.setLoop(true); });
+        trap.step(106, [this] { PushButton2->setText(TurnOff); });
+        trap.step(108, [&] { store.WriteSetting(u"StartStopState"_s, u"ON"_s); });
+    } else {
+        trap.step(110, [&] { store.WriteSetting(u"StartStopState"_s, u"OFF"_s); });
+        trap.step(112, [this] { PushButton2->setText(TurnOn); });
+        trap.step(114, [this] { Timer1->setEnabled(false); });
+        trap.step(116, [&] { player.stop(); });
+    }
+}
+
+void Form1::Option1_Click() {
+    m_services.store.WriteSetting(u"Option"_s, u"Infinite"_s);
+    m_services.player.setLoop(true);
+}
+
+void Form1::Option2_Click() {
+    if (PushButton2->text() == TurnOff && !Timer1->isEnabled()) {
+        Timer1->setEnabled(true);
+    }
+    m_services.store.WriteSetting(u"Option"_s, u"Timed"_s);
+    m_services.player.setLoop(true);
+}
+
+void Form1::writeDateTime(const QString &key, const QDateTimeEdit *picker) {
+    m_services.store.WriteSetting(key, SettingConversions::dateTimeToText(picker->dateTime()));
+}
+
+void Form1::DTPicker1_Change() {
+    writeDateTime(u"Time From"_s, DTPicker1);
+}
+
+void Form1::DTPicker2_Change() {
+    writeDateTime(u"Time To"_s, DTPicker2);
+}
+
+void Form1::Timer1_Timer() {
+    ErrorTrap trap(Timer1Location, m_services.report);
+    Player &player = m_services.player;
+    if (trap.test(100, [this] { return Option1->isChecked(); })) {
+        trap.step(102, [this] { Timer1->setEnabled(false); });
+        trap.step(104, [&] { player.setUrl(styleFile()); });
+    } else if (trap.test(106, [this] { return Option2->isChecked(); })) {
+        if (trap.test(108, [this] {
+                return DailyWindow::isInside(DTPicker1->dateTime(), DTPicker2->dateTime(), m_services.clock);
+            })) {
+            if (trap.test(110, [&] { return player.playState() != Player::Playing; })) {
+                trap.step(112, [&] { player.setUrl(styleFile()); });
+            }
+        } else {
+            trap.step(114, [&] { player.stop(); });
+        }
+    }
+}
+
+void Form1::warnWriteFailed(const QString &reason) {
+    // Told once, not at every slider step; a later successful write is not tracked, so this stays quiet.
+    if (m_writeFailureShown) {
+        return;
+    }
+    m_writeFailureShown = true;
+    m_services.notifier.showWarning(QString::fromLatin1(ProductName),
+                                    reason + u"\n\nYour settings will not be kept after the program ends."_s);
+}

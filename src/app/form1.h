@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+
+class AppTimer;
+class Clock;
+class Player;
+class ProcedureErrorReport;
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class SettingsStore;
+class UserNotifier;
+
+/// The main window: its controls, its start-up sequence and the handlers of their events.
+class Form1 : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form1)
+
+public:
+    /// What the window works with; every piece is owned by the caller and outlives the window.
+    struct Services {
+        SettingsStore &store;
+        Player &player;
+        UserNotifier &notifier;
+        ProcedureErrorReport &report;
+        const Clock &clock;
+        QString programFolder;
+        QIcon applicationIcon;
+        /// Draws a whole number from 1 to 100 for the home-page visit.
+        std::function<int()> drawPercent;
+        /// Opens an address in the user's browser.
+        std::function<void(const QUrl &)> openUrl;
+    };
+
+    static constexpr auto ProductName = "Somnivox Noise Player";
+
+    explicit Form1(Services services, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    /// The title under which the platform lists the program: the product name cut by whole words.
+    static QString appTitleFor(const QString &productName);
+
+    void Form_Load();
+    /// Shows the window in the state the start-up sequence left it.
+    void showAfterLoad();
+
+    bool isLoading() const { return m_loading; }
+
+    // Handlers, also called directly where the program needs it.
+    void Combo1_Click();
+    void Slider1_Change();
+    void Slider2_Change();
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void DTPicker1_Change();
+    void DTPicker2_Change();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    AppTimer *timer1() const { return Timer1; }
+    AppTimer *timer2() const { return Timer2; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void SetAppTitle();
+    void RandomHomePageVisit();
+    QString styleFile() const;
+    void writeDateTime(const QString &key, const QDateTimeEdit *picker);
+    void warnWriteFailed(const QString &reason);
+
+    Services m_services;
+    bool m_loading = false;
+    bool m_writeFailureShown = false;
+
+    // Controls in their creation order.
+    QPushButton *PushButton2 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QDateTimeEdit *DTPicker1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QDateTimeEdit *DTPicker2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QCheckBox *Check8 = nullptr;
+    QCheckBox *Check4 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QSlider *Slider1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QPushButton *PushButton1 = nullptr;
+    AppTimer *Timer2 = nullptr;
+    AppTimer *Timer1 = nullptr;
+    QSlider *Slider2 = nullptr;
+    QLabel *Label2 = nullptr;
+    QWidget *WindowsMediaPlayer1 = nullptr;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "player.h"
+
+#include <QStringList>
+
+#include <stdexcept>
+
+/// A player that records what it is asked and plays whatever it is given until told otherwise.
+class FakePlayer final : public Player {
+public:
+    QStringList calls;
+    QString url;
+    bool loop = false;
+    int volume = 50;
+    double rate = 1.0;
+    int state = 0;
+    /// The next call of this name throws, as a player refusing it would.
+    QString failNext;
+    /// Files that never start playing, as a missing or corrupt file would not.
+    QStringList unplayable;
+
+    void setUrl(const QString &path) override {
+        record(u"setUrl " + path);
+        url = path;
+        state = unplayable.contains(path) ? 0 : Playing;
+    }
+    void setLoop(bool on) override {
+        record(on ? QStringLiteral("setLoop on") : QStringLiteral("setLoop off"));
+        loop = on;
+    }
+    void setVolume(int value) override {
+        record(u"setVolume " + QString::number(value));
+        volume = value;
+    }
+    void setRate(double value) override {
+        record(u"setRate " + QString::number(value));
+        rate = value;
+    }
+    void stop() override {
+        record(QStringLiteral("stop"));
+        state = 0;
+    }
+    int playState() const override {
+        if (failNext == QStringLiteral("playState")) {
+            throw std::runtime_error("player gone");
+        }
+        return state;
+    }
+
+    /// The file came to its end (loop off).
+    void finish() { state = 0; }
+
+private:
+    void record(const QString &call) {
+        const QString name = call.section(u' ', 0, 0);
+        if (name == failNext) {
+            failNext.clear();
+            throw std::runtime_error("The player refused " + name.toStdString());
+        }
+        calls << call;
+    }
+};

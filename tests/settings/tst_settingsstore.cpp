@@ -1,0 +1,86 @@
+#include "settingsstore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void read_absentKeyGivesTheDefaultAsText() {
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(u"Vantrelle.ini"_s));
+        QCOMPARE(store.ReadSetting(u"Combo1"_s, 0), u"0"_s);
+        QCOMPARE(store.ReadSetting(u"Volume"_s, u"50"_s), u"50"_s);
+        const QString now = store.ReadSetting(u"Time From"_s, QDateTime(QDate(2026, 12, 6), QTime(22, 30)));
+        QVERIFY2(now.contains(u"22:30"_s) || now.contains(u"10:30"_s), qPrintable(now));
+        QVERIFY(!QFile::exists(dir.filePath(u"Vantrelle.ini"_s)));
+    }
+
+    void write_isOnDiskAtOnceUnderTheSection() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        SettingsStore store(file);
+        store.WriteSetting(u"Windows Startup"_s, u"On"_s);
+        store.WriteSetting(u"Volume"_s, u"42"_s);
+
+        SettingsStore reopened(file);
+        QCOMPARE(reopened.ReadSetting(u"Windows Startup"_s, u"Off"_s), u"On"_s);
+        QCOMPARE(reopened.ReadSetting(u"Volume"_s, u"50"_s), u"42"_s);
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        const QByteArray text = raw.readAll();
+        QVERIFY2(text.contains("[Somnivox%20Noise%20Player]"), text.constData());
+        QVERIFY2(text.contains("Windows%20Startup=On"), text.constData());
+    }
+
+    void read_returnsTextWhateverTheFileHolds_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("unquoted comma") << QByteArray("Option=a, b") << u"a, b"_s;
+        QTest::newRow("quoted") << QByteArray("Option=\"Timed\"") << u"Timed"_s;
+        QTest::newRow("empty") << QByteArray("Option=") << QString();
+        QTest::newRow("binary") << QByteArray("Option=@ByteArray(\\0\\x1)") << QString();
+        QTest::newRow("variant") << QByteArray("Option=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1)") << QString();
+    }
+    void read_returnsTextWhateverTheFileHolds() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("[Somnivox%20Noise%20Player]\n" + line + '\n');
+        raw.close();
+        SettingsStore store(file);
+        const QString value = store.ReadSetting(u"Option"_s, u"Infinite"_s);
+        if (!expected.isEmpty()) {
+            QCOMPARE(value, expected);
+        }
+        QVERIFY(value != u"Infinite"_s);
+    }
+
+    void write_failureIsReportedNotSilent() {
+        QTemporaryDir dir;
+        // A folder where the file should be makes every write fail, even for root.
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        QVERIFY(QDir(dir.path()).mkdir(u"Vantrelle.ini"_s));
+        SettingsStore store(file);
+        QSignalSpy failed(&store, &SettingsStore::writeFailed);
+        store.WriteSetting(u"Volume"_s, u"80"_s);
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(failed.at(0).at(0).toString().contains(u"Volume"_s));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"
