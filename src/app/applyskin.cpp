@@ -1,0 +1,75 @@
+#include "applyskin.h"
+
+#include "skinframework.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// File managers hide the names listed, one a line, in a folder's ".hidden" file.
+bool listedAsHidden(const QFileInfo &file) {
+    QFile list(file.dir().filePath(u".hidden"_s));
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return false;
+    }
+    while (!list.atEnd()) {
+        QString name = QString::fromUtf8(list.readLine());
+        if (name.endsWith(u'\n')) {
+            name.chop(1);
+        }
+        if (name == file.fileName()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isOrdinaryFile(const QString &path) {
+    const QFileInfo file(path);
+    return file.isFile() && !file.isHidden() && !listedAsHidden(file);
+}
+
+void fillWithButtonFace(QWidget *widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+bool takesButtonFace(const QWidget *control) {
+    return qobject_cast<const QRadioButton *>(control) != nullptr ||
+           qobject_cast<const QCheckBox *>(control) != nullptr || qobject_cast<const QGroupBox *>(control) != nullptr ||
+           qobject_cast<const QLabel *>(control) != nullptr;
+}
+
+} // namespace
+
+void ApplySkin(QWidget *window, const QList<QWidget *> &controlsInOrder, SkinFramework &skin,
+               const QString &programFolder) {
+    const QString skinFile = QDir(programFolder).filePath(u"x/o.cjs"_s);
+    if (!isOrdinaryFile(skinFile)) {
+        return;
+    }
+
+    fillWithButtonFace(window);
+    for (QWidget *control : controlsInOrder) {
+        if (takesButtonFace(control)) {
+            fillWithButtonFace(control);
+        }
+    }
+
+    skin.LoadSkin(skinFile, QString());
+    skin.setApplyOptions(skin.ApplyOptions() | 1);
+    skin.setOptionA(true);
+    skin.setOptionB(true);
+    skin.ApplyWindow(window);
+}
