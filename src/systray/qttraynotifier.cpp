@@ -52,9 +52,12 @@ void QtTrayNotifier::applyRecord(const TrayIconRecord &record) {
     }
     if ((record.flags & NIF_INFO) != 0) {
         if (record.infoTitle.isEmpty() && record.info.isEmpty()) {
-            // An empty message hides the balloon that is up.
             m_balloonTimer.stop();
-            m_icon.showMessage(QString(), QString(), QIcon(), 0);
+            // The embedded icon (the only kind with a geometry) takes an empty message as "hide the balloon".
+            // A desktop notification would show it as an empty one; it expires by itself at the balloon's time.
+            if (!m_icon.geometry().isEmpty()) {
+                m_icon.showMessage(QString(), QString(), QIcon(), 0);
+            }
             return;
         }
         const int timeoutMs = record.timeoutMs > 0 ? record.timeoutMs : DefaultBalloonTimeoutMs;
