@@ -210,6 +210,7 @@ void cSysTray::waitForBalloon(qint32 ShowTimer) {
     // Wakes the event wait when the time is up, so that the wait neither spins nor oversleeps.
     QTimer wake;
     wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
     qint64 remaining = limitMs;
     while (remaining > 0 && BalloonUp) {
         wake.start(std::chrono::milliseconds(remaining));

@@ -4,6 +4,7 @@ using namespace TrayNotify;
 
 QtTrayNotifier::QtTrayNotifier(QObject *parent) : TrayNotifier(parent) {
     m_balloonTimer.setSingleShot(true);
+    m_balloonTimer.setTimerType(Qt::PreciseTimer);
     m_availabilityPoll.setInterval(AvailabilityPollMs);
     connect(&m_icon, &QSystemTrayIcon::activated, this, &QtTrayNotifier::onActivated);
     connect(&m_icon, &QSystemTrayIcon::messageClicked, this, &QtTrayNotifier::onMessageClicked);
