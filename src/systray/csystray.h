@@ -22,9 +22,8 @@ class cSysTray : public QObject {
     Q_DISABLE_COPY_MOVE(cSysTray)
 
 public:
-    /// The control's fixed width and height, in twips (15 twips to a pixel).
+    /// The control's fixed width and height, in twips (34 pixels at 15 twips to a pixel).
     static constexpr int ControlSize = 510;
-    static constexpr int TwipsPerPixel = 15;
 
     /// Monotonic time in milliseconds, for the balloon wait.
     using Clock = std::function<qint64()>;
