@@ -1,0 +1,297 @@
+#include "gstplayer.h"
+
+#include "gstref.h"
+#include "mp3decoder.h"
+#include "pcmfeed.h"
+
+#include <QLoggingCategory>
+#include <QMetaObject>
+
+#include <gst/app/gstappsrc.h>
+#include <gst/audio/audio.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcPlayer, "somnivox.player")
+
+// 1024 frames, about 23 ms: a volume or rate change reaches the output within a buffer or two.
+constexpr qsizetype ChunkFrames = 1024;
+constexpr guint QueueBytes = 16 * 1024;
+constexpr double MinRate = 0.1;
+constexpr double MaxRate = 50.0;
+const QString FallbackSink = u"fakesink sync=true"_s;
+
+QString takeError(GError *error) {
+    const QString text = error ? QString::fromUtf8(error->message) : u"unknown GStreamer error"_s;
+    g_clear_error(&error);
+    return text;
+}
+
+GstElement *makeElement(const char *factory) {
+    GstElement *element = gst_element_factory_make(factory, nullptr);
+    if (!element) {
+        throw std::runtime_error(std::string("GStreamer element missing: ") + factory);
+    }
+    return element;
+}
+
+} // namespace
+
+struct GstPlayer::Pipeline {
+    explicit Pipeline(GstPlayer *owner) : player(owner) {}
+
+    GstPlayer *player;
+    GstRef<GstElement> bin;
+    GstRef<GstElement> source;
+    GstRef<GstElement> volume;
+    GstRef<GstElement> sink;
+    GstRef<GstBus> bus;
+
+    // Touched by the streaming thread while the pipeline runs, and by the owner only while it is halted.
+    std::unique_ptr<PcmFeed> feed;
+    std::uint64_t framesPushed = 0;
+    bool feedEnded = false;
+
+    ~Pipeline() {
+        // No message may reach the player once it is gone; reaching NULL joins the streaming threads.
+        if (bus) {
+            gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
+        }
+        gst_element_set_state(bin.get(), GST_STATE_NULL);
+    }
+    Q_DISABLE_COPY_MOVE(Pipeline)
+
+    static void needData(GstAppSrc *source, guint, gpointer self) { static_cast<Pipeline *>(self)->push(source); }
+    void push(GstAppSrc *source);
+
+    static GstBusSyncReply busMessage(GstBus *, GstMessage *message, gpointer data) {
+        auto *self = static_cast<Pipeline *>(data);
+        switch (GST_MESSAGE_TYPE(message)) {
+        case GST_MESSAGE_EOS:
+            self->player->postEnd();
+            break;
+        case GST_MESSAGE_ERROR: {
+            GError *error = nullptr;
+            gst_message_parse_error(message, &error, nullptr);
+            GstObject *origin = GST_MESSAGE_SRC(message);
+            GstObject *sinkObject = GST_OBJECT(self->sink.get());
+            const bool fromSink = origin == sinkObject || gst_object_has_as_ancestor(origin, sinkObject);
+            self->player->postFailure(takeError(error), fromSink);
+            break;
+        }
+        default:
+            break;
+        }
+        // Nobody pops the bus, so every message is dropped here rather than left to pile up.
+        return GST_BUS_DROP;
+    }
+};
+
+void GstPlayer::Pipeline::push(GstAppSrc *source) {
+    if (feedEnded || !feed) {
+        return;
+    }
+    GstBuffer *buffer =
+        gst_buffer_new_allocate(nullptr, ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t), nullptr);
+    GstMapInfo map;
+    gst_buffer_map(buffer, &map, GST_MAP_WRITE);
+    qsizetype frames = 0;
+    QString failure;
+    try {
+        frames = feed->fill({reinterpret_cast<std::int16_t *>(map.data), ChunkFrames * Mp3Decoder::Channels},
+                            player->m_rate.load(), player->m_loop.load());
+    } catch (const std::exception &e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
+    gst_buffer_unmap(buffer, &map);
+
+    if (frames > 0) {
+        gst_buffer_set_size(buffer, static_cast<gssize>(frames * Mp3Decoder::Channels * sizeof(std::int16_t)));
+        const GstClockTime start = gst_util_uint64_scale(framesPushed, GST_SECOND, Mp3Decoder::SampleRate);
+        framesPushed += static_cast<std::uint64_t>(frames);
+        GST_BUFFER_PTS(buffer) = start;
+        GST_BUFFER_DURATION(buffer) = gst_util_uint64_scale(framesPushed, GST_SECOND, Mp3Decoder::SampleRate) - start;
+        gst_app_src_push_buffer(source, buffer);
+    } else {
+        gst_buffer_unref(buffer);
+    }
+    if (!failure.isEmpty()) {
+        feedEnded = true;
+        player->postFailure(failure, false);
+    } else if (frames < ChunkFrames) {
+        feedEnded = true;
+        gst_app_src_end_of_stream(source);
+    }
+}
+
+GstPlayer::GstPlayer(QObject *parent) : Player(parent) {
+    const QByteArray sink = qgetenv("SOMNIVOX_AUDIO_SINK").trimmed();
+    m_sinkFromEnvironment = !sink.isEmpty();
+    m_sinkDescription = m_sinkFromEnvironment ? QString::fromLocal8Bit(sink) : u"autoaudiosink"_s;
+}
+
+GstPlayer::~GstPlayer() {
+    m_pipeline.reset();
+}
+
+void GstPlayer::setUrl(const QString &path) {
+    halt();
+    m_path = path;
+    m_state = Undefined;
+    auto decoder = std::make_unique<Mp3Decoder>();
+    try {
+        decoder->open(path);
+    } catch (const std::runtime_error &e) {
+        qCWarning(lcPlayer) << "cannot play" << e.what();
+        return;
+    }
+    if (!m_pipeline) {
+        buildPipeline(m_sinkDescription);
+    }
+    m_pipeline->feed = std::make_unique<PcmFeed>(std::move(decoder));
+    m_pipeline->framesPushed = 0;
+    m_pipeline->feedEnded = false;
+    if (gst_element_set_state(m_pipeline->bin.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        halt();
+        throw std::runtime_error("the audio output does not start");
+    }
+    m_state = Player::Playing;
+}
+
+void GstPlayer::setLoop(bool on) {
+    m_loop = on;
+}
+
+void GstPlayer::setVolume(int volume) {
+    m_volume = std::clamp(volume, 0, 100);
+    if (m_pipeline) {
+        g_object_set(m_pipeline->volume.get(), "volume", m_volume / 100.0, nullptr);
+    }
+}
+
+void GstPlayer::setRate(double rate) {
+    if (!std::isnan(rate)) {
+        m_rate = std::clamp(rate, MinRate, MaxRate);
+    }
+}
+
+void GstPlayer::stop() {
+    halt();
+    m_state = Stopped;
+}
+
+int GstPlayer::playState() const {
+    return m_state;
+}
+
+void GstPlayer::buildPipeline(const QString &sinkDescription) {
+    m_pipeline.reset();
+    GError *initError = nullptr;
+    if (!gst_init_check(nullptr, nullptr, &initError)) {
+        throw std::runtime_error("GStreamer cannot start: " + takeError(initError).toStdString());
+    }
+    auto pipeline = std::make_unique<Pipeline>(this);
+    pipeline->bin = GstRef<GstElement>::sink(gst_pipeline_new("player"));
+    pipeline->source = GstRef<GstElement>::sink(makeElement("appsrc"));
+    pipeline->volume = GstRef<GstElement>::sink(makeElement("volume"));
+    GError *parseError = nullptr;
+    pipeline->sink = GstRef<GstElement>::sink(
+        gst_parse_bin_from_description(sinkDescription.toUtf8().constData(), TRUE, &parseError));
+    if (!pipeline->sink) {
+        throw std::runtime_error(
+            QStringLiteral("audio sink \"%1\" unusable: %2").arg(sinkDescription, takeError(parseError)).toStdString());
+    }
+    g_clear_error(&parseError);
+    GstElement *convert = makeElement("audioconvert");
+    gst_bin_add_many(GST_BIN(pipeline->bin.get()), pipeline->source.get(), convert, pipeline->volume.get(),
+                     pipeline->sink.get(), nullptr);
+    if (!gst_element_link_many(pipeline->source.get(), convert, pipeline->volume.get(), pipeline->sink.get(),
+                               nullptr)) {
+        throw std::runtime_error("cannot link the audio pipeline to \"" + sinkDescription.toStdString() + '"');
+    }
+
+    GstAudioInfo info;
+    gst_audio_info_set_format(&info, GST_AUDIO_FORMAT_S16, Mp3Decoder::SampleRate, Mp3Decoder::Channels, nullptr);
+    GstCaps *caps = gst_audio_info_to_caps(&info);
+    auto *source = GST_APP_SRC(pipeline->source.get());
+    gst_app_src_set_caps(source, caps);
+    gst_caps_unref(caps);
+    g_object_set(source, "format", GST_FORMAT_TIME, "is-live", FALSE, "block", FALSE, nullptr);
+    gst_app_src_set_stream_type(source, GST_APP_STREAM_TYPE_STREAM);
+    gst_app_src_set_max_bytes(source, QueueBytes);
+    GstAppSrcCallbacks callbacks{};
+    callbacks.need_data = &Pipeline::needData;
+    gst_app_src_set_callbacks(source, &callbacks, pipeline.get(), nullptr);
+    g_object_set(pipeline->volume.get(), "volume", m_volume / 100.0, nullptr);
+
+    pipeline->bus = GstRef<GstBus>::adopt(gst_element_get_bus(pipeline->bin.get()));
+    gst_bus_set_sync_handler(pipeline->bus.get(), &Pipeline::busMessage, pipeline.get(), nullptr);
+
+    // Opening the output now shows at once whether a sound device answers.
+    if (gst_element_set_state(pipeline->bin.get(), GST_STATE_READY) == GST_STATE_CHANGE_FAILURE) {
+        pipeline.reset();
+        if (m_sinkFromEnvironment || m_usingFallbackSink) {
+            throw std::runtime_error("audio sink \"" + sinkDescription.toStdString() + "\" cannot be opened");
+        }
+        qCWarning(lcPlayer) << "no audio output answers; playing silently through" << FallbackSink;
+        m_usingFallbackSink = true;
+        buildPipeline(FallbackSink);
+        return;
+    }
+    m_pipeline = std::move(pipeline);
+}
+
+void GstPlayer::halt() {
+    if (m_pipeline) {
+        gst_element_set_state(m_pipeline->bin.get(), GST_STATE_READY);
+        // The streaming thread has stopped, so the feed is ours alone.
+        m_pipeline->feed.reset();
+    }
+    // Messages of the old run still queued are stale from here on.
+    ++m_run;
+}
+
+void GstPlayer::postEnd() {
+    const quint64 run = m_run;
+    QMetaObject::invokeMethod(
+        this, [this, run] { handleEnd(run); }, Qt::QueuedConnection);
+}
+
+void GstPlayer::postFailure(const QString &reason, bool fromSink) {
+    const quint64 run = m_run;
+    QMetaObject::invokeMethod(
+        this, [this, run, reason, fromSink] { handleFailure(run, reason, fromSink); }, Qt::QueuedConnection);
+}
+
+void GstPlayer::handleEnd(quint64 run) {
+    if (run == m_run && m_state == Player::Playing) {
+        halt();
+        m_state = MediaEnded;
+    }
+}
+
+void GstPlayer::handleFailure(quint64 run, const QString &reason, bool fromSink) {
+    if (run != m_run || m_state != Player::Playing) {
+        return;
+    }
+    qCWarning(lcPlayer) << "playback failed:" << reason;
+    halt();
+    m_state = Undefined;
+    if (fromSink && !m_sinkFromEnvironment && !m_usingFallbackSink) {
+        // The device opened but would not play: go on silently from the start of the file.
+        qCWarning(lcPlayer) << "playing silently through" << FallbackSink;
+        m_usingFallbackSink = true;
+        try {
+            buildPipeline(FallbackSink);
+            setUrl(m_path);
+        } catch (const std::runtime_error &e) {
+            qCWarning(lcPlayer) << e.what();
+        }
+    }
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "player.h"
+
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+/// The player on GStreamer: libmpg123 decodes the file (gapless) into `appsrc ! audioconvert ! volume ! sink`.
+/// Looping restarts the decoder inside the feed, so the pipeline plays one endless stream with no seam; the rate
+/// is a resampling step of the feed. The sink is the GStreamer description in the environment variable
+/// SOMNIVOX_AUDIO_SINK when it is set, otherwise `autoaudiosink`, replaced by `fakesink sync=true` when no audio
+/// output can be opened, so the program also runs without a sound device.
+///
+/// A file that cannot be played (missing, unreadable, empty, not MPEG audio) is not an error of setUrl: the player
+/// is then simply not playing, and the reason is logged. Failures and the end of a file arrive as queued events on
+/// the thread that owns the player; playState() changes only there.
+class GstPlayer final : public Player {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(GstPlayer)
+
+public:
+    /// Values of playState(), as the original player numbered them.
+    enum State { Undefined = 0, Stopped = 1, MediaEnded = 8 };
+
+    /// Reads SOMNIVOX_AUDIO_SINK; the pipeline is built at the first setUrl().
+    explicit GstPlayer(QObject *parent = nullptr);
+    ~GstPlayer() override;
+
+    /// Opens \a path and decodes its first frame before returning: a playable file is Playing at once; any other
+    /// leaves the player Undefined. Throws std::runtime_error only when the audio output itself cannot be set up.
+    void setUrl(const QString &path) override;
+    void setLoop(bool on) override;
+    /// Clamped to 0..100.
+    void setVolume(int volume) override;
+    /// Clamped to 0.1..50; a value that is not a number is ignored.
+    void setRate(double rate) override;
+    void stop() override;
+    int playState() const override;
+
+private:
+    struct Pipeline;
+
+    void buildPipeline(const QString &sinkDescription);
+    void halt();
+    void postEnd();
+    void postFailure(const QString &reason, bool fromSink);
+    void handleEnd(quint64 run);
+    void handleFailure(quint64 run, const QString &reason, bool fromSink);
+
+    QString m_sinkDescription;
+    bool m_sinkFromEnvironment = false;
+    bool m_usingFallbackSink = false;
+    std::unique_ptr<Pipeline> m_pipeline;
+    QString m_path;
+    int m_state = Undefined;
+    int m_volume = 50;
+    std::atomic<double> m_rate{1.0};
+    std::atomic<bool> m_loop{false};
+    std::atomic<quint64> m_run{0};
+};

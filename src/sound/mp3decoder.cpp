@@ -1,0 +1,96 @@
+#include "mp3decoder.h"
+
+#include <QFile>
+
+#include <mpg123.h>
+
+#include <mutex>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+std::runtime_error failure(const QString &path, const char *what) {
+    return std::runtime_error(QStringLiteral("%1: %2").arg(path, QLatin1StringView(what)).toStdString());
+}
+
+} // namespace
+
+Mp3Decoder::Mp3Decoder() {
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { mpg123_init(); });
+    int error = MPG123_OK;
+    m_handle = mpg123_new(nullptr, &error);
+    if (!m_handle) {
+        throw std::runtime_error(std::string("cannot create an MP3 decoder: ") + mpg123_plain_strerror(error));
+    }
+    mpg123_param(m_handle, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET | MPG123_FORCE_STEREO, 0.0);
+    mpg123_param(m_handle, MPG123_FORCE_RATE, SampleRate, 0.0);
+    mpg123_format_none(m_handle);
+    mpg123_format(m_handle, SampleRate, MPG123_STEREO, MPG123_ENC_SIGNED_16);
+}
+
+Mp3Decoder::~Mp3Decoder() {
+    close();
+    mpg123_delete(m_handle);
+}
+
+void Mp3Decoder::open(const QString &path) {
+    close();
+    if (mpg123_open(m_handle, QFile::encodeName(path).constData()) != MPG123_OK) {
+        throw failure(path, mpg123_strerror(m_handle));
+    }
+    m_open = true;
+    std::int16_t first[4608];
+    qsizetype frames = 0;
+    try {
+        frames = read(first);
+    } catch (...) {
+        close();
+        throw;
+    }
+    // libmpg123 reports a plain end of stream for data in which it finds no frame at all.
+    if (frames == 0) {
+        close();
+        throw failure(path, "no MPEG audio frame found");
+    }
+    rewind();
+}
+
+qsizetype Mp3Decoder::read(std::span<std::int16_t> out) {
+    if (!m_open) {
+        return 0;
+    }
+    unsigned char *bytes = reinterpret_cast<unsigned char *>(out.data());
+    const std::size_t wanted = out.size() / Channels * Channels * sizeof(std::int16_t);
+    std::size_t total = 0;
+    int idleCalls = 0;
+    while (total < wanted) {
+        std::size_t done = 0;
+        const int result = mpg123_read(m_handle, bytes + total, wanted - total, &done);
+        total += done;
+        if (result == MPG123_DONE) {
+            break;
+        }
+        // A decoder that neither advances nor ends would hang the feed.
+        idleCalls = done == 0 ? idleCalls + 1 : 0;
+        if ((result != MPG123_OK && result != MPG123_NEW_FORMAT) || idleCalls > 64) {
+            throw std::runtime_error(std::string("MP3 decoding failed: ") + mpg123_strerror(m_handle));
+        }
+    }
+    return static_cast<qsizetype>(total / (Channels * sizeof(std::int16_t)));
+}
+
+void Mp3Decoder::rewind() {
+    if (m_open && mpg123_seek(m_handle, 0, SEEK_SET) < 0) {
+        throw std::runtime_error(std::string("cannot return to the start of the MP3 file: ") +
+                                 mpg123_strerror(m_handle));
+    }
+}
+
+void Mp3Decoder::close() {
+    if (m_open) {
+        mpg123_close(m_handle);
+        m_open = false;
+    }
+}

@@ -1,0 +1,109 @@
+// Writes the default noise loops, the sounds the tests play, or a long file for the benchmarks.
+
+#include "mp3writer.h"
+#include "noisesynth.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Colour = NoiseSynth::Colour;
+
+void writeRaw(const std::filesystem::path &path, const std::vector<std::int16_t> &pcm) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(pcm.data()), static_cast<std::streamsize>(pcm.size() * sizeof(pcm[0])));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+void encode(const std::filesystem::path &path, const std::vector<std::int16_t> &pcm, const Mp3Writer::Format &format) {
+    Mp3Writer writer(path.string(), format);
+    writer.write(pcm);
+    writer.finish();
+}
+
+std::vector<std::int16_t> stereoNoise(NoiseSynth &synth, Colour colour, std::size_t frames, double peak) {
+    return NoiseSynth::interleave(
+        {synth.periodicNoise(colour, frames, peak), synth.periodicNoise(colour, frames, peak)});
+}
+
+void writeDefaultSounds(const std::filesystem::path &dir) {
+    // 2^21 frames, about 47.5 s: long enough that the repetition goes unnoticed.
+    constexpr std::size_t Frames = std::size_t{1} << 21;
+    NoiseSynth synth(20260501);
+    const struct {
+        const char *name;
+        Colour colour;
+    } styles[] = {{"White Noise", Colour::White}, {"Pink Noise", Colour::Pink}, {"Brown Noise", Colour::Brown}};
+    std::filesystem::create_directories(dir);
+    for (const auto &style : styles) {
+        encode(dir / (std::string(style.name) + ".mp3"), stereoNoise(synth, style.colour, Frames, 0.7), {});
+    }
+}
+
+void writeTestSounds(const std::filesystem::path &dir) {
+    std::filesystem::create_directories(dir);
+    NoiseSynth synth(7);
+    const auto save = [&dir](const std::string &name, const std::vector<std::int16_t> &pcm,
+                             const Mp3Writer::Format &format) {
+        writeRaw(dir / (name + ".raw"), pcm);
+        encode(dir / (name + ".mp3"), pcm, format);
+    };
+
+    const auto sine = NoiseSynth::periodicSine(44100, 441, 0.5);
+    save("sine-cbr", NoiseSynth::interleave({sine, sine}), {.cbrKbps = 128});
+
+    auto vbr = stereoNoise(synth, Colour::Pink, 65536, 0.6);
+    vbr.resize(57001 * 2);
+    save("vbr", vbr, {.cbrKbps = 0, .vbrQuality = 4});
+
+    save("noise-loop", stereoNoise(synth, Colour::White, 65536, 0.5), {.cbrKbps = 192});
+
+    save("mono-22k", NoiseSynth::interleave({NoiseSynth::periodicSine(22050, 441, 0.5)}),
+         {.sampleRate = 22050, .channels = 1, .cbrKbps = 64});
+}
+
+void writeLongSound(double seconds, const std::filesystem::path &path) {
+    NoiseSynth synth(11);
+    const auto block = stereoNoise(synth, Colour::Pink, 65536, 0.6);
+    Mp3Writer writer(path.string(), {.cbrKbps = 128, .quality = 7});
+    auto frames = static_cast<std::size_t>(seconds * 44100.0);
+    while (frames > 0) {
+        const std::size_t take = std::min<std::size_t>(frames, block.size() / 2);
+        writer.write({block.begin(), block.begin() + static_cast<std::ptrdiff_t>(take * 2)});
+        frames -= take;
+    }
+    writer.finish();
+}
+
+int usage() {
+    std::fputs("usage: noisegen sounds DIR | noisegen test DIR | noisegen long SECONDS FILE\n", stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        if (args.size() == 2 && args[0] == "sounds") {
+            writeDefaultSounds(args[1]);
+        } else if (args.size() == 2 && args[0] == "test") {
+            writeTestSounds(args[1]);
+        } else if (args.size() == 3 && args[0] == "long") {
+            writeLongSound(std::stod(args[1]), args[2]);
+        } else {
+            return usage();
+        }
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "noisegen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
