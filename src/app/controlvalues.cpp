@@ -29,9 +29,13 @@ void setPosition(QSlider *slider, int position) {
 }
 
 void setDateTime(QDateTimeEdit *picker, const QDateTime &value) {
-    if (!value.isValid() || value < picker->minimumDateTime() || value > picker->maximumDateTime()) {
+    const QDateTime earliest(QDate(100, 1, 1), QTime(0, 0));
+    const QDateTime latest(QDate(9999, 12, 31), QTime(23, 59, 59));
+    if (!value.isValid() || value < earliest || value > latest) {
         refuse();
     }
+    // A picker that shows only the time narrows its range to the date of each value it is given.
+    picker->setDateTimeRange(earliest, latest);
     picker->setDateTime(value);
 }
 

@@ -26,6 +26,7 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 
 using namespace Qt::StringLiterals;
@@ -79,11 +80,9 @@ QSlider *makeSlider(QWidget *parent, const QRect &geometry, int minimum, int max
 QDateTimeEdit *makePicker(QWidget *parent, const QRect &geometry) {
     auto *picker = new QDateTimeEdit(parent);
     picker->setGeometry(geometry);
-    picker->setDateTimeRange(QDateTime(QDate(100, 1, 1), QTime(0, 0)),
-                             QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
     picker->setDisplayFormat(SettingConversions::timeFormat(QLocale::system()));
     // Until start-up restores it the picker holds today at midnight.
-    picker->setDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
+    ControlValues::setDateTime(picker, QDateTime(QDate::currentDate(), QTime(0, 0)));
     return picker;
 }
 
@@ -260,8 +259,13 @@ void Form1::Form_Load() {
 
     FolderList files;
     trap.step(130, [&] { files = ListFolderFiles(StyleLibrary::soundsFolder(m_services.programFolder), u"*.*"_s); });
-    for (int i = 1; i <= files.upperBound(); ++i) {
-        trap.step(134, [&] { Combo1->addItem(StyleLibrary::styleName(files.at(i))); });
+    {
+        // Adding to a list selects nothing; a combo box would select its first item and raise its handler.
+        const QSignalBlocker quiet(Combo1);
+        for (int i = 1; i <= files.upperBound(); ++i) {
+            trap.step(134, [&] { Combo1->addItem(StyleLibrary::styleName(files.at(i))); });
+        }
+        Combo1->setCurrentIndex(-1);
     }
     trap.step(138, [&] {
         ControlValues::setListIndex(Combo1, SettingConversions::toInt16(store.ReadSetting(u"Combo1"_s, 0)));

@@ -6,6 +6,8 @@
 
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 /// A player that records what it is asked and plays whatever it is given until told otherwise.
 class FakePlayer final : public Player {
 public:
@@ -21,7 +23,7 @@ public:
     QStringList unplayable;
 
     void setUrl(const QString &path) override {
-        record(u"setUrl " + path);
+        record(u"setUrl "_s + path);
         url = path;
         state = unplayable.contains(path) ? 0 : Playing;
     }
@@ -30,11 +32,11 @@ public:
         loop = on;
     }
     void setVolume(int value) override {
-        record(u"setVolume " + QString::number(value));
+        record(u"setVolume "_s + QString::number(value));
         volume = value;
     }
     void setRate(double value) override {
-        record(u"setRate " + QString::number(value));
+        record(u"setRate "_s + QString::number(value));
         rate = value;
     }
     void stop() override {

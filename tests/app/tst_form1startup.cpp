@@ -1,0 +1,227 @@
+#include "form1rig.h"
+
+#include "apptimer.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using Settings = QMap<QString, QString>;
+
+class TestForm1StartUp : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstRun_restoresEveryDefault() {
+        Form1Rig rig;
+        rig.clock.current = QDateTime(QDate(2026, 12, 7), QTime(21, 15, 30));
+        Form1 *form = rig.load();
+
+        QCOMPARE(form->windowTitle(), u"Somnivox Noise Player"_s);
+        QCOMPARE(QGuiApplication::applicationDisplayName(), u"Somnivox Noise"_s);
+        QCOMPARE(rig.styles()->currentIndex(), 0);
+        QCOMPARE(rig.child<QSlider>("Slider1")->value(), 50);
+        QCOMPARE(rig.child<QSlider>("Slider2")->value(), 1);
+        QCOMPARE(rig.player.volume, 50);
+        QCOMPARE(rig.player.rate, 1.0);
+        QVERIFY(!rig.child<QCheckBox>("Check4")->isChecked());
+        QVERIFY(!rig.child<QCheckBox>("Check8")->isChecked());
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker1")->dateTime(), rig.clock.current);
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker2")->dateTime(), rig.clock.current);
+        QVERIFY(rig.child<QRadioButton>("Option1")->isChecked());
+        QVERIFY(!rig.child<QRadioButton>("Option2")->isChecked());
+        QCOMPARE(rig.onOff()->text(), u"Turn On"_s);
+        QCOMPARE(rig.preview()->text(), u"Preview Sound"_s);
+        QVERIFY(!form->timer1()->isEnabled());
+        QVERIFY(!form->timer2()->isEnabled());
+        QVERIFY(!form->isLoading());
+        QVERIFY(!(form->windowState() & Qt::WindowMinimized));
+        QVERIFY(rig.notifier.texts.isEmpty());
+        QVERIFY(rig.player.url.isEmpty());
+
+        // Restoring writes back what changed a control, and nothing else.
+        QCOMPARE(rig.stored(u"Combo1"_s), u"0"_s);
+        QCOMPARE(rig.stored(u"Pitch"_s), u"1"_s);
+        QCOMPARE(rig.stored(u"Option"_s), u"Infinite"_s);
+        QCOMPARE(rig.stored(u"Volume"_s), u"<absent>"_s);
+        QCOMPARE(rig.stored(u"StartStopState"_s), u"<absent>"_s);
+        QCOMPARE(rig.stored(u"Windows Startup"_s), u"<absent>"_s);
+        QVERIFY(rig.stored(u"Time From"_s).contains(u"21:15:30"_s));
+    }
+
+    void appTitle_cutsAtLeastOneWord_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("product") << u"Somnivox Noise Player"_s << u"Somnivox Noise"_s;
+        QTest::newRow("long") << u"Alpha Beta Gamma Delta Epsilon Zeta Eta Theta"_s
+                              << u"Alpha Beta Gamma Delta Epsilon Zeta Eta"_s;
+        QTest::newRow("one word") << u"Somnivox"_s << QString();
+    }
+    void appTitle_cutsAtLeastOneWord() {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QCOMPARE(Form1::appTitleFor(name), title);
+    }
+
+    void styles_keepTheListingOrderAndRemoveLowerCaseMp3() {
+        Form1Rig rig({u"Rain.mp3"_s, u"Fan.MP3"_s, u"notes.txt"_s, u"Rain.mp3.mp3"_s});
+        rig.load();
+        QStringList items;
+        for (int i = 0; i < rig.styles()->count(); ++i) {
+            items << rig.styles()->itemText(i);
+        }
+        QCOMPARE(items, (QStringList{u"Fan.MP3"_s, u"notes.txt"_s, u"Rain"_s, u"Rain"_s}));
+    }
+
+    void restore_badStoredValuesAreReportedAndStartUpGoesOn_data() {
+        QTest::addColumn<QStringList>("sounds");
+        QTest::addColumn<Settings>("settings");
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("volume");
+        QTest::addColumn<int>("pitch");
+        const QStringList three = Form1Rig::defaultSounds();
+        QTest::newRow("style not a number")
+            << three << Settings{{u"Combo1"_s, u"abc"_s}} << QList<int>{138} << -1 << 50 << 1;
+        QTest::newRow("style beyond the list")
+            << three << Settings{{u"Combo1"_s, u"3"_s}} << QList<int>{138} << -1 << 50 << 1;
+        QTest::newRow("style negative") << three << Settings{{u"Combo1"_s, u"-1"_s}} << QList<int>{138} << -1 << 50
+                                        << 1;
+        QTest::newRow("style 1.5 to even")
+            << three << Settings{{u"Combo1"_s, u"1.5"_s}} << QList<int>{} << 2 << 50 << 1;
+        QTest::newRow("empty sounds folder") << QStringList{} << Settings{} << QList<int>{138} << -1 << 50 << 1;
+        QTest::newRow("volume 50.5") << three << Settings{{u"Volume"_s, u"50.5"_s}} << QList<int>{} << 0 << 50 << 1;
+        QTest::newRow("volume 51.5") << three << Settings{{u"Volume"_s, u"51.5"_s}} << QList<int>{} << 0 << 52 << 1;
+        QTest::newRow("volume 75 dB") << three << Settings{{u"Volume"_s, u"75 dB"_s}} << QList<int>{} << 0 << 75 << 1;
+        QTest::newRow("volume abc") << three << Settings{{u"Volume"_s, u"abc"_s}} << QList<int>{140} << 0 << 50 << 1;
+        QTest::newRow("volume huge") << three << Settings{{u"Volume"_s, u"9"_s.repeated(1000)}} << QList<int>{140} << 0
+                                     << 50 << 1;
+        QTest::newRow("pitch 0") << three << Settings{{u"Pitch"_s, u"0"_s}} << QList<int>{142} << 0 << 50 << 50;
+        QTest::newRow("pitch 51") << three << Settings{{u"Pitch"_s, u"51"_s}} << QList<int>{142} << 0 << 50 << 50;
+        QTest::newRow("two failures") << three << Settings{{u"Combo1"_s, u"x"_s}, {u"Volume"_s, u""_s}}
+                                      << QList<int>{138, 140} << -1 << 50 << 1;
+        QTest::newRow("time from garbage")
+            << three << Settings{{u"Time From"_s, u"half past ten"_s}} << QList<int>{160} << 0 << 50 << 1;
+        QTest::newRow("time to huge") << three << Settings{{u"Time To"_s, u"1"_s.repeated(1 << 20)}} << QList<int>{162}
+                                      << 0 << 50 << 1;
+    }
+    void restore_badStoredValuesAreReportedAndStartUpGoesOn() {
+        QFETCH(QStringList, sounds);
+        QFETCH(Settings, settings);
+        QFETCH(QList<int>, lines);
+        QFETCH(int, index);
+        QFETCH(int, volume);
+        QFETCH(int, pitch);
+        Form1Rig rig(sounds, settings);
+        Form1 *form = rig.load();
+        QCOMPARE(rig.reportedLines(), lines);
+        for (const QString &text : std::as_const(rig.notifier.texts)) {
+            QVERIFY(text.contains(u"\r\nin Somnivox2021/08/31.Form1.Form_Load at line "_s));
+        }
+        QCOMPARE(rig.styles()->currentIndex(), index);
+        QCOMPARE(rig.child<QSlider>("Slider1")->value(), volume);
+        QCOMPARE(rig.child<QSlider>("Slider2")->value(), pitch);
+        // The player always gets what the sliders show.
+        QCOMPARE(rig.player.volume, volume);
+        QCOMPARE(rig.player.rate, static_cast<double>(pitch));
+        // Start-up went on to its end.
+        QVERIFY(!form->isLoading());
+        QVERIFY(rig.child<QRadioButton>("Option1")->isChecked());
+    }
+
+    void restore_badTimeLeavesThePickerAtMidnight() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Time From"_s, u"not a time"_s}});
+        rig.load();
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker1")->time(), QTime(0, 0));
+        QCOMPARE(rig.stored(u"Time From"_s), u"not a time"_s);
+    }
+
+    void restore_storedTimesReadBack() {
+        Form1Rig first;
+        first.load();
+        auto *picker = first.child<QDateTimeEdit>("DTPicker2");
+        picker->setDateTime(QDateTime(QDate(2026, 12, 1), QTime(6, 30, 15)));
+
+        Form1Rig second(Form1Rig::defaultSounds(), {{u"Time To"_s, first.stored(u"Time To"_s)}});
+        second.load();
+        QCOMPARE(second.child<QDateTimeEdit>("DTPicker2")->dateTime(), QDateTime(QDate(2026, 12, 1), QTime(6, 30, 15)));
+        QVERIFY(second.notifier.texts.isEmpty());
+    }
+
+    void onOffWords_areCaseSensitive_data() {
+        QTest::addColumn<Settings>("settings");
+        QTest::addColumn<bool>("check4");
+        QTest::addColumn<bool>("check8");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<bool>("infinite");
+        QTest::newRow("lower-case on") << Settings{{u"Windows Startup"_s, u"on"_s}, {u"Minimized"_s, u"on"_s}} << false
+                                       << false << false << true;
+        QTest::newRow("upper-case ON") << Settings{{u"Windows Startup"_s, u"ON"_s}} << false << false << false << true;
+        QTest::newRow("startup On") << Settings{{u"Windows Startup"_s, u"On"_s}} << true << false << false << true;
+        QTest::newRow("state On counts as off")
+            << Settings{{u"StartStopState"_s, u"On"_s}} << false << false << false << true;
+        QTest::newRow("state ON") << Settings{{u"StartStopState"_s, u"ON"_s}} << false << false << true << true;
+        QTest::newRow("option Timed") << Settings{{u"Option"_s, u"Timed"_s}} << false << false << false << false;
+        QTest::newRow("option empty") << Settings{{u"Option"_s, QString()}} << false << false << false << false;
+        QTest::newRow("option infinite lower")
+            << Settings{{u"Option"_s, u"infinite"_s}} << false << false << false << false;
+    }
+    void onOffWords_areCaseSensitive() {
+        QFETCH(Settings, settings);
+        QFETCH(bool, check4);
+        QFETCH(bool, check8);
+        QFETCH(bool, on);
+        QFETCH(bool, infinite);
+        Form1Rig rig(Form1Rig::defaultSounds(), settings);
+        Form1 *form = rig.load();
+        QCOMPARE(rig.child<QCheckBox>("Check4")->isChecked(), check4);
+        QCOMPARE(rig.child<QCheckBox>("Check8")->isChecked(), check8);
+        QCOMPARE(rig.onOff()->text(), on ? u"Turn Off"_s : u"Turn On"_s);
+        QCOMPARE(form->timer1()->isEnabled(), on);
+        QCOMPARE(rig.child<QRadioButton>("Option1")->isChecked(), infinite);
+        QCOMPARE(rig.child<QRadioButton>("Option2")->isChecked(), !infinite);
+        QCOMPARE(rig.stored(u"Option"_s), infinite ? u"Infinite"_s : u"Timed"_s);
+        // Start-up never starts playback itself, and writes no on/off state.
+        QVERIFY(rig.player.url.isEmpty());
+        QCOMPARE(rig.stored(u"StartStopState"_s), settings.value(u"StartStopState"_s, u"<absent>"_s));
+        QVERIFY(rig.notifier.texts.isEmpty());
+    }
+
+    void homePage_opensAtOneDrawInAHundred() {
+        Form1Rig seven;
+        seven.draw = 7;
+        seven.load();
+        QCOMPARE(seven.opened.size(), 1);
+        QVERIFY(seven.opened.at(0).isValid());
+
+        Form1Rig other;
+        other.draw = 8;
+        other.load();
+        QVERIFY(other.opened.isEmpty());
+    }
+
+    void layout_placesTheControlsAsDesigned() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        QCOMPARE(form->size(), QSize(536, 396));
+        QCOMPARE(form->font().family(), u"Arial"_s);
+        QCOMPARE(rig.onOff()->geometry(), QRect(8, 8, 520, 27));
+        QCOMPARE(rig.child<QWidget>("Frame2")->geometry(), QRect(8, 162, 520, 89));
+        QCOMPARE(rig.preview()->geometry(), QRect(16, 50, 487, 27));
+        // The pitch slider, its label and the player's place stand below the client area.
+        QVERIFY(rig.child<QWidget>("Slider2")->geometry().top() >= form->height());
+        QVERIFY(rig.child<QWidget>("Label2")->geometry().top() >= form->height());
+        QVERIFY(rig.child<QWidget>("WindowsMediaPlayer1")->geometry().top() >= form->height());
+        QCOMPARE(form->timer1()->interval(), 1000);
+        QCOMPARE(form->timer2()->interval(), 100);
+        auto *volume = rig.child<QSlider>("Slider1");
+        QCOMPARE(volume->minimum(), 1);
+        QCOMPARE(volume->maximum(), 100);
+        QCOMPARE(volume->pageStep(), 5);
+        QCOMPARE(rig.child<QSlider>("Slider2")->maximum(), 50);
+    }
+};
+
+QTEST_MAIN(TestForm1StartUp)
+#include "tst_form1startup.moc"
