@@ -1,0 +1,213 @@
+#include "applyskin.h"
+#include "skinframework.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor buttonFace(0xd4, 0xd0, 0xc8);
+const QColor windowDefault(0xf0, 0xf0, 0xf0);
+const QByteArray sheet = "QPushButton { color: #123456; }";
+
+// Records the skin calls in order; the call named in failAt throws instead of running.
+class RecordingSkin : public SkinFramework {
+public:
+    void LoadSkin(const QString &path, const QString &iniFileName) override {
+        record(u"LoadSkin %1 [%2]"_s.arg(path, iniFileName));
+        SkinFramework::LoadSkin(path, iniFileName);
+    }
+    int ApplyOptions() const override {
+        record(u"ApplyOptions"_s);
+        return SkinFramework::ApplyOptions();
+    }
+    void setApplyOptions(int flags) override {
+        record(u"setApplyOptions %1"_s.arg(flags));
+        SkinFramework::setApplyOptions(flags);
+    }
+    void setOptionA(bool on) override {
+        record(u"setOptionA %1"_s.arg(on));
+        SkinFramework::setOptionA(on);
+    }
+    void setOptionB(bool on) override {
+        record(u"setOptionB %1"_s.arg(on));
+        SkinFramework::setOptionB(on);
+    }
+    void ApplyWindow(QWidget *window) override {
+        record(u"ApplyWindow %1"_s.arg(window->objectName()));
+        SkinFramework::ApplyWindow(window);
+    }
+
+    mutable QStringList calls;
+    QString failAt;
+
+private:
+    void record(const QString &call) const {
+        calls << call;
+        if (!failAt.isEmpty() && call.startsWith(failAt)) {
+            throw std::runtime_error("skin engine refused");
+        }
+    }
+};
+
+// The main window's kinds of controls; the four that a skin recolours start white, as designed.
+struct Rig {
+    Rig() {
+        window.setObjectName(u"Form1"_s);
+        controls = {new QPushButton(&window), frame,
+                    new QDateTimeEdit(frame), new QRadioButton(frame),
+                    new QLabel(frame),        new QCheckBox(&window),
+                    new QSlider(&window),     new QComboBox(&window)};
+        for (QWidget *control : std::as_const(controls)) {
+            if (takesButtonFace(control)) {
+                QPalette white = control->palette();
+                white.setColor(QPalette::Window, Qt::white);
+                control->setPalette(white);
+                control->setAutoFillBackground(true);
+            }
+        }
+    }
+    static bool takesButtonFace(const QWidget *control) {
+        return control->inherits("QGroupBox") || control->inherits("QRadioButton") || control->inherits("QCheckBox") ||
+               control->inherits("QLabel");
+    }
+
+    QWidget window;
+    QGroupBox *frame = new QGroupBox(&window);
+    QList<QWidget *> controls;
+};
+
+void writeFile(const QString &path, const QByteArray &contents) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(contents), contents.size());
+}
+
+void verifyDesignColours(const Rig &rig) {
+    QCOMPARE(rig.window.palette().color(QPalette::Window), windowDefault);
+    for (const QWidget *control : rig.controls) {
+        if (Rig::takesButtonFace(control)) {
+            QCOMPARE(control->palette().color(QPalette::Window), QColor(Qt::white));
+        }
+    }
+}
+
+void verifyButtonFaceColours(const Rig &rig) {
+    QCOMPARE(rig.window.palette().color(QPalette::Window), buttonFace);
+    for (const QWidget *control : rig.controls) {
+        const QColor background = control->palette().color(QPalette::Window);
+        if (Rig::takesButtonFace(control)) {
+            QCOMPARE(background, buttonFace);
+            QVERIFY(control->autoFillBackground());
+        } else {
+            QVERIFY2(!control->autoFillBackground(), control->metaObject()->className());
+        }
+    }
+}
+
+} // namespace
+
+class TestApplySkin : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::Button, buttonFace);
+        palette.setColor(QPalette::Window, windowDefault);
+        QApplication::setPalette(palette);
+    }
+
+    void applySkin_withoutAnOrdinarySkinFile_changesNothing_data() {
+        QTest::addColumn<QString>("setUp");
+        QTest::newRow("no x folder") << u"none"_s;
+        QTest::newRow("o.cjs is a folder") << u"folder"_s;
+        QTest::newRow("o.cjs listed as hidden") << u"hidden"_s;
+    }
+    void applySkin_withoutAnOrdinarySkinFile_changesNothing() {
+        QFETCH(QString, setUp);
+        QTemporaryDir programFolder;
+        if (setUp == u"folder"_s) {
+            QVERIFY(QDir(programFolder.path()).mkpath(u"x/o.cjs"_s));
+        } else if (setUp == u"hidden"_s) {
+            writeFile(programFolder.filePath(u"x/o.cjs"_s), sheet);
+            writeFile(programFolder.filePath(u"x/.hidden"_s), "notes.txt\no.cjs\n");
+        }
+        Rig rig;
+        RecordingSkin skin;
+
+        ApplySkin(&rig.window, rig.controls, skin, programFolder.path());
+
+        QCOMPARE(skin.calls, QStringList());
+        verifyDesignColours(rig);
+        QVERIFY(rig.window.styleSheet().isEmpty());
+    }
+
+    void applySkin_withTheFile_recoloursThenCallsTheSkinInOrder() {
+        QTemporaryDir programFolder;
+        const QString skinFile = programFolder.filePath(u"x/o.cjs"_s);
+        writeFile(skinFile, sheet);
+        writeFile(programFolder.filePath(u"x/.hidden"_s), "o.cjs.bak\n");
+        Rig rig;
+        RecordingSkin skin;
+        skin.setApplyOptions(4);
+        skin.calls.clear();
+
+        ApplySkin(&rig.window, rig.controls, skin, programFolder.path());
+
+        const QStringList expected{u"LoadSkin %1 []"_s.arg(QDir::cleanPath(skinFile)),
+                                   u"ApplyOptions"_s,
+                                   u"setApplyOptions 5"_s,
+                                   u"setOptionA 1"_s,
+                                   u"setOptionB 1"_s,
+                                   u"ApplyWindow Form1"_s};
+        QCOMPARE(skin.calls, expected);
+        verifyButtonFaceColours(rig);
+        QCOMPARE(rig.window.styleSheet(), QString::fromUtf8(sheet));
+    }
+
+    void applySkin_failingSkinCall_keepsTheColoursAndThrows_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("failAt");
+        QTest::addColumn<int>("callsMade");
+        QTest::newRow("invalid style sheet") << QByteArray("QWidget { color: red") << QString() << 1;
+        QTest::newRow("options refused") << sheet << u"setApplyOptions"_s << 3;
+        QTest::newRow("window refused") << sheet << u"ApplyWindow"_s << 6;
+    }
+    void applySkin_failingSkinCall_keepsTheColoursAndThrows() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, failAt);
+        QFETCH(int, callsMade);
+        QTemporaryDir programFolder;
+        writeFile(programFolder.filePath(u"x/o.cjs"_s), contents);
+        Rig rig;
+        RecordingSkin skin;
+        skin.failAt = failAt;
+
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, ApplySkin(&rig.window, rig.controls, skin, programFolder.path()));
+
+        QCOMPARE(skin.calls.size(), callsMade);
+        verifyButtonFaceColours(rig);
+        QVERIFY(rig.window.styleSheet().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestApplySkin)
+#include "tst_applyskin.moc"

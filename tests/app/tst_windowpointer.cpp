@@ -1,0 +1,241 @@
+#include "mousemovefilter.h"
+#include "windowpointer.h"
+
+#include "iconart.h"
+#include "winiconfile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString writeCursor(const QTemporaryDir &dir, const QImage &image, QPoint hotSpot) {
+    const QString path = dir.filePath(u"HAND-M.CUR"_s);
+    QString error;
+    if (!WinIconFile::writeFile(path, WinIconFile::encodeCursor(image, hotSpot), &error)) {
+        qFatal("%s", qPrintable(error));
+    }
+    return path;
+}
+
+// The main window's surfaces at their designed places, each mouse-move handler wired the way the window wires it.
+class PointerRig {
+public:
+    PointerRig() {
+        window.resize(536, 520);
+        const auto place = [](QWidget *widget, const char *name, QRect geometry) {
+            widget->setObjectName(QString::fromLatin1(name));
+            widget->setGeometry(geometry);
+            return widget;
+        };
+        QWidget *frame1 = place(new QGroupBox(u"Play Option"_s, &window), "Frame1", {8, 40, 520, 115});
+        QWidget *frame2 = place(new QGroupBox(u"Style"_s, &window), "Frame2", {8, 162, 520, 89});
+        QWidget *frame3 = place(new QGroupBox(u"Volume"_s, &window), "Frame3", {8, 258, 520, 55});
+        QWidget *frame4 = place(new QGroupBox(u"Startup Options"_s, &window), "Frame4", {8, 320, 520, 69});
+        controls = {
+            place(new QPushButton(u"Turn On"_s, &window), "PushButton2", {8, 8, 520, 27}),
+            frame1,
+            place(new QDateTimeEdit(frame1), "DTPicker1", {96, 45, 400, 25}),
+            place(new QRadioButton(u"Play from"_s, frame1), "Option2", {12, 47, 82, 20}),
+            place(new QRadioButton(u"Play until"_s, frame1), "Option1", {12, 20, 261, 20}),
+            place(new QDateTimeEdit(frame1), "DTPicker2", {96, 76, 400, 25}),
+            place(new QLabel(u"to"_s, frame1), "Label1", {70, 78, 11, 20}),
+            frame4,
+            place(new QCheckBox(u"Start in system tray"_s, frame4), "Check8", {16, 43, 172, 15}),
+            place(new QCheckBox(u"Load on startup"_s, frame4), "Check4", {16, 20, 262, 15}),
+            frame3,
+            place(new QSlider(Qt::Horizontal, frame3), "Slider1", {4, 16, 512, 33}),
+            frame2,
+            place(new QComboBox(frame2), "Combo1", {16, 20, 487, 23}),
+            place(new QPushButton(u"Preview Sound"_s, frame2), "PushButton1", {16, 50, 487, 27}),
+            place(new QSlider(Qt::Horizontal, &window), "Slider2", {15, 456, 374, 33}),
+            place(new QLabel(u"Pitch"_s, &window), "Label2", {0, 448, 29, 15}),
+        };
+        filter = new MouseMoveFilter(&window, controls);
+        const auto arrow = [this](const QMouseEvent &) { pointer.mouseMovedOver(WindowPointer::Default); };
+        const auto hand = [this](const QMouseEvent &) { pointer.mouseMovedOver(WindowPointer::Custom); };
+        filter->setHandler(&window, arrow);
+        for (const char *name :
+             {"Frame1", "Frame2", "Frame3", "Frame4", "Option1", "Option2", "DTPicker1", "DTPicker2"}) {
+            filter->setHandler(control(name), arrow);
+        }
+        filter->setHandler(control("PushButton1"), hand);
+        filter->setHandler(control("PushButton2"), hand);
+        window.show();
+    }
+
+    QWidget *control(const char *name) const {
+        for (QWidget *widget : controls) {
+            if (widget->objectName() == QLatin1StringView(name)) {
+                return widget;
+            }
+        }
+        qFatal("no control %s", name);
+    }
+
+    // Moves the mouse over a point of the named surface where none of its own children lies.
+    void moveOver(const QString &surface) {
+        QWidget *target = surface == u"window"_s ? &window : control(qPrintable(surface));
+        QPoint point = target->rect().center();
+        if (target == &window) {
+            point = {300, 37};
+        } else if (target->inherits("QGroupBox")) {
+            point = target->rect().bottomRight() - QPoint(3, 3);
+        }
+        // Park the mouse first so that every move is a real move.
+        QTest::mouseMove(&window, {530, 400});
+        QTest::mouseMove(target, point);
+    }
+
+    QWidget window;
+    QList<QWidget *> controls;
+    WindowPointer pointer{&window};
+    MouseMoveFilter *filter = nullptr;
+};
+
+} // namespace
+
+class TestWindowPointer : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void mouseMove_overASurface_setsThePointerItsHandlerNames_data() {
+        QTest::addColumn<QString>("surface");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        for (const QString &button : {u"PushButton1"_s, u"PushButton2"_s}) {
+            QTest::addRow("%s: arrow to hand", qPrintable(button)) << button << 0 << 99;
+        }
+        for (const QString &surface : {u"window"_s, u"Frame1"_s, u"Frame2"_s, u"Frame3"_s, u"Frame4"_s, u"Option1"_s,
+                                       u"Option2"_s, u"DTPicker1"_s, u"DTPicker2"_s}) {
+            QTest::addRow("%s: hand to arrow", qPrintable(surface)) << surface << 99 << 0;
+        }
+        for (const QString &silent :
+             {u"Combo1"_s, u"Slider1"_s, u"Slider2"_s, u"Check4"_s, u"Check8"_s, u"Label1"_s, u"Label2"_s}) {
+            QTest::addRow("%s: hand stays", qPrintable(silent)) << silent << 99 << 99;
+            QTest::addRow("%s: arrow stays", qPrintable(silent)) << silent << 0 << 0;
+        }
+        for (const QString &surface : {u"PushButton1"_s, u"window"_s, u"Frame2"_s, u"DTPicker1"_s}) {
+            QTest::addRow("%s: busy stays", qPrintable(surface)) << surface << 11 << 11;
+        }
+    }
+    void mouseMove_overASurface_setsThePointerItsHandlerNames() {
+        QFETCH(QString, surface);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        QTemporaryDir dir;
+        PointerRig rig;
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        QVERIFY(rig.pointer.loadMouseIcon(writeCursor(dir, IconArt::handCursor(), {11, 1})));
+        QTest::mouseMove(&rig.window, {530, 400});
+        rig.pointer.setMousePointer(before);
+
+        rig.moveOver(surface);
+
+        QCOMPARE(rig.pointer.MousePointer(), after);
+    }
+
+    void pointer_isSetWindowWide_soTheButtonsShowTheHand() {
+        QTemporaryDir dir;
+        PointerRig rig;
+        QVERIFY(rig.pointer.loadMouseIcon(writeCursor(dir, IconArt::handCursor(), {11, 1})));
+        QWidget *button = rig.control("PushButton1");
+
+        rig.moveOver(u"PushButton1"_s);
+        QCOMPARE(button->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(button->cursor().hotSpot(), QPoint(11, 1));
+
+        rig.moveOver(u"Frame2"_s);
+        QCOMPARE(button->cursor().shape(), Qt::ArrowCursor);
+
+        rig.pointer.setMousePointer(WindowPointer::Busy);
+        QCOMPARE(rig.control("Combo1")->cursor().shape(), Qt::WaitCursor);
+    }
+
+    void pointer_withoutAMouseIcon_neverShowsTheHand() {
+        PointerRig rig;
+        rig.moveOver(u"PushButton2"_s);
+        QCOMPARE(rig.pointer.MousePointer(), WindowPointer::Custom);
+        QVERIFY(!rig.pointer.hasMouseIcon());
+        QCOMPARE(rig.window.cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(rig.control("PushButton2")->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void setMousePointer_unknownKind_throws() {
+        QWidget window;
+        WindowPointer pointer(&window);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, pointer.setMousePointer(5));
+        QCOMPARE(pointer.MousePointer(), WindowPointer::Default);
+    }
+
+    void loadMouseIcon_writtenCursor_loadsBackWithItsHotSpot_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QPoint>("hotSpot");
+        QTest::newRow("hand at the fingertip") << 32 << IconArt::handCursorHotSpot();
+        QTest::newRow("top left corner") << 32 << QPoint(0, 0);
+        QTest::newRow("bottom right corner") << 32 << QPoint(31, 31);
+        QTest::newRow("small cursor") << 16 << QPoint(3, 12);
+    }
+    void loadMouseIcon_writtenCursor_loadsBackWithItsHotSpot() {
+        QFETCH(int, size);
+        QFETCH(QPoint, hotSpot);
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter(&image).fillRect(0, 0, size / 2, size, Qt::red);
+        QTemporaryDir dir;
+        QWidget window;
+        WindowPointer pointer(&window);
+
+        QVERIFY(pointer.loadMouseIcon(writeCursor(dir, image, hotSpot)));
+
+        const QCursor icon = pointer.MouseIcon();
+        QCOMPARE(icon.hotSpot(), hotSpot);
+        const QImage back = icon.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(back.size(), QSize(size, size));
+        QCOMPARE(back.pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(qAlpha(back.pixel(size - 1, 0)), 0);
+    }
+
+    void loadMouseIcon_fileThatIsNoCursor_failsAndKeepsTheIcon_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("text") << QByteArray("not a cursor at all, just some text");
+        QTest::newRow("icon file") << WinIconFile::encodeIcon24(IconArt::applicationIcon(16));
+        QTest::newRow("cut short") << WinIconFile::encodeCursor(IconArt::handCursor(), {1, 1}).left(30);
+    }
+    void loadMouseIcon_fileThatIsNoCursor_failsAndKeepsTheIcon() {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        QWidget window;
+        WindowPointer pointer(&window);
+        QVERIFY(pointer.loadMouseIcon(writeCursor(dir, IconArt::handCursor(), {5, 6})));
+        const QString path = dir.filePath(u"other.cur"_s);
+        if (!contents.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+
+        QString error;
+        QVERIFY(!pointer.loadMouseIcon(path, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(pointer.MouseIcon().hotSpot(), QPoint(5, 6));
+    }
+};
+
+QTEST_MAIN(TestWindowPointer)
+#include "tst_windowpointer.moc"
