@@ -1,0 +1,156 @@
+#include "capture.h"
+#include "gstplayer.h"
+#include "soundfiles.h"
+
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class TestGstPlayerFailures : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void setUrl_unplayableFile_reportsNotPlayingAndTheNextFilePlays_data();
+    void setUrl_unplayableFile_reportsNotPlayingAndTheNextFilePlays();
+    void stop_whileNothingPlays_isHarmless();
+    void stop_whilePlaying_silencesTheOutputAtOnce();
+    void setUrlAndStop_inRapidSeries_leaveAWorkingPlayer();
+    void destroy_whilePlaying_leavesNothingRunning();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes);
+    QString good() const { return soundfiles::path(u"sine-cbr.mp3"_s); }
+
+    QTemporaryDir m_dir;
+};
+
+void TestGstPlayerFailures::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    // Every refused file is logged; here that is expected.
+    QLoggingCategory::setFilterRules(u"somnivox.player.warning=false"_s);
+}
+
+QString TestGstPlayerFailures::write(const QString &name, const QByteArray &bytes) {
+    QFile f(m_dir.filePath(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        qFatal("cannot write %s", qPrintable(f.fileName()));
+    }
+    return f.fileName();
+}
+
+void TestGstPlayerFailures::setUrl_unplayableFile_reportsNotPlayingAndTheNextFilePlays_data() {
+    QFile mp3(good());
+    QVERIFY(mp3.open(QIODevice::ReadOnly));
+    const QByteArray sound = mp3.readAll();
+    QByteArray noise(32 * 1024, Qt::Uninitialized);
+    QRandomGenerator random(7);
+    random.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+    QFile raw(soundfiles::path(u"sine-cbr.raw"_s));
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray wav = "RIFF" + QByteArray(4, '\0') + "WAVEfmt " +
+                           QByteArray::fromHex("100000000100020044ac000010b1020004001000") + "data" +
+                           QByteArray(4, '\0') + raw.readAll();
+
+    const QString locked = write(u"locked.mp3"_s, sound);
+    QFile::setPermissions(locked, {});
+
+    QTest::addColumn<QString>("file");
+    QTest::newRow("missing") << m_dir.filePath(u"missing.mp3"_s);
+    QTest::newRow("unreadable") << locked;
+    QTest::newRow("empty") << write(u"empty.mp3"_s, {});
+    QTest::newRow("random bytes") << write(u"random.mp3"_s, noise);
+    QTest::newRow("truncated") << write(u"truncated.mp3"_s, sound.left(300));
+    QTest::newRow("WAV renamed") << write(u"wave.mp3"_s, wav);
+}
+
+void TestGstPlayerFailures::setUrl_unplayableFile_reportsNotPlayingAndTheNextFilePlays() {
+    QFETCH(QString, file);
+    if (qstrcmp(QTest::currentDataTag(), "unreadable") == 0 && QFileInfo(file).isReadable()) {
+        QSKIP("running as a user who reads every file");
+    }
+    Capture capture;
+    GstPlayer player;
+    player.setLoop(true);
+    player.setUrl(good());
+    QVERIFY(capture.waitForFrames(2000));
+
+    player.setUrl(file);
+    QVERIFY(player.playState() != Player::Playing);
+    const qsizetype silencedAt = capture.frames();
+    QTest::qWait(300);
+    QVERIFY(player.playState() != Player::Playing);
+    QCOMPARE(capture.frames(), silencedAt);
+
+    player.setUrl(good());
+    QCOMPARE(player.playState(), Player::Playing);
+    QVERIFY(capture.waitForFrames(silencedAt + 4410));
+    QCOMPARE(player.playState(), Player::Playing);
+}
+
+void TestGstPlayerFailures::stop_whileNothingPlays_isHarmless() {
+    Capture capture;
+    GstPlayer player;
+    player.stop();
+    player.stop();
+    QVERIFY(player.playState() != Player::Playing);
+    player.setUrl(good());
+    QCOMPARE(player.playState(), Player::Playing);
+    QVERIFY(capture.waitForFrames(4410));
+}
+
+void TestGstPlayerFailures::stop_whilePlaying_silencesTheOutputAtOnce() {
+    Capture capture;
+    GstPlayer player;
+    player.setLoop(true);
+    player.setUrl(good());
+    QVERIFY(capture.waitForFrames(4410));
+    player.stop();
+    QVERIFY(player.playState() != Player::Playing);
+    const qsizetype stoppedAt = capture.frames();
+    QTest::qWait(300);
+    QCOMPARE(capture.frames(), stoppedAt);
+    QVERIFY(player.playState() != Player::Playing);
+}
+
+void TestGstPlayerFailures::setUrlAndStop_inRapidSeries_leaveAWorkingPlayer() {
+    const QString empty = write(u"rapid-empty.mp3"_s, {});
+    Capture capture;
+    GstPlayer player;
+    player.setLoop(true);
+    for (int i = 0; i < 40; ++i) {
+        player.setUrl(good());
+        player.stop();
+        player.setUrl(i % 2 ? empty : soundfiles::path(u"vbr.mp3"_s));
+        player.setRate(1.0 + i);
+        player.setUrl(good());
+    }
+    player.setRate(1.0);
+    QCOMPARE(player.playState(), Player::Playing);
+    const qsizetype before = capture.frames();
+    QVERIFY(capture.waitForFrames(before + 4410));
+    QCOMPARE(player.playState(), Player::Playing);
+}
+
+void TestGstPlayerFailures::destroy_whilePlaying_leavesNothingRunning() {
+    Capture capture;
+    for (int i = 0; i < 5; ++i) {
+        auto player = std::make_unique<GstPlayer>();
+        player->setLoop(i % 2 == 0);
+        player->setUrl(good());
+        QVERIFY(capture.waitForFrames(capture.frames() + 1000));
+        player.reset();
+    }
+    // Anything still queued for a destroyed player would run, and crash, here.
+    const qsizetype after = capture.frames();
+    QTest::qWait(200);
+    QCOMPARE(capture.frames(), after);
+}
+
+QTEST_GUILESS_MAIN(TestGstPlayerFailures)
+#include "tst_gstplayer_failures.moc"

@@ -1,0 +1,196 @@
+#include "capture.h"
+#include "gstplayer.h"
+#include "soundfiles.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using soundfiles::Pcm;
+
+namespace {
+
+struct Playback {
+    int step = 1;      // frames of the file per output frame
+    double gain = 1.0; // a gain other than 1 may round each value either way
+};
+
+bool matches(const Pcm &capture, qsizetype i, const Pcm &reference, qsizetype at, double gain) {
+    const double tolerance = gain == 1.0 ? 0.0 : 1.0;
+    return std::abs(capture[2 * i] - reference[2 * at] * gain) <= tolerance &&
+           std::abs(capture[2 * i + 1] - reference[2 * at + 1] * gain) <= tolerance;
+}
+
+/// The first output frame, from the second on, that differs from the file's decode played as \a playback and
+/// repeated, starting \a shift frames in; -1 when none does.
+qsizetype firstDifference(const Pcm &capture, const Pcm &reference, int shift, Playback playback = {},
+                          qsizetype limit = -1) {
+    const qsizetype length = soundfiles::frames(reference);
+    const qsizetype end = limit < 0 ? soundfiles::frames(capture) : std::min(limit, soundfiles::frames(capture));
+    for (qsizetype i = 1; i < end; ++i) {
+        if (!matches(capture, i, reference, (i * playback.step + shift) % length, playback.gain)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+/// Where the repeated decode lines up with the capture: 0, or 1 when the sink dropped the very first frame;
+/// -1 when neither fits.
+int alignment(const Pcm &capture, const Pcm &reference, Playback playback = {}) {
+    for (int shift = 0; shift <= 1; ++shift) {
+        if (firstDifference(capture, reference, shift, playback, 2000) < 0) {
+            return shift;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestGstPlayerOutput : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loop_severalTimes_outputIsTheGaplessDecodeRepeated_data();
+    void loop_severalTimes_outputIsTheGaplessDecodeRepeated();
+    void setRate_two_doublesTheSineFrequencyAcrossLoops();
+    void setVolume_fifty_halvesTheAmplitude();
+    void setVolume_duringPlayback_changesTheOutput();
+    void setLoop_off_playsTheFileOnceThenReportsNotPlaying();
+    void setUrl_whilePlaying_startsTheNewFileFromItsFirstSample();
+};
+
+void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("CBR") << u"sine-cbr.mp3"_s;
+    QTest::newRow("VBR") << u"vbr.mp3"_s;
+}
+
+void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated() {
+    QFETCH(QString, name);
+    const Pcm reference = soundfiles::decodeAll(soundfiles::path(name));
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(soundfiles::path(name));
+    QCOMPARE(player.playState(), Player::Playing);
+    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 7 / 2));
+    QCOMPARE(player.playState(), Player::Playing);
+    player.stop();
+
+    const Pcm output = capture.read();
+    const int shift = alignment(output, reference);
+    QVERIFY2(shift >= 0, "the output does not start with the file's first frames");
+    const qsizetype differs = firstDifference(output, reference, shift);
+    QVERIFY2(differs < 0, qPrintable(u"frame %1 of loop %2 differs"_s.arg(differs % soundfiles::frames(reference))
+                                         .arg(differs / soundfiles::frames(reference) + 1)));
+}
+
+void TestGstPlayerOutput::setRate_two_doublesTheSineFrequencyAcrossLoops() {
+    const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setRate(2.0);
+    player.setUrl(file);
+    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 3 / 2));
+    player.stop();
+
+    const Pcm output = capture.read();
+    const int shift = alignment(output, reference, {.step = 2});
+    QVERIFY(shift >= 0);
+    QCOMPARE(firstDifference(output, reference, shift, {.step = 2}), -1);
+    int crossings = 0;
+    for (std::size_t i = 2; i < output.size(); i += 2) {
+        crossings += (output[i - 2] < 0) != (output[i] < 0);
+    }
+    const double hz = crossings / 2.0 / (double(soundfiles::frames(output)) / 44100.0);
+    QVERIFY2(std::abs(hz - 882.0) < 10.0, qPrintable(QString::number(hz)));
+}
+
+void TestGstPlayerOutput::setVolume_fifty_halvesTheAmplitude() {
+    const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(50);
+    player.setLoop(true);
+    player.setUrl(file);
+    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) / 2));
+    player.stop();
+
+    const Pcm output = capture.read();
+    const int shift = alignment(output, reference, {.gain = 0.5});
+    QVERIFY(shift >= 0);
+    QCOMPARE(firstDifference(output, reference, shift, {.gain = 0.5}), -1);
+}
+
+void TestGstPlayerOutput::setVolume_duringPlayback_changesTheOutput() {
+    const QString file = soundfiles::path(u"noise-loop.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(file);
+    QVERIFY(capture.waitForFrames(20000));
+    player.setVolume(25);
+    const qsizetype changedAt = capture.frames();
+    QVERIFY(capture.waitForFrames(changedAt + 20000));
+    player.stop();
+
+    const Pcm output = capture.read();
+    const int shift = alignment(output, reference);
+    QVERIFY(shift >= 0);
+    const qsizetype changed = firstDifference(output, reference, shift);
+    QVERIFY(changed > 0);
+    // From a little after the change on, every frame is at a quarter.
+    const Pcm later(output.begin() + 2 * (changedAt + 10000), output.end());
+    QCOMPARE(firstDifference(later, reference, int((changedAt + 10000 + shift) % soundfiles::frames(reference)),
+                             {.gain = 0.25}),
+             -1);
+}
+
+void TestGstPlayerOutput::setLoop_off_playsTheFileOnceThenReportsNotPlaying() {
+    const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(false);
+    player.setUrl(file);
+    QCOMPARE(player.playState(), Player::Playing);
+    QTRY_VERIFY_WITH_TIMEOUT(player.playState() != Player::Playing, 10000);
+
+    const Pcm output = capture.read();
+    const int shift = alignment(output, reference);
+    QVERIFY(shift >= 0);
+    QCOMPARE(soundfiles::frames(output) + shift, soundfiles::frames(reference));
+    QCOMPARE(firstDifference(output, reference, shift), -1);
+}
+
+void TestGstPlayerOutput::setUrl_whilePlaying_startsTheNewFileFromItsFirstSample() {
+    const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(soundfiles::path(u"vbr.mp3"_s));
+    QVERIFY(capture.waitForFrames(10000));
+    player.setLoop(false);
+    player.setUrl(file);
+    QCOMPARE(player.playState(), Player::Playing);
+    QTRY_VERIFY_WITH_TIMEOUT(player.playState() != Player::Playing, 10000);
+
+    // The new file, whole, closes the output.
+    const Pcm output = capture.read();
+    QVERIFY(output.size() > reference.size());
+    QVERIFY(std::equal(reference.begin() + 2, reference.end(), output.end() - qsizetype(reference.size()) + 2));
+}
+
+QTEST_GUILESS_MAIN(TestGstPlayerOutput)
+#include "tst_gstplayer_output.moc"
