@@ -16,22 +16,23 @@ MouseMoveFilter::MouseMoveFilter(QWidget *window, const QList<QWidget *> &contro
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void MouseMoveFilter::setHandler(QWidget *surface, Handler handler) {
+void MouseMoveFilter::setHandler(QWidget *surface, const Handler &handler) {
     if (!m_surfaces.contains(surface)) {
         throw std::invalid_argument("A mouse-move handler for a widget that is not a surface of the window");
     }
     surface->setMouseTracking(true);
-    m_handlers.insert(surface, std::move(handler));
+    m_handlers.insert(surface, handler);
 }
 
 bool MouseMoveFilter::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::MouseMove || !watched->isWidgetType()) {
+    if (event->type() != QEvent::MouseMove) {
         return false;
     }
-    const auto *receiver = static_cast<QWidget *>(watched);
-    const auto *move = static_cast<QMouseEvent *>(event);
+    const auto *receiver = qobject_cast<const QWidget *>(watched);
+    const auto *move = dynamic_cast<const QMouseEvent *>(event);
     // A move that the widget under the pointer ignored is passed on to its parents: serve it once, at the first.
-    if (m_window.isNull() || receiver->window() != m_window || receiver->childAt(move->position().toPoint())) {
+    if (receiver == nullptr || move == nullptr || m_window.isNull() || receiver->window() != m_window ||
+        receiver->childAt(move->position().toPoint()) != nullptr) {
         return false;
     }
     for (const QWidget *widget = receiver; widget != nullptr; widget = widget->parentWidget()) {

@@ -28,7 +28,7 @@ public:
 
     /// Calls handler for every move over surface (the window or one of the controls) and turns mouse tracking on
     /// for it.
-    void setHandler(QWidget *surface, Handler handler);
+    void setHandler(QWidget *surface, const Handler &handler);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

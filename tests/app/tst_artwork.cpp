@@ -71,10 +71,11 @@ private Q_SLOTS:
         QCOMPARE(word(6 + 16 + 14), quint16(24));
         // The corners are transparent through the AND mask, which Qt 6.4 does not apply to 24-bit images.
         const qsizetype maskStart = 6 + 16 + 40 + 16 * 16 * 3;
-        QCOMPARE(data.size(), maskStart + 16 * 4);
-        QVERIFY(data.at(maskStart) & 0x80);                 // bottom left
-        QVERIFY(data.at(maskStart + 15 * 4 + 1) & 0x01);    // top right
-        QVERIFY(!(data.at(maskStart + 8 * 4) & 0x80 >> 4)); // centre
+        const qsizetype maskRow = 4;
+        QCOMPARE(data.size(), maskStart + 16 * maskRow);
+        QVERIFY(data.at(maskStart) & 0x80);                       // bottom left
+        QVERIFY(data.at(maskStart + 15 * maskRow + 1) & 0x01);    // top right
+        QVERIFY(!(data.at(maskStart + 8 * maskRow) & 0x80 >> 4)); // centre
         QImage image;
         QVERIFY(image.loadFromData(data, "ico"));
         verifyLooksLikeTheIcon(image, 16, Corners::Unchecked);

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &contents) {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) {
         qFatal("cannot write the test file");

@@ -24,7 +24,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString writeCursor(const QTemporaryDir &dir, const QImage &image, QPoint hotSpot) {
-    const QString path = dir.filePath(u"HAND-M.CUR"_s);
+    QString path = dir.filePath(u"HAND-M.CUR"_s);
     QString error;
     if (!WinIconFile::writeFile(path, WinIconFile::encodeCursor(image, hotSpot), &error)) {
         qFatal("%s", qPrintable(error));

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <array>
 #include <stdexcept>
 
 namespace WinIconFile {
@@ -16,15 +17,15 @@ constexpr int iconDirEntrySize = 16;
 constexpr int bitmapInfoHeaderSize = 40;
 
 void appendLE16(QByteArray &out, quint16 value) {
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof bytes);
+    std::array<char, 2> bytes{};
+    qToLittleEndian(value, bytes.data());
+    out.append(bytes.data(), bytes.size());
 }
 
 void appendLE32(QByteArray &out, quint32 value) {
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof bytes);
+    std::array<char, 4> bytes{};
+    qToLittleEndian(value, bytes.data());
+    out.append(bytes.data(), bytes.size());
 }
 
 int paddedRowBytes(int bits) {
