@@ -55,6 +55,12 @@ private Q_SLOTS:
         QCOMPARE(skin.styleSheet(), QString::fromUtf8(validSheet));
     }
 
+    void loadSkin_shippedSampleSkin_isValid() {
+        SkinFramework skin;
+        skin.LoadSkin(QStringLiteral(SOMNIVOX_SAMPLE_SKIN), QString());
+        QVERIFY(skin.styleSheet().contains(u"QGroupBox"_s));
+    }
+
     void loadSkin_unreadableOrInvalid_throwsAndKeepsThePreviousSkin_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("contents");
