@@ -1,22 +1,31 @@
 #include "form1.h"
 
 #include "addfolder.h"
+#include "applyskin.h"
 #include "apptimer.h"
 #include "buildconfig.h"
 #include "clock.h"
 #include "controlvalues.h"
+#include "csystray.h"
 #include "dailywindow.h"
 #include "errortrap.h"
 #include "fileexists.h"
+#include "mousemovefilter.h"
+#include "mstartup.h"
 #include "player.h"
 #include "procedureerrorreport.h"
+#include "propertybag.h"
 #include "settingconversions.h"
 #include "settingsstore.h"
+#include "skinframework.h"
 #include "stylelibrary.h"
+#include "traypicture.h"
 #include "usernotifier.h"
+#include "windowpointer.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QEvent>
@@ -28,6 +37,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +49,10 @@ const QString LoadLocation = u"in Somnivox2021/08/31.Form1.Form_Load "_s;
 const QString PushButton1Location = u"in Somnivox2021/08/31.Form1.PushButton1_Click "_s;
 const QString PushButton2Location = u"in Somnivox2021/08/31.Form1.PushButton2_Click "_s;
 const QString Timer1Location = u"in Somnivox2021/08/31.Form1.Timer1_Timer "_s;
+const QString QueryUnloadLocation = u"in Somnivox2021/08/31.Form1.Form_QueryUnload "_s;
+
+// The main window's saved data of its tray icon control.
+const QString SavedTrayControl = u":/form1/csystray1.bag"_s;
 
 const QString TurnOn = u"Turn On"_s;
 const QString TurnOff = u"Turn Off"_s;
@@ -105,7 +119,12 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     setFont(QFont(u"Arial"_s, 9));
     createControls();
     connectHandlers();
+    m_pointer = std::make_unique<WindowPointer>(this);
+    connectMouseMoves();
     connect(&m_services.store, &SettingsStore::writeFailed, this, &Form1::warnWriteFailed);
+    if (const std::optional<PropertyBag> saved = PropertyBag::load(SavedTrayControl)) {
+        cSysTray1->UserControl_ReadProperties(*saved);
+    }
 }
 
 Form1::~Form1() = default;
@@ -152,6 +171,9 @@ void Form1::createControls() {
 
     Timer2 = new AppTimer(100, this);
     Timer1 = new AppTimer(1000, this);
+    cSysTray1 = new cSysTray(m_services.trayNotifier, this);
+    // Kept for the window's make-up; nothing opens a common dialog.
+    CommonDialog1 = new QObject(this);
 
     // Below the client area as designed: out of sight at the window's size.
     Slider2 = makeSlider(this, twips(225, 6840, 5610, 495), 1, 50);
@@ -171,15 +193,31 @@ void Form1::createControls() {
     setTabOrder(Slider1, Check4);
     setTabOrder(Check4, Check8);
 
-    const QList<QObject *> named{
-        PushButton2, Frame1,  DTPicker1, Option2, Option1,     DTPicker2, Label1, Frame4,  Check8, Check4,
-        Frame3,      Slider1, Frame2,    Combo1,  PushButton1, Timer2,    Timer1, Slider2, Label2, WindowsMediaPlayer1};
-    const QStringList names{u"PushButton2"_s, u"Frame1"_s,  u"DTPicker1"_s, u"Option2"_s, u"Option1"_s,
-                            u"DTPicker2"_s,   u"Label1"_s,  u"Frame4"_s,    u"Check8"_s,  u"Check4"_s,
-                            u"Frame3"_s,      u"Slider1"_s, u"Frame2"_s,    u"Combo1"_s,  u"PushButton1"_s,
-                            u"Timer2"_s,      u"Timer1"_s,  u"Slider2"_s,   u"Label2"_s,  u"WindowsMediaPlayer1"_s};
-    for (qsizetype i = 0; i < named.size(); ++i) {
-        named.at(i)->setObjectName(names.at(i));
+    // Named as designed, so the window's controls can be found by name.
+    const std::initializer_list<std::pair<QObject *, const char *>> names{{PushButton2, "PushButton2"},
+                                                                          {Frame1, "Frame1"},
+                                                                          {DTPicker1, "DTPicker1"},
+                                                                          {Option2, "Option2"},
+                                                                          {Option1, "Option1"},
+                                                                          {DTPicker2, "DTPicker2"},
+                                                                          {Label1, "Label1"},
+                                                                          {Frame4, "Frame4"},
+                                                                          {Check8, "Check8"},
+                                                                          {Check4, "Check4"},
+                                                                          {Frame3, "Frame3"},
+                                                                          {Slider1, "Slider1"},
+                                                                          {Frame2, "Frame2"},
+                                                                          {Combo1, "Combo1"},
+                                                                          {PushButton1, "PushButton1"},
+                                                                          {Timer2, "Timer2"},
+                                                                          {Timer1, "Timer1"},
+                                                                          {cSysTray1, "cSysTray1"},
+                                                                          {CommonDialog1, "CommonDialog1"},
+                                                                          {Slider2, "Slider2"},
+                                                                          {Label2, "Label2"},
+                                                                          {WindowsMediaPlayer1, "WindowsMediaPlayer1"}};
+    for (const auto &[control, name] : names) {
+        control->setObjectName(QLatin1StringView(name));
     }
 }
 
@@ -205,6 +243,10 @@ void Form1::connectHandlers() {
             untrapped("DTPicker2_Change", [this] { DTPicker2_Change(); }));
     connect(Timer1, &AppTimer::Timer, this, [this] { Timer1_Timer(); });
     connect(Timer2, &AppTimer::Timer, this, untrapped("Timer2_Timer", [this] { Timer2_Timer(); }));
+    connect(Check4, &QCheckBox::toggled, this, untrapped("Check4_Click", [this] { Check4_Click(); }));
+    connect(Check8, &QCheckBox::toggled, this, untrapped("Check8_Click", [this] { Check8_Click(); }));
+    connect(cSysTray1, &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
+    connect(cSysTray1, &cSysTray::trayAvailableChanged, this, &Form1::trayAvailabilityChanged);
     // A click into a picker writes its value as well.
     DTPicker1->installEventFilter(this);
     DTPicker2->installEventFilter(this);
@@ -251,7 +293,16 @@ void Form1::Form_Load() {
     SettingsStore &store = m_services.store;
 
     trap.step(100, [this] { m_loading = true; });
-    trap.step(104, [] {});
+    trap.step(104, [this] { ApplySkin(this, controlsInOrder(), m_services.skin, m_services.programFolder); });
+    const QString handCursor = m_services.programFolder + u"/HAND-M.CUR"_s;
+    if (trap.test(106, [&] { return FileExistsByDate(handCursor); })) {
+        trap.step(108, [&] {
+            QString why;
+            if (!m_pointer->loadMouseIcon(handCursor, &why)) {
+                throw std::runtime_error(why.toStdString());
+            }
+        });
+    }
     trap.step(110, [this] { RandomHomePageVisit(); });
     trap.step(128, [this] { setWindowTitle(QString::fromLatin1(ProductName)); });
     trap.step(128, [this] { setWindowIcon(m_services.applicationIcon); });
@@ -285,6 +336,9 @@ void Form1::Form_Load() {
         trap.step(154, [this] { setWindowState(windowState() | Qt::WindowMinimized); });
     }
 
+    trap.step(156, [this] { cSysTray1->setTrayTip(QString::fromLatin1(ProductName)); });
+    trap.step(158, [this] { cSysTray1->setInTray(true); });
+
     trap.step(160, [&] {
         ControlValues::setDateTime(
             DTPicker1, SettingConversions::textToDateTime(store.ReadSetting(u"Time From"_s, m_services.clock.now())));
@@ -313,7 +367,15 @@ void Form1::Form_Load() {
 }
 
 void Form1::showAfterLoad() {
-    show();
+    if (!(windowState() & Qt::WindowMinimized)) {
+        show();
+    } else if (cSysTray1->InTray() && cSysTray1->trayAvailable()) {
+        // Straight into the tray: the window never flashes up first.
+        QTimer::singleShot(0, this, &Form1::hideToTray);
+    } else {
+        // Without a tray the only way back is the taskbar.
+        showMinimized();
+    }
 }
 
 void Form1::Combo1_Click() {
@@ -444,4 +506,126 @@ void Form1::warnWriteFailed(const QString &reason) {
     m_writeFailureShown = true;
     m_services.notifier.showWarning(QString::fromLatin1(ProductName),
                                     reason + u"\n\nYour settings will not be kept after the program ends."_s);
+}
+
+QList<QWidget *> Form1::controlsInOrder() const {
+    return {PushButton2, Frame1, DTPicker1, Option2, Option1, DTPicker2,   Label1,  Frame4, Check8,
+            Check4,      Frame3, Slider1,   Frame2,  Combo1,  PushButton1, Slider2, Label2, WindowsMediaPlayer1};
+}
+
+void Form1::connectMouseMoves() {
+    auto *mouseMoves = new MouseMoveFilter(this, controlsInOrder());
+    const auto pointerBecomes = [this](int pointer) {
+        return [this, pointer](const QMouseEvent &) { m_pointer->mouseMovedOver(pointer); };
+    };
+    // The hand over the two push buttons, the arrow over the window, the frames, the option buttons and the
+    // pickers; the list, the sliders, the check boxes and the labels leave the pointer as it is.
+    for (QWidget *button : {PushButton1, PushButton2}) {
+        mouseMoves->setHandler(button, pointerBecomes(WindowPointer::Custom));
+    }
+    for (QWidget *surface : std::initializer_list<QWidget *>{this, Frame1, Frame2, Frame3, Frame4, Option1, Option2,
+                                                             DTPicker1, DTPicker2}) {
+        mouseMoves->setHandler(surface, pointerBecomes(WindowPointer::Default));
+    }
+}
+
+void Form1::Check4_Click() {
+    if (m_loading) {
+        return;
+    }
+    SettingsStore &store = m_services.store;
+    if (Check4->isChecked()) {
+        Check8->setVisible(true);
+        store.WriteSetting(u"Windows Startup"_s, u"On"_s);
+        const RegStuff::Result added = m_services.startUp.RunEntryAdd();
+        if (!added.ok()) {
+            warnStartUpEntry(added.reason);
+            // The program will not start at login: the box must not say it will.
+            Check4->setChecked(false);
+        }
+    } else {
+        Check8->setChecked(false);
+        Check8->setVisible(false);
+        store.WriteSetting(u"Windows Startup"_s, u"Off"_s);
+        const RegStuff::Result removed = m_services.startUp.RunEntryRemove();
+        if (!removed.ok()) {
+            warnStartUpEntry(removed.reason);
+        }
+    }
+}
+
+void Form1::Check8_Click() {
+    m_services.store.WriteSetting(u"Minimized"_s, Check8->isChecked() ? u"On"_s : u"Off"_s);
+}
+
+void Form1::warnStartUpEntry(const QString &reason) {
+    m_services.notifier.showWarning(QString::fromLatin1(ProductName),
+                                    u"The program cannot be set to start at login.\n\n"_s + reason);
+}
+
+void Form1::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        // Hiding a window from inside its own state change confuses some window managers: do it right after.
+        QMetaObject::invokeMethod(this, &Form1::Form_Resize, Qt::QueuedConnection);
+    }
+}
+
+void Form1::Form_Resize() {
+    if (!(windowState() & Qt::WindowMinimized) || m_minimizedToTray || m_unloaded) {
+        return;
+    }
+    // Without a notification area the window stays minimised in the taskbar, the only way back there is.
+    if (!cSysTray1->InTray() || !cSysTray1->trayAvailable()) {
+        return;
+    }
+    hideToTray();
+}
+
+void Form1::hideToTray() {
+    hide();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    m_minimizedToTray = true;
+    cSysTray1->ShowBalloon(QString::fromLatin1(MinimizedBalloon), QString::fromLatin1(ProductName), 5, true);
+}
+
+void Form1::cSysTray1_MouseUp(int Button, int Id) {
+    Q_UNUSED(Button);
+    Q_UNUSED(Id);
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    m_minimizedToTray = false;
+}
+
+void Form1::trayAvailabilityChanged(bool available) {
+    // A tray that goes away must not take the hidden window with it.
+    if (!available && m_minimizedToTray) {
+        cSysTray1_MouseUp(0, 0);
+    }
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    if (!m_unloaded) {
+        Form_QueryUnload();
+        event->accept();
+        Form_Unload();
+    }
+}
+
+void Form1::Form_QueryUnload() {
+    ErrorTrap trap(QueryUnloadLocation, m_services.report);
+    trap.step(100, [] {});
+    trap.step(102, [this] { cSysTray1->setInTray(false); });
+    trap.step(104, [] { QCoreApplication::processEvents(); });
+    trap.step(106, [] { QCoreApplication::processEvents(); });
+}
+
+void Form1::Form_Unload() {
+    // Nothing runs after this: the timers stop and the event loop ends, taking playback with the process.
+    m_unloaded = true;
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    QCoreApplication::exit(0);
 }

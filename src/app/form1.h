@@ -6,12 +6,19 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class AppTimer;
 class Clock;
+class SkinFramework;
+class TrayNotifier;
+class WindowPointer;
+class cSysTray;
+class mStartUp;
 class Player;
 class ProcedureErrorReport;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QDateTimeEdit;
 class QGroupBox;
@@ -35,6 +42,10 @@ public:
         UserNotifier &notifier;
         ProcedureErrorReport &report;
         const Clock &clock;
+        /// The notification area; not owned, and it must outlive the window.
+        TrayNotifier *trayNotifier;
+        const mStartUp &startUp;
+        SkinFramework &skin;
         QString programFolder;
         QIcon applicationIcon;
         /// Draws a whole number from 1 to 100 for the home-page visit.
@@ -44,6 +55,8 @@ public:
     };
 
     static constexpr auto ProductName = "Somnivox Noise Player";
+    static constexpr auto MinimizedBalloon = "has been minimized to the system tray.\r\n"
+                                             "Click on the blue 'V' icon (V for Vantrelle) to bring the software back.";
 
     explicit Form1(Services services, QWidget *parent = nullptr);
     ~Form1() override;
@@ -56,6 +69,8 @@ public:
     void showAfterLoad();
 
     bool isLoading() const { return m_loading; }
+    /// Whether the window is hidden in the notification area.
+    bool MinimizedToTray() const { return m_minimizedToTray; }
 
     // Handlers, also called directly where the program needs it.
     void Combo1_Click();
@@ -69,16 +84,31 @@ public:
     void DTPicker2_Change();
     void Timer1_Timer();
     void Timer2_Timer();
+    void Check4_Click();
+    void Check8_Click();
+    void Form_Resize();
+    void cSysTray1_MouseUp(int Button, int Id);
+    void Form_QueryUnload();
+    void Form_Unload();
 
     AppTimer *timer1() const { return Timer1; }
     AppTimer *timer2() const { return Timer2; }
+    cSysTray *trayIcon() const { return cSysTray1; }
+    WindowPointer *pointer() const { return m_pointer.get(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     void connectHandlers();
+    void connectMouseMoves();
+    QList<QWidget *> controlsInOrder() const;
+    void trayAvailabilityChanged(bool available);
+    void hideToTray();
+    void warnStartUpEntry(const QString &reason);
     void SetAppTitle();
     void RandomHomePageVisit();
     QString styleFile() const;
@@ -88,6 +118,9 @@ private:
     Services m_services;
     bool m_loading = false;
     bool m_writeFailureShown = false;
+    bool m_minimizedToTray = false;
+    bool m_unloaded = false;
+    std::unique_ptr<WindowPointer> m_pointer;
 
     // Controls in their creation order.
     QPushButton *PushButton2 = nullptr;
@@ -107,6 +140,8 @@ private:
     QPushButton *PushButton1 = nullptr;
     AppTimer *Timer2 = nullptr;
     AppTimer *Timer1 = nullptr;
+    cSysTray *cSysTray1 = nullptr;
+    QObject *CommonDialog1 = nullptr;
     QSlider *Slider2 = nullptr;
     QLabel *Label2 = nullptr;
     QWidget *WindowsMediaPlayer1 = nullptr;

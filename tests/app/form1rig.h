@@ -1,11 +1,14 @@
 #pragma once
 
 #include "form1.h"
+#include "mstartup.h"
 #include "procedureerrorreport.h"
 #include "settingsstore.h"
+#include "skinframework.h"
 
 #include "fakes/fakeclock.h"
 #include "fakes/fakeplayer.h"
+#include "fakes/faketraynotifier.h"
 #include "fakes/recordingnotifier.h"
 
 #include <QCheckBox>
@@ -30,6 +33,9 @@ public:
     FakeClock clock;
     RecordingNotifier notifier;
     ProcedureErrorReport report{notifier, QStringLiteral("support@example.org")};
+    FakeTrayNotifier tray;
+    SkinFramework skin;
+    std::unique_ptr<mStartUp> startUp;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<Form1> form;
     int draw = 50;
@@ -44,6 +50,7 @@ public:
             file.open(QIODevice::WriteOnly);
         }
         store = std::make_unique<SettingsStore>(settingsFile());
+        startUp = std::make_unique<mStartUp>(programFolder() + QStringLiteral("/somnivox"), autostartFolder());
         for (auto it = settings.cbegin(); it != settings.cend(); ++it) {
             store->WriteSetting(it.key(), it.value());
         }
@@ -55,6 +62,7 @@ public:
 
     QString settingsFile() const { return dir.filePath(QStringLiteral("config/Vantrelle.ini")); }
     QString programFolder() const { return dir.path(); }
+    QString autostartFolder() const { return dir.filePath(QStringLiteral("config/autostart")); }
     QString soundFile(const QString &style) const {
         return dir.path() + QStringLiteral("/sounds/") + style + QStringLiteral(".mp3");
     }
@@ -65,6 +73,9 @@ public:
                                  notifier,
                                  report,
                                  clock,
+                                 &tray,
+                                 *startUp,
+                                 skin,
                                  dir.path(),
                                  QIcon(),
                                  [this] { return draw; },
