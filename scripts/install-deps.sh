@@ -3,7 +3,7 @@
 set -eu
 
 PACKAGES="
-build-essential cmake pkg-config
+build-essential cmake ninja-build pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev
 libmpg123-dev libmp3lame-dev
 libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
