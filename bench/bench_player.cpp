@@ -6,10 +6,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -59,8 +62,11 @@ void waitFor(const std::function<bool()> &done, int timeoutMs) {
     }
 }
 
+// Sleeps in the event loop, as the program does between events, so the figures hold only the player's work.
 void runFor(int ms) {
-    waitFor([] { return false; }, ms);
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 QString captureTo(const QString &file) {

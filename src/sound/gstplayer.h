@@ -29,7 +29,8 @@ public:
     ~GstPlayer() override;
 
     /// Opens \a path and decodes its first frame before returning: a playable file is Playing at once; any other
-    /// leaves the player Undefined. Throws std::runtime_error only when the audio output itself cannot be set up.
+    /// leaves the player Undefined. Throws std::runtime_error only when the decoder or the audio output cannot be set
+    /// up (a GStreamer element missing, an unusable SOMNIVOX_AUDIO_SINK).
     void setUrl(const QString &path) override;
     void setLoop(bool on) override;
     /// Clamped to 0..100.

@@ -16,7 +16,8 @@ public:
     using QObject::QObject;
     ~Player() override = default;
 
-    /// Replaces whatever plays and starts \a path from its first sample.
+    /// Replaces whatever plays and starts \a path from its first sample. A file that cannot be played (missing,
+    /// unreadable, not a sound) is not a failure of this call: the player is then simply not playing.
     virtual void setUrl(const QString &path) = 0;
     /// While on, a file that ends starts again from its first sample; holds for every later file.
     virtual void setLoop(bool on) = 0;

@@ -1,5 +1,6 @@
 #include "resampler.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -14,6 +15,17 @@ Resampler::Result Resampler::process(std::span<const std::int16_t> in, std::span
     const qsizetype inFrames = static_cast<qsizetype>(in.size() / Channels);
     const qsizetype outFrames = static_cast<qsizetype>(out.size() / Channels);
     Result result;
+    // Normal speed between whole frames is a plain copy: the common case, kept cheap.
+    if (m_rate == 1.0 && m_position == (m_hasCurrent ? 1.0 : 0.0)) {
+        const qsizetype frames = std::min(inFrames, outFrames);
+        if (frames > 0) {
+            std::copy_n(in.begin(), frames * Channels, out.begin());
+            std::copy_n(in.begin() + (frames - 1) * Channels, Channels, m_current.begin());
+            m_hasCurrent = true;
+            m_position = 1.0;
+        }
+        return {frames, frames};
+    }
     const auto take = [&] {
         for (int c = 0; c < Channels; ++c) {
             m_current[c] = in[result.consumed * Channels + c];
