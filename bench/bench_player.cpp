@@ -231,17 +231,25 @@ int latency(const QString &file, int rounds) {
     player.setLoop(true);
     player.setUrl(file);
     struct Change {
-        qsizetype at;
+        qsizetype at;    // frames written when the volume changed
+        qsizetype heard; // frames due by the playback clock then
         double before;
         double after;
     };
     std::vector<Change> changes;
     double gain = 1.0;
-    waitFor([&] { return framesIn(capture) > 4410; }, 10000);
+    // The first frame is written when playback starts, which fixes the clock.
+    QElapsedTimer clock;
+    clock.start();
+    while (framesIn(capture) == 0 && clock.elapsed() < 10000) {
+        QThread::usleep(200);
+    }
+    clock.start();
     for (int i = 0; i < rounds; ++i) {
         runFor(200 + 37 * (i % 5));
         const double next = gain == 1.0 ? 0.5 : 1.0;
-        changes.push_back({framesIn(capture), gain, next});
+        changes.push_back(
+            {framesIn(capture), static_cast<qsizetype>(clock.nsecsElapsed() * FrameRate / 1e9), gain, next});
         player.setVolume(static_cast<int>(next * 100));
         gain = next;
     }
@@ -258,6 +266,7 @@ int latency(const QString &file, int rounds) {
                std::abs(output[2 * i + 1] - reference[2 * at + 1] * g) <= tolerance;
     };
     std::vector<double> ms;
+    std::vector<double> heardMs;
     for (const Change &change : changes) {
         qsizetype i = std::max<qsizetype>(change.at, 1);
         while (i < frames && fits(i, change.before)) {
@@ -265,15 +274,21 @@ int latency(const QString &file, int rounds) {
         }
         if (i < frames && fits(i, change.after)) {
             ms.push_back((i - change.at) * 1000.0 / FrameRate);
+            heardMs.push_back((i - change.heard) * 1000.0 / FrameRate);
         }
     }
-    std::sort(ms.begin(), ms.end());
     if (ms.empty()) {
         std::printf("no volume change found in the output\n");
         return 1;
     }
-    std::printf("volume change to output, %zu of %d changes found: min %.1f ms, median %.1f ms, max %.1f ms\n",
-                ms.size(), rounds, ms.front(), ms[ms.size() / 2], ms.back());
+    const auto report = [&](const char *from, std::vector<double> &values) {
+        std::sort(values.begin(), values.end());
+        std::printf("  from %s: min %.1f ms, median %.1f ms, max %.1f ms\n", from, values.front(),
+                    values[values.size() / 2], values.back());
+    };
+    std::printf("volume change to changed output, %zu of %d changes found\n", ms.size(), rounds);
+    report("the frames already written", ms);
+    report("the frame due by the playback clock", heardMs);
     return 0;
 }
 
