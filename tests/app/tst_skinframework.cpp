@@ -47,14 +47,6 @@ private Q_SLOTS:
         QCOMPARE(SkinFramework::styleSheetProblem(text).isEmpty(), valid);
     }
 
-    void loadSkin_readsAValidStyleSheet() {
-        QTemporaryDir dir;
-        SkinFramework skin;
-        skin.LoadSkin(writeFile(dir, u"o.cjs"_s, validSheet), QString());
-        QVERIFY(skin.isLoaded());
-        QCOMPARE(skin.styleSheet(), QString::fromUtf8(validSheet));
-    }
-
     void loadSkin_shippedSampleSkin_isValid() {
         SkinFramework skin;
         skin.LoadSkin(QStringLiteral(SOMNIVOX_SAMPLE_SKIN), QString());
@@ -107,7 +99,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("marked");
         QTest::newRow("flag 1 and option A") << 1 << true << true << true;
         QTest::newRow("flag 1 alone") << 1 << false << true << false;
-        QTest::newRow("other flags and option A") << 6 << true << false << true;
         QTest::newRow("nothing") << 0 << false << false << false;
     }
     void applyWindow_followsTheOptions() {
