@@ -125,6 +125,10 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     if (const std::optional<PropertyBag> saved = PropertyBag::load(SavedTrayControl)) {
         cSysTray1->UserControl_ReadProperties(*saved);
     }
+    // The drawn icon carries its transparency at every size, which the saved 16-pixel picture cannot.
+    if (!m_services.applicationIcon.isNull()) {
+        cSysTray1->setTrayIcon(TrayPicture::fromIcon(m_services.applicationIcon, SavedTrayControl));
+    }
 }
 
 Form1::~Form1() = default;

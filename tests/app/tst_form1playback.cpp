@@ -1,0 +1,294 @@
+#include "form1rig.h"
+
+#include "apptimer.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QDateTime at(int hour, int minute, int second = 0) {
+    return {QDate(2026, 12, 7), QTime(hour, minute, second)};
+}
+} // namespace
+
+class TestForm1Playback : public QObject {
+    Q_OBJECT
+
+    static void setWindow(Form1Rig &rig, QTime from, QTime to) {
+        rig.child<QDateTimeEdit>("DTPicker1")->setDateTime(QDateTime(QDate(2021, 5, 7), from));
+        rig.child<QDateTimeEdit>("DTPicker2")->setDateTime(QDateTime(QDate(2030, 1, 1), to));
+    }
+    static int urlsGiven(const Form1Rig &rig) { return rig.player.calls.filter(u"setUrl "_s).size(); }
+
+private Q_SLOTS:
+    void turnOn_infinite_startsAtTheFirstTickAndLoops() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        rig.player.calls.clear();
+        rig.onOff()->click();
+        QCOMPARE(rig.onOff()->text(), u"Turn Off"_s);
+        QVERIFY(form->timer1()->isEnabled());
+        QVERIFY(rig.player.loop);
+        QCOMPARE(rig.stored(u"StartStopState"_s), u"ON"_s);
+        QVERIFY(rig.player.url.isEmpty());
+
+        form->Timer1_Timer();
+        QVERIFY(!form->timer1()->isEnabled());
+        QCOMPARE(rig.player.url, rig.soundFile(u"Brown Noise"_s));
+        QCOMPARE(rig.player.state, Player::Playing);
+    }
+
+    void turnOff_stopsAtOnceAndKeepsThePickers() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}});
+        Form1 *form = rig.load();
+        setWindow(rig, QTime(8, 0), QTime(9, 0));
+        rig.clock.current = at(8, 30);
+        form->Timer1_Timer();
+        QCOMPARE(rig.player.state, Player::Playing);
+
+        rig.onOff()->click();
+        QCOMPARE(rig.onOff()->text(), u"Turn On"_s);
+        QVERIFY(!form->timer1()->isEnabled());
+        QCOMPARE(rig.player.state, 0);
+        QCOMPARE(rig.player.calls.last(), u"stop"_s);
+        QCOMPARE(rig.stored(u"StartStopState"_s), u"OFF"_s);
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker1")->time(), QTime(8, 0));
+    }
+
+    void timedTick_playsOnlyInsideTheWindow_data() {
+        QTest::addColumn<QTime>("from");
+        QTest::addColumn<QTime>("to");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<bool>("inside");
+        QTest::newRow("09:00:00 in 08-09") << QTime(8, 0) << QTime(9, 0) << at(9, 0, 0) << true;
+        QTest::newRow("09:00:01 in 08-09") << QTime(8, 0) << QTime(9, 0) << at(9, 0, 1) << false;
+        QTest::newRow("one-second window") << QTime(8, 0) << QTime(8, 0) << at(8, 0) << true;
+        QTest::newRow("after one-second window") << QTime(8, 0) << QTime(8, 0) << at(8, 0, 1) << false;
+        QTest::newRow("overnight at 23:00") << QTime(22, 0) << QTime(6, 0) << at(23, 0) << true;
+        QTest::newRow("overnight at 03:00") << QTime(22, 0) << QTime(6, 0) << at(3, 0) << true;
+        QTest::newRow("overnight at 12:00") << QTime(22, 0) << QTime(6, 0) << at(12, 0) << false;
+        QTest::newRow("22:30 is not 10:30") << QTime(21, 0) << QTime(23, 0) << at(10, 30) << false;
+    }
+    void timedTick_playsOnlyInsideTheWindow() {
+        QFETCH(QTime, from);
+        QFETCH(QTime, to);
+        QFETCH(QDateTime, now);
+        QFETCH(bool, inside);
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}});
+        Form1 *form = rig.load();
+        setWindow(rig, from, to);
+        rig.clock.current = now;
+        form->Timer1_Timer();
+        QCOMPARE(rig.player.state == Player::Playing, inside);
+        QCOMPARE(rig.player.calls.last(), inside ? u"setUrl "_s + rig.soundFile(u"Brown Noise"_s) : u"stop"_s);
+        // The timed tick never switches itself off.
+        QVERIFY(form->timer1()->isEnabled());
+    }
+
+    void timedTick_leavesAPlayingSoundAloneAndStopsAtEveryTickOutside() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}});
+        Form1 *form = rig.load();
+        setWindow(rig, QTime(8, 0), QTime(9, 0));
+        rig.clock.current = at(8, 30);
+        form->Timer1_Timer();
+        // Another style chosen while playing is heard only at the next hand-over.
+        rig.styles()->setCurrentIndex(2);
+        form->Timer1_Timer();
+        QCOMPARE(urlsGiven(rig), 1);
+        QCOMPARE(rig.player.url, rig.soundFile(u"Brown Noise"_s));
+
+        rig.clock.current = at(9, 0, 1);
+        form->Timer1_Timer();
+        form->Timer1_Timer();
+        QCOMPARE(rig.player.calls.filter(u"stop"_s).size(), 2);
+
+        // A sound that cannot play is handed over again at every tick inside the window.
+        rig.player.unplayable << rig.soundFile(u"White Noise"_s);
+        rig.clock.current = at(8, 45);
+        form->Timer1_Timer();
+        form->Timer1_Timer();
+        QCOMPARE(urlsGiven(rig), 3);
+    }
+
+    void playFrom_whileOnAndPlayingInfinitely_resumesTheSchedule() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}});
+        Form1 *form = rig.load();
+        form->Timer1_Timer();
+        QVERIFY(!form->timer1()->isEnabled());
+        setWindow(rig, QTime(8, 0), QTime(9, 0));
+
+        rig.child<QRadioButton>("Option2")->click();
+        QVERIFY(form->timer1()->isEnabled());
+        QCOMPARE(rig.stored(u"Option"_s), u"Timed"_s);
+        rig.clock.current = at(8, 30);
+        form->Timer1_Timer();
+        QCOMPARE(urlsGiven(rig), 1);
+        rig.clock.current = at(10, 0);
+        form->Timer1_Timer();
+        QCOMPARE(rig.player.state, 0);
+    }
+
+    void playUntilTurnOff_whileTimed_restartsAtTheNextTick() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}});
+        Form1 *form = rig.load();
+        setWindow(rig, QTime(8, 0), QTime(9, 0));
+        rig.clock.current = at(12, 0);
+        rig.child<QRadioButton>("Option1")->click();
+        QCOMPARE(rig.stored(u"Option"_s), u"Infinite"_s);
+        QVERIFY(rig.player.loop);
+        form->Timer1_Timer();
+        QCOMPARE(urlsGiven(rig), 1);
+        QVERIFY(!form->timer1()->isEnabled());
+    }
+
+    void options_whileOff_onlyWriteAndSetTheLoop() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        rig.player.calls.clear();
+        rig.child<QRadioButton>("Option2")->click();
+        QCOMPARE(rig.stored(u"Option"_s), u"Timed"_s);
+        QVERIFY(!form->timer1()->isEnabled());
+        rig.child<QRadioButton>("Option1")->click();
+        QCOMPARE(rig.stored(u"Option"_s), u"Infinite"_s);
+        QCOMPARE(rig.player.calls, (QStringList{u"setLoop on"_s, u"setLoop on"_s}));
+    }
+
+    void controls_writeTheirSettingsAndApplyAtOnce() {
+        Form1Rig rig;
+        rig.load();
+        rig.child<QSlider>("Slider1")->setValue(73);
+        rig.child<QSlider>("Slider2")->setValue(2);
+        rig.styles()->setCurrentIndex(1);
+        rig.child<QDateTimeEdit>("DTPicker1")->setDateTime(at(22, 0));
+        QCOMPARE(rig.player.volume, 73);
+        QCOMPARE(rig.player.rate, 2.0);
+        QCOMPARE(rig.stored(u"Volume"_s), u"73"_s);
+        QCOMPARE(rig.stored(u"Pitch"_s), u"2"_s);
+        QCOMPARE(rig.stored(u"Combo1"_s), u"1"_s);
+        QVERIFY(rig.stored(u"Time From"_s).contains(u"22:00:00"_s));
+    }
+
+    void failingSteps_areReportedWithTheirLines() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}});
+        Form1 *form = rig.load();
+        setWindow(rig, QTime(8, 0), QTime(9, 0));
+
+        // A playState that cannot be read counts as not playing: the file is handed over.
+        rig.clock.current = at(8, 30);
+        rig.player.failNext = u"playState"_s;
+        form->Timer1_Timer();
+        QCOMPARE(rig.reportedLines(), QList<int>{110});
+        QCOMPARE(urlsGiven(rig), 1);
+
+        rig.clock.current = at(10, 0);
+        rig.player.failNext = u"stop"_s;
+        form->Timer1_Timer();
+        QCOMPARE(rig.reportedLines(), (QList<int>{110, 114}));
+        QVERIFY(rig.notifier.texts.last().contains(u"Timer1_Timer at line 114"_s));
+
+        // Turning off goes on after a player that refuses to stop.
+        rig.player.failNext = u"stop"_s;
+        rig.onOff()->click();
+        QCOMPARE(rig.reportedLines().last(), 116);
+        QVERIFY(rig.notifier.texts.last().contains(u"PushButton2_Click at line 116"_s));
+        QCOMPARE(rig.onOff()->text(), u"Turn On"_s);
+        QCOMPARE(rig.stored(u"StartStopState"_s), u"OFF"_s);
+
+        rig.child<QRadioButton>("Option1")->click();
+        rig.onOff()->click();
+        rig.player.failNext = u"setUrl"_s;
+        form->Timer1_Timer();
+        QCOMPARE(rig.reportedLines().last(), 104);
+        QVERIFY(!form->timer1()->isEnabled());
+    }
+
+    void preview_withNothingToPlayOnlyTogglesTheCaption_data() {
+        QTest::addColumn<QStringList>("sounds");
+        QTest::addColumn<bool>("deleteStyle");
+        QTest::newRow("empty list") << QStringList{} << false;
+        QTest::newRow("style file deleted") << Form1Rig::defaultSounds() << true;
+    }
+    void preview_withNothingToPlayOnlyTogglesTheCaption() {
+        QFETCH(QStringList, sounds);
+        QFETCH(bool, deleteStyle);
+        Form1Rig rig(sounds);
+        Form1 *form = rig.load();
+        if (deleteStyle) {
+            QVERIFY(QFile::remove(rig.soundFile(u"Brown Noise"_s)));
+        }
+        rig.player.calls.clear();
+        rig.preview()->click();
+        QCOMPARE(rig.preview()->text(), u"Stop"_s);
+        QVERIFY(rig.player.calls.isEmpty());
+        QVERIFY(!form->timer2()->isEnabled());
+        rig.preview()->click();
+        QCOMPARE(rig.preview()->text(), u"Preview Sound"_s);
+        QVERIFY(!form->timer1()->isEnabled());
+        QVERIFY(!form->timer2()->isEnabled());
+        QCOMPARE(rig.player.calls, QStringList{u"stop"_s});
+    }
+
+    void preview_playsOnceAndEndsByItself_whileOff() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        rig.preview()->click();
+        QVERIFY(!rig.player.loop);
+        QCOMPARE(rig.player.url, rig.soundFile(u"Brown Noise"_s));
+        QVERIFY(form->timer2()->isEnabled());
+        QVERIFY(!form->timer1()->isEnabled());
+        form->Timer2_Timer();
+        QVERIFY(form->timer2()->isEnabled());
+
+        rig.player.finish();
+        form->Timer2_Timer();
+        QVERIFY(!form->timer2()->isEnabled());
+        QCOMPARE(rig.preview()->text(), u"Preview Sound"_s);
+        // Off stays off: nothing plays a second time.
+        QVERIFY(!form->timer1()->isEnabled());
+        QCOMPARE(urlsGiven(rig), 1);
+    }
+
+    void preview_whileOn_pausesTheScheduleAndResumesIt() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}});
+        Form1 *form = rig.load();
+        form->Timer1_Timer();
+        QVERIFY(rig.player.loop);
+
+        rig.preview()->click();
+        QVERIFY(!form->timer1()->isEnabled());
+        QVERIFY(!rig.player.loop);
+        rig.player.finish();
+        form->Timer2_Timer();
+        QCOMPARE(rig.preview()->text(), u"Preview Sound"_s);
+        QVERIFY(rig.player.loop);
+        QVERIFY(form->timer1()->isEnabled());
+        form->Timer1_Timer();
+        QCOMPARE(rig.player.state, Player::Playing);
+        QVERIFY(rig.player.loop);
+        QCOMPARE(urlsGiven(rig), 3);
+    }
+
+    void previewStop_whileOn_resumesAtTheNextTick_whileOff_staysOff() {
+        Form1Rig on(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}});
+        Form1 *form = on.load();
+        on.preview()->click();
+        on.preview()->click();
+        QCOMPARE(on.preview()->text(), u"Preview Sound"_s);
+        QCOMPARE(on.player.state, 0);
+        QVERIFY(on.player.loop);
+        QVERIFY(form->timer1()->isEnabled());
+        QVERIFY(!form->timer2()->isEnabled());
+
+        Form1Rig off;
+        Form1 *offForm = off.load();
+        off.preview()->click();
+        off.preview()->click();
+        QVERIFY(!offForm->timer1()->isEnabled());
+        QVERIFY(!offForm->timer2()->isEnabled());
+        QCOMPARE(off.player.state, 0);
+    }
+};
+
+QTEST_MAIN(TestForm1Playback)
+#include "tst_form1playback.moc"

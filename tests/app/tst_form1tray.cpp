@@ -1,0 +1,234 @@
+#include "form1rig.h"
+
+#include "apptimer.h"
+#include "csystray.h"
+#include "traynotifier.h"
+
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+int balloons(const FakeTrayNotifier &tray) {
+    int count = 0;
+    for (const FakeTrayNotifier::Call &call : tray.calls()) {
+        count += call.isBalloon() ? 1 : 0;
+    }
+    return count;
+}
+
+// Clicks every balloon away as soon as it shows, so the balloon wait ends at once.
+class BalloonClicker {
+public:
+    explicit BalloonClicker(FakeTrayNotifier &tray) {
+        m_timer.setInterval(10);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer,
+                         [&tray] { tray.deliver(TrayNotify::NIN_BALLOONUSERCLICK); });
+        m_timer.start();
+    }
+
+private:
+    QTimer m_timer;
+};
+
+void minimise(Form1 *form) {
+    form->setWindowState(form->windowState() | Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+class TestForm1Tray : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUp_putsTheIconInTheTrayWithTheProductTip() {
+        Form1Rig rig;
+        rig.load();
+        QVERIFY(rig.tray.iconShown());
+        const auto add = std::find_if(rig.tray.calls().cbegin(), rig.tray.calls().cend(),
+                                      [](const FakeTrayNotifier::Call &call) { return call.isAdd(); });
+        QVERIFY(add != rig.tray.calls().cend());
+        QCOMPARE(add->record.tip, u"Somnivox Noise Player"_s);
+        QVERIFY(!add->record.icon.isNull());
+    }
+
+    void minimise_hidesToTheTrayWithTheBalloonOnce() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        const BalloonClicker clicker(rig.tray);
+        form->showAfterLoad();
+        minimise(form);
+        QVERIFY(form->MinimizedToTray());
+        QVERIFY(!form->isVisible());
+        QVERIFY(!(form->windowState() & Qt::WindowMinimized));
+        QCOMPARE(balloons(rig.tray), 1);
+        const auto shown = std::find_if(rig.tray.calls().cbegin(), rig.tray.calls().cend(),
+                                        [](const FakeTrayNotifier::Call &call) { return call.isBalloon(); });
+        const TrayIconRecord balloon = shown->record;
+        QCOMPARE(balloon.infoTitle, u"Somnivox Noise Player"_s);
+        QCOMPARE(balloon.info, u"has been minimized to the system tray.\r\nClick on the blue 'V' icon (V for "
+                               u"Vantrelle) to bring the software back."_s);
+        QCOMPARE(balloon.timeoutMs, 5000);
+
+        // A release of either button brings the window back; a press alone does nothing.
+        rig.tray.deliver(TrayNotify::WM_RBUTTONDOWN);
+        QVERIFY(!form->isVisible());
+        rig.tray.deliver(TrayNotify::WM_RBUTTONUP);
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->MinimizedToTray());
+
+        minimise(form);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(balloons(rig.tray), 1);
+        rig.tray.deliver(TrayNotify::WM_LBUTTONUP);
+        QVERIFY(form->isVisible());
+        QVERIFY(!(form->windowState() & Qt::WindowMinimized));
+    }
+
+    void trayClick_whileAlreadyVisible_keepsItVisible() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        form->showAfterLoad();
+        rig.tray.deliver(TrayNotify::WM_LBUTTONUP);
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->MinimizedToTray());
+    }
+
+    void withoutATray_minimiseStaysInTheTaskbar() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        rig.tray.setAvailable(false);
+        form->showAfterLoad();
+        minimise(form);
+        QVERIFY(form->isVisible());
+        QVERIFY(form->windowState() & Qt::WindowMinimized);
+        QVERIFY(!form->MinimizedToTray());
+        QCOMPARE(balloons(rig.tray), 0);
+    }
+
+    void trayVanishing_bringsTheHiddenWindowBack() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        const BalloonClicker clicker(rig.tray);
+        form->showAfterLoad();
+        minimise(form);
+        QVERIFY(!form->isVisible());
+        rig.tray.setAvailable(false);
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->MinimizedToTray());
+    }
+
+    void startInTray_startsHiddenWithTheIcon_orMinimisedWithoutATray() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Minimized"_s, u"On"_s}});
+        Form1 *form = rig.load();
+        const BalloonClicker clicker(rig.tray);
+        form->showAfterLoad();
+        QTRY_VERIFY(form->MinimizedToTray());
+        QVERIFY(!form->isVisible());
+        QVERIFY(rig.tray.iconShown());
+        QVERIFY(rig.child<QCheckBox>("Check8")->isChecked());
+        QVERIFY(rig.child<QCheckBox>("Check8")->isVisibleTo(form));
+        rig.tray.deliver(TrayNotify::WM_LBUTTONUP);
+        QVERIFY(form->isVisible());
+
+        Form1Rig noTray(Form1Rig::defaultSounds(), {{u"Minimized"_s, u"On"_s}});
+        noTray.tray.setAvailable(false);
+        Form1 *minimised = noTray.load();
+        minimised->showAfterLoad();
+        QCoreApplication::processEvents();
+        QVERIFY(minimised->isVisible());
+        QVERIFY(minimised->windowState() & Qt::WindowMinimized);
+        QVERIFY(!minimised->MinimizedToTray());
+    }
+
+    void close_removesTheIconAndKeepsTheOnState() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}});
+        Form1 *form = rig.load();
+        form->showAfterLoad();
+        form->close();
+        QVERIFY(!rig.tray.iconShown());
+        QVERIFY(rig.tray.calls().last().isDelete());
+        QVERIFY(!form->timer1()->isEnabled());
+        QCOMPARE(rig.stored(u"StartStopState"_s), u"ON"_s);
+        QVERIFY(rig.notifier.texts.isEmpty());
+    }
+
+    void runAtLogin_tickingAddsTheEntryAndShowsStartInTray() {
+        Form1Rig rig;
+        rig.load();
+        auto *check4 = rig.child<QCheckBox>("Check4");
+        auto *check8 = rig.child<QCheckBox>("Check8");
+        check4->setChecked(true);
+        QCOMPARE(rig.stored(u"Windows Startup"_s), u"On"_s);
+        QVERIFY(check8->isVisibleTo(rig.form.get()));
+        QFile entry(rig.autostartFolder() + u"/somnivox.desktop"_s);
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains(QFile::encodeName(rig.programFolder() + u"/somnivox"_s)));
+        QVERIFY(rig.notifier.texts.isEmpty());
+    }
+
+    void runAtLogin_clearingClearsStartInTrayFirstAndRemovesTheEntry() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Windows Startup"_s, u"On"_s}, {u"Minimized"_s, u"On"_s}});
+        Form1 *form = rig.load();
+        auto *check4 = rig.child<QCheckBox>("Check4");
+        auto *check8 = rig.child<QCheckBox>("Check8");
+        check4->setChecked(false);
+        check4->setChecked(true);
+        QVERIFY(QFile::exists(rig.autostartFolder() + u"/somnivox.desktop"_s));
+        check8->setChecked(true);
+
+        QString startupWhenMinimizedWritten;
+        connect(check8, &QCheckBox::toggled, form,
+                [&] { startupWhenMinimizedWritten = rig.stored(u"Windows Startup"_s); });
+        check4->setChecked(false);
+        QCOMPARE(startupWhenMinimizedWritten, u"On"_s);
+        QCOMPARE(rig.stored(u"Minimized"_s), u"Off"_s);
+        QCOMPARE(rig.stored(u"Windows Startup"_s), u"Off"_s);
+        QVERIFY(!check8->isChecked());
+        QVERIFY(!check8->isVisibleTo(form));
+        QVERIFY(!QFile::exists(rig.autostartFolder() + u"/somnivox.desktop"_s));
+        // Removing an entry that is gone already is no failure.
+        check4->setChecked(true);
+        QVERIFY(QFile::remove(rig.autostartFolder() + u"/somnivox.desktop"_s));
+        check4->setChecked(false);
+        QVERIFY(rig.notifier.texts.isEmpty());
+    }
+
+    void runAtLogin_restoringTouchesNoEntry() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Windows Startup"_s, u"On"_s}});
+        rig.load();
+        QVERIFY(rig.child<QCheckBox>("Check4")->isChecked());
+        QVERIFY(!QFile::exists(rig.autostartFolder() + u"/somnivox.desktop"_s));
+        QCOMPARE(rig.stored(u"Windows Startup"_s), u"On"_s);
+    }
+
+    void runAtLogin_entryThatCannotBeWrittenIsToldAndTheBoxCleared() {
+        Form1Rig rig;
+        rig.load();
+        // A file where the autostart folder should be blocks the entry, even for root.
+        QVERIFY(QDir().mkpath(rig.dir.filePath(u"config"_s)));
+        QFile blocker(rig.autostartFolder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        auto *check4 = rig.child<QCheckBox>("Check4");
+        check4->setChecked(true);
+        QCOMPARE(rig.notifier.texts.size(), 1);
+        QVERIFY(rig.notifier.texts.at(0).contains(u"start at login"_s));
+        QVERIFY(!check4->isChecked());
+        QCOMPARE(rig.stored(u"Windows Startup"_s), u"Off"_s);
+        QVERIFY(!rig.child<QCheckBox>("Check8")->isVisibleTo(rig.form.get()));
+    }
+
+    void startInTray_aloneOnlyWritesItsSetting() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        rig.child<QCheckBox>("Check8")->setChecked(true);
+        QCOMPARE(rig.stored(u"Minimized"_s), u"On"_s);
+        QVERIFY(!QFile::exists(rig.autostartFolder() + u"/somnivox.desktop"_s));
+        QVERIFY(!(form->windowState() & Qt::WindowMinimized));
+    }
+};
+
+QTEST_MAIN(TestForm1Tray)
+#include "tst_form1tray.moc"
