@@ -11,6 +11,7 @@ gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 fonts-liberation
 xvfb xauth openbox trayer xdotool imagemagick x11-utils
 desktop-file-utils appstream faketime mpg123
+gstreamer1.0-tools strace linux-perf dpkg-dev fakeroot file libx11-dev
 "
 
 missing=""

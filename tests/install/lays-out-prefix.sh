@@ -1,0 +1,52 @@
+#!/bin/sh
+# Installs into a temporary prefix and checks every installed file: the program folder under lib/somnivox,
+# the relative bin/ link, the launcher, metainfo, skin and the icon at each size.
+# Usage: lays-out-prefix.sh CMAKE BUILD_DIR
+set -u
+cmake=$1
+build=$2
+status=0
+fail() {
+    echo "FAIL: $*" >&2
+    status=1
+}
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null || exit 1
+cd "$prefix" || exit 1
+
+program=lib/somnivox/somnivox
+[ -f $program ] && [ ! -L $program ] && [ -x $program ] || fail "$program is not an executable file"
+for sound in "White Noise" "Pink Noise" "Brown Noise"; do
+    [ -s "lib/somnivox/sounds/$sound.mp3" ] || fail "lib/somnivox/sounds/$sound.mp3 is missing or empty"
+done
+[ -s lib/somnivox/HAND-M.CUR ] || fail "lib/somnivox/HAND-M.CUR is missing"
+[ ! -e lib/somnivox/x ] || fail "lib/somnivox/x must not be installed"
+
+[ -L bin/somnivox ] || fail "bin/somnivox is not a link"
+[ "$(readlink bin/somnivox)" = ../lib/somnivox/somnivox ] || fail "bin/somnivox -> $(readlink bin/somnivox)"
+[ "$(readlink -f bin/somnivox)" = "$(readlink -f $program)" ] || fail "bin/somnivox does not resolve"
+
+[ -f share/applications/org.vantrelle.Somnivox.desktop ] || fail "the launcher is missing"
+[ -f share/metainfo/org.vantrelle.Somnivox.metainfo.xml ] || fail "the metainfo is missing"
+[ -f share/somnivox/skins/sample.qss ] || fail "the sample skin is missing"
+[ -f share/icons/hicolor/scalable/apps/somnivox.svg ] || fail "the scalable icon is missing"
+for size in 16 32 48 256; do
+    [ -f share/icons/hicolor/${size}x${size}/apps/somnivox.png ] || fail "no ${size}x${size} icon"
+done
+for png in share/icons/hicolor/*/apps/somnivox.png; do
+    folder=$(basename "$(dirname "$(dirname "$png")")")
+    file "$png" | grep -q "PNG image data, ${folder%x*} x ${folder#*x}," || fail "$png is not a $folder PNG"
+done
+
+# Nothing else: no build tools, tests or stray files.
+unexpected=$(find . \( -type f -o -type l \) | sed 's|^\./||' | grep -v \
+    -e '^lib/somnivox/somnivox$' -e '^lib/somnivox/HAND-M\.CUR$' -e '^lib/somnivox/sounds/[^/]*\.mp3$' \
+    -e '^bin/somnivox$' -e '^share/applications/org\.vantrelle\.Somnivox\.desktop$' \
+    -e '^share/metainfo/org\.vantrelle\.Somnivox\.metainfo\.xml$' -e '^share/somnivox/skins/sample\.qss$' \
+    -e '^share/icons/hicolor/[0-9]*x[0-9]*/apps/somnivox\.png$' -e '^share/icons/hicolor/scalable/apps/somnivox\.svg$')
+[ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
+
+appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
+exit $status
