@@ -37,13 +37,9 @@ public:
         return held;
     }
 
-    /// Number of steps that failed so far.
-    int failures() const { return m_failures; }
-
 private:
     void reportFailure(int line, const QString &description);
 
     QString m_location;
     ProcedureErrorReport &m_report;
-    int m_failures = 0;
 };

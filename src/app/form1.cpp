@@ -101,7 +101,7 @@ QDateTimeEdit *makePicker(QWidget *parent, const QRect &geometry) {
 }
 
 template<typename Button>
-Button *makeWhiteButton(QWidget *parent, const QString &text, const QRect &geometry) {
+Button *makeWhite(QWidget *parent, const QString &text, const QRect &geometry) {
     auto *button = new Button(text, parent);
     button->setGeometry(geometry);
     button->setAutoFillBackground(true);
@@ -148,17 +148,17 @@ void Form1::createControls() {
     Frame1->setGeometry(twips(120, 600, 7800, 1725));
     whiteFrame(Frame1);
     DTPicker1 = makePicker(Frame1, twips(1440, 675, 6000, 375));
-    Option2 = makeWhiteButton<QRadioButton>(Frame1, u"Play from"_s, twips(180, 700, 1230, 300));
-    Option1 = makeWhiteButton<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s,
-                                            twips(180, 300, 3915, 300));
+    Option2 = makeWhite<QRadioButton>(Frame1, u"Play from"_s, twips(180, 700, 1230, 300));
+    Option1 =
+        makeWhite<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s, twips(180, 300, 3915, 300));
     DTPicker2 = makePicker(Frame1, twips(1440, 1140, 6000, 375));
-    Label1 = makeWhiteButton<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
+    Label1 = makeWhite<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
 
     Frame4 = new QGroupBox(u"Startup Options"_s, this);
     Frame4->setGeometry(twips(120, 4800, 7800, 1035));
     whiteFrame(Frame4);
-    Check8 = makeWhiteButton<QCheckBox>(Frame4, u"Start in system tray"_s, twips(240, 650, 2580, 225));
-    Check4 = makeWhiteButton<QCheckBox>(Frame4, u"Load this software on Windows startup"_s, twips(240, 300, 3930, 225));
+    Check8 = makeWhite<QCheckBox>(Frame4, u"Start in system tray"_s, twips(240, 650, 2580, 225));
+    Check4 = makeWhite<QCheckBox>(Frame4, u"Load this software on Windows startup"_s, twips(240, 300, 3930, 225));
 
     Frame3 = new QGroupBox(u"Volume"_s, this);
     Frame3->setGeometry(twips(120, 3870, 7800, 825));
@@ -181,6 +181,7 @@ void Form1::createControls() {
 
     // Below the client area as designed: out of sight at the window's size.
     Slider2 = makeSlider(this, twips(225, 6840, 5610, 495), 1, 50);
+    Slider2->setFocusPolicy(Qt::NoFocus);
     Label2 = new QLabel(u"Pitch"_s, this);
     Label2->setGeometry(twips(0, 6720, 435, 225));
     WindowsMediaPlayer1 = new QWidget(this);
