@@ -1,7 +1,7 @@
 # Sourced by the install checks. starts_and_lists_sounds PROGRAM: starts PROGRAM on the offscreen platform with
 # a fresh settings folder and a silent sink, and succeeds once the settings file holds "Combo1=0". The start-up
 # sequence only writes that after the sounds folder beside the real executable was found and listed; without
-# sounds it fails that step and stops at the error report instead.
+# sounds it fails that step and stops at the error report instead. The program must then stay up a while.
 starts_and_lists_sounds() {
     home=$(mktemp -d)
     (
@@ -21,6 +21,7 @@ starts_and_lists_sounds() {
             sleep 0.1
             tries=$((tries + 1))
         done
+        [ $result -ne 0 ] || sleep 3
         if kill -0 $pid 2>/dev/null; then
             kill $pid
             wait $pid 2>/dev/null
@@ -29,7 +30,7 @@ starts_and_lists_sounds() {
             result=1
         fi
         if [ $result -ne 0 ]; then
-            echo "no Combo1=0 in $home/config/Vantrelle.ini; settings file and output:" >&2
+            echo "no running program with Combo1=0 in $home/config/Vantrelle.ini; settings file and output:" >&2
             cat "$home/config/Vantrelle.ini" "$home/output.txt" >&2 2>/dev/null
         fi
         exit $result
