@@ -39,6 +39,20 @@ private Q_SLOTS:
         QCOMPARE(rig.player.state, Player::Playing);
     }
 
+    void clicks_storeEachChoiceAsItIsMade() {
+        Form1Rig rig;
+        rig.load();
+        rig.onOff()->click();
+        QCOMPARE(rig.stored(u"StartStopState"_s), u"ON"_s);
+        QCOMPARE(rig.stored(u"Option"_s), u"Infinite"_s);
+        QTest::mouseClick(rig.child<QRadioButton>("Option2"), Qt::LeftButton);
+        QCOMPARE(rig.stored(u"Option"_s), u"Timed"_s);
+        QCOMPARE(rig.stored(u"StartStopState"_s), u"ON"_s);
+        QTest::mouseClick(rig.onOff(), Qt::LeftButton);
+        QCOMPARE(rig.stored(u"StartStopState"_s), u"OFF"_s);
+        QCOMPARE(rig.stored(u"Option"_s), u"Timed"_s);
+    }
+
     void turnOff_stopsAtOnceAndKeepsThePickers() {
         Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}});
         Form1 *form = rig.load();

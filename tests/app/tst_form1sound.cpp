@@ -1,0 +1,79 @@
+#include "form1.h"
+#include "gstplayer.h"
+#include "mstartup.h"
+#include "procedureerrorreport.h"
+#include "settingsstore.h"
+#include "skinframework.h"
+#include "systemclock.h"
+
+#include "fakes/faketraynotifier.h"
+#include "fakes/recordingnotifier.h"
+#include "sound/capture.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The main window over the real player, heard through a capture file.
+class TestForm1Sound : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void storedOnState_isHeardAtTheFirstTickLoopsWithoutAGapAndStopsAtTurnOff() {
+        const Capture capture;
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkdir(u"sounds"_s));
+        QVERIFY(QFile::copy(soundfiles::path(u"noise-loop.mp3"_s), program.filePath(u"sounds/Noise.mp3"_s)));
+        SettingsStore store(program.filePath(u"config/Vantrelle.ini"_s));
+        store.WriteSetting(u"StartStopState"_s, u"ON"_s);
+        store.WriteSetting(u"Option"_s, u"Infinite"_s);
+        // Full volume, so the output must equal the decoded samples.
+        store.WriteSetting(u"Volume"_s, u"100"_s);
+
+        GstPlayer player;
+        RecordingNotifier notifier;
+        ProcedureErrorReport report(notifier, u"support@example.org"_s);
+        const SystemClock clock;
+        FakeTrayNotifier tray;
+        const mStartUp startUp(program.filePath(u"somnivox"_s), program.filePath(u"config/autostart"_s));
+        SkinFramework skin;
+        Form1 form({store, player, notifier, report, clock, &tray, startUp, skin, program.path(), QIcon(),
+                    [] { return 50; }, [](const QUrl &) {}});
+        form.Form_Load();
+
+        // Nothing plays before the first tick; then at least three loops are heard.
+        QCOMPARE(capture.frames(), 0);
+        const soundfiles::Pcm loop = soundfiles::decodeAll(program.filePath(u"sounds/Noise.mp3"_s));
+        const qsizetype loopFrames = soundfiles::frames(loop);
+        QVERIFY(capture.waitForFrames(3 * loopFrames + 2, 15000));
+        QCOMPARE(player.playState(), int(Player::Playing));
+
+        // The output is the loop repeated, sample for sample (a sink may drop the very first frame).
+        const soundfiles::Pcm heard = capture.read();
+        const auto departure = [&](qsizetype shift, qsizetype end) -> qsizetype {
+            for (qsizetype frame = 1; frame < end; ++frame) {
+                const auto at = static_cast<std::size_t>(2 * frame);
+                const auto expected = static_cast<std::size_t>(2 * ((frame + shift) % loopFrames));
+                if (heard.at(at) != loop.at(expected) || heard.at(at + 1) != loop.at(expected + 1)) {
+                    return frame;
+                }
+            }
+            return -1;
+        };
+        const qsizetype shift = departure(0, 2000) < 0 ? 0 : 1;
+        QCOMPARE(departure(shift, 3 * loopFrames), -1);
+
+        form.findChild<QPushButton *>(u"PushButton2"_s)->click();
+        QCOMPARE(store.ReadSetting(u"StartStopState"_s, QString()), u"OFF"_s);
+        QVERIFY(player.playState() != Player::Playing);
+        const qsizetype stoppedAt = capture.frames();
+        QTest::qWait(600);
+        QCOMPARE(capture.frames(), stoppedAt);
+        QVERIFY(notifier.texts.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestForm1Sound)
+#include "tst_form1sound.moc"
