@@ -134,7 +134,7 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
 Form1::~Form1() = default;
 
 void Form1::createControls() {
-    const auto whiteFrame = [this](QGroupBox *frame) {
+    const auto whiteFrame = [](QGroupBox *frame) {
         frame->setAutoFillBackground(true);
         QPalette palette = frame->palette();
         palette.setColor(QPalette::Window, Qt::white);
@@ -285,7 +285,7 @@ void Form1::SetAppTitle() {
 
 void Form1::RandomHomePageVisit() {
     if (m_services.drawPercent() == 7) {
-        m_services.openUrl(QUrl(QString::fromUtf8(SOMNIVOX_HOMEPAGE)));
+        m_services.openUrl(QUrl(QString::fromUtf8(BuildConfig::HomePage)));
     }
 }
 

@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"somnivox"_s);
-    QApplication::setApplicationVersion(QString::fromLatin1(SOMNIVOX_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(BuildConfig::Version));
     QGuiApplication::setDesktopFileName(u"org.vantrelle.Somnivox"_s);
     // The window lives on hidden in the tray; closing a message box must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -29,7 +29,7 @@ int main(int argc, char *argv[]) {
     GstPlayer player;
     QtTrayNotifier trayNotifier;
     MessageBoxNotifier notifier;
-    ProcedureErrorReport report(notifier, QString::fromLatin1(SOMNIVOX_SUPPORT_EMAIL));
+    ProcedureErrorReport report(notifier, QString::fromUtf8(BuildConfig::SupportEmail));
     const SystemClock clock;
     const mStartUp startUp;
     SkinFramework skin;

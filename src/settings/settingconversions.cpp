@@ -99,17 +99,16 @@ QString dateTimeToText(const QDateTime &value, const QLocale &locale) {
 
 QDateTime textToDateTime(const QString &text, const QLocale &locale) {
     const QString trimmed = text.trimmed();
-    const QDateTime full = locale.toDateTime(trimmed, dateTimeFormat(locale));
-    if (full.isValid()) {
+    if (QDateTime full = locale.toDateTime(trimmed, dateTimeFormat(locale)); full.isValid()) {
         return full;
     }
     const QDate date = locale.toDate(trimmed, dateFormat(locale));
     if (date.isValid()) {
-        return QDateTime(date, QTime(0, 0));
+        return {date, QTime(0, 0)};
     }
     const QTime time = locale.toTime(trimmed, timeFormat(locale));
     if (time.isValid()) {
-        return QDateTime(zeroDate(), time);
+        return {zeroDate(), time};
     }
     throw std::runtime_error("Type mismatch");
 }
