@@ -1,0 +1,422 @@
+# Shared harness of the end-to-end scenarios: a private X session (Xvfb, openbox, optionally trayer), the program
+# with a private home and a captured audio output, polling helpers, checks and screenshots.
+# Sourced by each scenario; the scenario gets SOMNIVOX (the program) and E2E_ARTIFACTS (where a failure's
+# screenshots and logs go) from CTest.
+set -euo pipefail
+
+: "${SOMNIVOX:?SOMNIVOX must name the program}"
+: "${E2E_ARTIFACTS:?E2E_ARTIFACTS must name the artifacts folder}"
+
+for tool in Xvfb openbox trayer xdotool xprop xwininfo xdpyinfo import od; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "skipped: $tool is not installed (scripts/install-deps.sh installs it)"
+        exit 77
+    fi
+done
+[ -x "$SOMNIVOX" ] || { echo "no program at $SOMNIVOX: build the target somnivox" >&2; exit 1; }
+[ -n "$(ls "$(dirname "$SOMNIVOX")/sounds/"*.mp3 2>/dev/null)" ] ||
+    { echo "no sounds beside $SOMNIVOX: build the target default_sounds" >&2; exit 1; }
+
+E2E_NAME=$(basename "$0" .sh)
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/somnivox-e2e-${E2E_NAME}.XXXXXX")
+CAPTURE="$WORK/out.raw"
+SETTINGS="$WORK/config/Vantrelle.ini"
+SETTINGS_GROUP='[Somnivox%20Noise%20Player]'
+# 44100 frames of two 16-bit samples.
+BYTES_PER_SECOND=176400
+# A fault of the program that some checks meet; they report it without failing (see check_known_fault).
+HIDE_FAULT="Form1::hideToTray hides the window, then sets its state back to normal, and Qt on X11 maps a window \
+that leaves the minimised state, so the window comes straight back, unpainted and in the taskbar"
+FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+
+XVFB_PID=""
+WM_PID=""
+TRAY_PID=""
+APP_PID=""
+APP_WINDOW=""
+SHOT=0
+CHECKS=0
+KNOWN_FAULTS=0
+
+mkdir -p "$WORK/home" "$WORK/config" "$WORK/runtime" "$WORK/shots"
+chmod 700 "$WORK/runtime"
+
+log() { printf '[%s %s] %s\n' "$(date +%T.%3N)" "$E2E_NAME" "$*"; }
+
+fail() {
+    log "FAIL: $*"
+    exit 1
+}
+
+pass() {
+    CHECKS=$((CHECKS + 1))
+    log "ok: $*"
+}
+
+# A check that a known fault of the program breaks: reported loudly, failing the scenario only with E2E_STRICT=1,
+# so the rest of the scenario still runs. Returns whether the check held.
+# check_known_fault WHAT FAULT COMMAND...
+check_known_fault() {
+    local what=$1 fault=$2
+    shift 2
+    if "$@" >/dev/null 2>&1; then
+        pass "$what"
+        return 0
+    fi
+    [ "${E2E_STRICT:-0}" != 1 ] || fail "$what: $fault"
+    KNOWN_FAULTS=$((KNOWN_FAULTS + 1))
+    log "KNOWN FAULT (not failing the test; E2E_STRICT=1 makes it fail): $what does not hold: $fault"
+    return 1
+}
+
+now() { date +%s.%N; }
+
+# Seconds elapsed since a time taken with now(), to the millisecond.
+since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
+
+# wait_until SECONDS COMMAND...: polls COMMAND every 100 ms until it succeeds; false when the time runs out.
+wait_until() {
+    local limit=$1
+    shift
+    local deadline
+    deadline=$(awk -v t="$(now)" -v s="$limit" 'BEGIN { printf "%.3f", t + s }')
+    while true; do
+        if "$@" >/dev/null 2>&1; then
+            return 0
+        fi
+        if awk -v t="$(now)" -v d="$deadline" 'BEGIN { exit !(t > d) }'; then
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+# holds_for SECONDS COMMAND...: true when COMMAND keeps succeeding for the whole time.
+holds_for() {
+    local limit=$1
+    shift
+    local deadline
+    deadline=$(awk -v t="$(now)" -v s="$limit" 'BEGIN { printf "%.3f", t + s }')
+    while awk -v t="$(now)" -v d="$deadline" 'BEGIN { exit !(t <= d) }'; do
+        "$@" >/dev/null 2>&1 || return 1
+        sleep 0.1
+    done
+}
+
+stop_process() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill -0 "$pid" 2>/dev/null || return 0
+    kill -TERM "$pid" 2>/dev/null || true
+    for _ in $(seq 30); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+}
+
+cleanup() {
+    local status=$?
+    trap - EXIT
+    set +e
+    if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && [ -n "$XVFB_PID" ]; then
+        shot "at-failure"
+    fi
+    stop_process "$APP_PID"
+    stop_process "$TRAY_PID"
+    stop_process "$WM_PID"
+    stop_process "$XVFB_PID"
+    if [ "$status" -ne 0 ]; then
+        local dest="$E2E_ARTIFACTS/$E2E_NAME"
+        rm -rf "$dest"
+        mkdir -p "$dest"
+        cp -r "$WORK/shots" "$WORK"/*.log "$dest/" 2>/dev/null
+        cp "$SETTINGS" "$dest/" 2>/dev/null
+        log "screenshots and logs of the failure: $dest"
+    else
+        log "passed $CHECKS checks; known faults seen: $KNOWN_FAULTS"
+    fi
+    rm -rf "$WORK"
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Screenshot of the whole screen into the work folder, numbered in the order taken.
+shot() {
+    SHOT=$((SHOT + 1))
+    local file
+    file=$(printf '%s/shots/%02d-%s.png' "$WORK" "$SHOT" "$1")
+    import -window root "$file" 2>>"$WORK/import.log" || log "screenshot $1 failed"
+    LAST_SHOT=$file
+}
+
+# --- The X session ---------------------------------------------------------------------------------------------
+
+x_answers() { xdpyinfo >/dev/null 2>&1; }
+
+start_x() {
+    local fifo="$WORK/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    local number
+    # Xvfb writes its display number once it listens; the read gives up if it never does.
+    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+    wait_until 10 x_answers || fail "X display $DISPLAY does not answer"
+    log "X display $DISPLAY"
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+start_wm() {
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    wait_until 15 wm_running || fail "openbox did not start"
+}
+
+# The tray host's panel, the window that embeds the icons.
+tray_window() { xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]\+\) "panel": ("panel" "trayer").*/\1/p' | head -n 1; }
+
+tray_running() { [ -n "$(tray_window)" ]; }
+
+start_tray() {
+    trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true --SetPartialStrut false \
+        --transparent false --tint 0x4060a0 >"$WORK/trayer.log" 2>&1 &
+    TRAY_PID=$!
+    wait_until 15 tray_running || fail "trayer did not start"
+}
+
+stop_tray() {
+    stop_process "$TRAY_PID"
+    TRAY_PID=""
+}
+
+# --- The program -------------------------------------------------------------------------------------------------
+
+# start_app [ENVIRONMENT...]: starts the program with a private home and captured output; extra NAME=VALUE pairs
+# are added to its environment.
+start_app() {
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u SESSION_MANAGER \
+        HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" \
+        XDG_DATA_HOME="$WORK/home/.local/share" XDG_CACHE_HOME="$WORK/home/.cache" \
+        DBUS_SESSION_BUS_ADDRESS=disabled: QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 LANG=C LC_ALL=C TZ=UTC \
+        SOMNIVOX_AUDIO_SINK="filesink location=$CAPTURE sync=true" \
+        "$@" "$SOMNIVOX" >"$WORK/somnivox.log" 2>&1 &
+    APP_PID=$!
+    APP_STARTED=$(now)
+}
+
+app_running() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# The main window, found by its title among the program's windows (Qt appends the application title).
+main_window() { xdotool search --all --pid "$APP_PID" --name 'Somnivox Noise Player' 2>/dev/null | head -n 1; }
+
+window_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+main_window_shown() {
+    APP_WINDOW=$(main_window)
+    [ -n "$APP_WINDOW" ] && window_mapped "$APP_WINDOW"
+}
+
+wait_main_window() {
+    wait_until 20 main_window_shown || fail "the main window did not appear"
+    log "main window $APP_WINDOW shown $(since "$APP_STARTED") s after start"
+}
+
+# The ICCCM state the window manager gave a window: Normal, Iconic or Withdrawn (no state at all counts as that).
+wm_state() {
+    local state
+    state=$(xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: *//p')
+    echo "${state:-Withdrawn}"
+}
+
+wm_state_is() { [ "$(wm_state "$1")" = "$2" ]; }
+
+# Whether the window is in the window manager's list of managed windows (what taskbars show).
+in_client_list() {
+    local id
+    id=$(printf '0x%x' "$1")
+    xprop -root _NET_CLIENT_LIST | tr ', ' '\n\n' | grep -qix "$id"
+}
+
+not_in_client_list() { ! in_client_list "$1"; }
+
+window_hidden() { ! window_mapped "$1" && not_in_client_list "$1"; }
+
+active_window_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+window_shown_and_focused() {
+    window_mapped "$1" && wm_state_is "$1" Normal && in_client_list "$1" && active_window_is "$1"
+}
+
+# The program's windows that are mapped on the screen, one id a line.
+mapped_windows() {
+    local w
+    for w in $(xdotool search --all --pid "$APP_PID" 2>/dev/null); do
+        window_mapped "$w" && echo "$w"
+    done
+    return 0
+}
+
+# The program's balloons: mapped override-redirect top-level windows of the program (Qt draws its own balloon on X11).
+balloons() {
+    local w info
+    for w in $(xdotool search --all --pid "$APP_PID" 2>/dev/null); do
+        [ "$w" != "$APP_WINDOW" ] || continue
+        info=$(xwininfo -id "$w" 2>/dev/null) || continue
+        grep -q 'Map State: IsViewable' <<<"$info" && grep -q 'Override Redirect State: yes' <<<"$info" || continue
+        xwininfo -children -id "$w" 2>/dev/null | grep -q '^ *Parent window id: .*(the root window)' && echo "$w"
+    done
+    return 0
+}
+
+balloon_shown() { [ -n "$(balloons)" ]; }
+
+no_balloon() { [ -z "$(balloons)" ]; }
+
+# The program's tray icon: a window of the program embedded somewhere below the tray host's window.
+tray_icon() {
+    local tray w
+    tray=$(tray_window)
+    [ -n "$tray" ] || return 1
+    for w in $(xwininfo -tree -id "$tray" 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]\+\) .*/\1/p'); do
+        if [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$APP_PID" ]; then
+            echo "$((w))"
+            return 0
+        fi
+    done
+    return 1
+}
+
+tray_icon_present() {
+    local icon
+    icon=$(tray_icon) && window_mapped "$icon"
+}
+
+tray_icon_absent() { ! tray_icon_present; }
+
+# click_tray_icon BUTTON (no --sync for mousemove: it waits 15 s when the pointer is already in place)
+click_tray_icon() {
+    local icon
+    icon=$(tray_icon) || fail "no tray icon to click"
+    xdotool mousemove --window "$icon" 8 8 click "$1"
+}
+
+# click_in_window X Y: a left click at a point of the main window's client area.
+click_in_window() {
+    xdotool mousemove --window "$APP_WINDOW" "$1" "$2" click 1
+}
+
+# The "Turn On" / "Turn Off" button spans the top of the window (8..528, 8..35).
+click_on_off() { click_in_window 268 21; }
+
+# Waits for the program to end and checks its exit status.
+wait_app_ended() {
+    wait_until "$1" eval '! app_running' || fail "the program did not end"
+    local status=0
+    wait "$APP_PID" || status=$?
+    APP_PID=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+# Closes the main window the way the window manager's close command does (openbox binds it to Alt+F4).
+close_main_window() {
+    xdotool windowactivate --sync "$APP_WINDOW" >/dev/null 2>&1 || true
+    xdotool key --clearmodifiers alt+F4
+}
+
+# --- Settings ----------------------------------------------------------------------------------------------------
+
+# setting KEY: the stored value, unquoted; empty when absent. Keys are stored with their blanks escaped.
+setting() {
+    local key=${1// /%20}
+    [ -f "$SETTINGS" ] || return 0
+    sed -n "s/^${key}=//p" "$SETTINGS" | tail -n 1 | sed 's/^"\(.*\)"$/\1/'
+}
+
+setting_is() { [ "$(setting "$1")" = "$2" ]; }
+
+has_setting() { [ -f "$SETTINGS" ] && grep -q "^${1// /%20}=" "$SETTINGS"; }
+
+# write_settings KEY=VALUE...: the settings file the program would have written, before the program starts.
+write_settings() {
+    local pair
+    {
+        echo "$SETTINGS_GROUP"
+        for pair in "$@"; do
+            local key=${pair%%=*}
+            printf '%s=%s\n' "${key// /%20}" "${pair#*=}"
+        done
+    } >"$SETTINGS"
+}
+
+# A moment as the program writes a date and time under the C locale ("7 Dec 2026 22:30:00").
+stored_time() { date -u -d "@$1" '+%-d %b %Y %H:%M:%S'; }
+
+STORED_TIME_PATTERN='^[0-9]{1,2} [A-Z][a-z]{2} [0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}$'
+
+# --- The captured sound ------------------------------------------------------------------------------------------
+
+capture_size() { stat -c %s "$CAPTURE" 2>/dev/null || echo 0; }
+
+capture_grows() {
+    local before
+    before=$(capture_size)
+    sleep 0.3
+    [ "$(capture_size)" -gt "$before" ]
+}
+
+# capture_still SECONDS: the capture does not change in size for that long.
+capture_still() {
+    local before
+    before=$(capture_size)
+    sleep "$1"
+    [ "$(capture_size)" -eq "$before" ]
+}
+
+# Largest absolute sample and longest run of zero samples in the last second captured.
+capture_levels() {
+    local size offset
+    size=$(capture_size)
+    offset=$((size - BYTES_PER_SECOND))
+    [ "$offset" -ge 0 ] || offset=0
+    offset=$((offset / 4 * 4))
+    od -An -v -t d2 -j "$offset" -N "$BYTES_PER_SECOND" "$CAPTURE" | awk '
+        { for (i = 1; i <= NF; i++) { v = $i < 0 ? -$i : $i; if (v > peak) peak = v
+              if ($i == 0) { run++; if (run > longest) longest = run } else run = 0 } }
+        END { printf "%d %d\n", peak, longest }'
+}
+
+# Checks that sound flows: the capture grows in every half second of SECONDS, at about the real-time rate, and
+# its last second is noise (loud enough, no run of silence longer than a millisecond).
+check_sound_flows() {
+    local seconds=$1 what=$2
+    local start_size start_time previous size stalled=0 i
+    start_size=$(capture_size)
+    start_time=$(now)
+    previous=$start_size
+    for i in $(seq $((seconds * 2))); do
+        sleep 0.5
+        size=$(capture_size)
+        [ "$size" -gt "$previous" ] || stalled=$((stalled + 1))
+        previous=$size
+    done
+    local elapsed rate
+    elapsed=$(since "$start_time")
+    rate=$(awk -v b=$((previous - start_size)) -v s="$elapsed" 'BEGIN { printf "%d", b / s }')
+    log "$what: $((previous - start_size)) bytes in $elapsed s = $rate bytes/s (real time is $BYTES_PER_SECOND)"
+    # One stalled half second is allowed for a scheduling hiccup on a loaded machine; the sink catches up.
+    [ "$stalled" -le 1 ] || fail "$what: the capture stood still in $stalled half seconds"
+    awk -v r="$rate" -v n="$BYTES_PER_SECOND" 'BEGIN { exit !(r > 0.75 * n && r < 1.25 * n) }' ||
+        fail "$what: capture rate $rate bytes/s is not real time"
+    local levels peak silence
+    levels=$(capture_levels)
+    peak=${levels% *}
+    silence=${levels#* }
+    log "$what: peak sample $peak, longest zero run $silence samples"
+    [ "$peak" -gt 1000 ] || fail "$what: the captured sound is silent (peak $peak)"
+    [ "$silence" -lt 88 ] || fail "$what: the captured sound has a gap of $silence zero samples"
+    pass "$what: sound flows in real time"
+}

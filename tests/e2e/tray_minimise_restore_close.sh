@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Minimising hides the window into the tray with a balloon the first time only; a left or a right click on the tray
+# icon brings it back, normal and focused; closing the window removes the tray icon and ends the program.
+source "$(dirname "$0")/lib.sh"
+
+start_x
+start_wm
+start_tray
+start_app
+wait_main_window
+wait_until 10 tray_icon_present || fail "the tray icon did not appear in the tray"
+no_balloon || fail "a balloon before any minimise"
+shot shown
+
+xdotool windowminimize "$APP_WINDOW"
+wait_until 5 balloon_shown || fail "the first minimise showed no balloon"
+balloon=$(balloons | head -n 1)
+size=$(xwininfo -id "$balloon" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+pass "the first minimise shows a balloon ($size)"
+check_known_fault "the minimised window is hidden from the screen and the taskbar" "$HIDE_FAULT" \
+    wait_until 5 window_hidden "$APP_WINDOW" || true
+shot balloon
+
+click_tray_icon 1
+wait_until 5 window_shown_and_focused "$APP_WINDOW" || fail "a left click on the tray icon did not restore the window"
+pass "a left click on the tray icon restores the window, normal and focused"
+wait_until 3 no_balloon || fail "the balloon stayed after the click on the icon"
+shot restored-by-left-click
+
+xdotool windowminimize "$APP_WINDOW"
+check_known_fault "the window is hidden again by the second minimise" "$HIDE_FAULT" \
+    wait_until 5 window_hidden "$APP_WINDOW" || true
+holds_for 2 no_balloon || fail "the second minimise showed a balloon"
+pass "the second minimise shows no balloon"
+shot second-minimise
+
+click_tray_icon 3
+wait_until 5 window_shown_and_focused "$APP_WINDOW" || fail "a right click on the tray icon did not restore the window"
+pass "a right click on the tray icon restores the window, normal and focused"
+
+click_tray_icon 1
+holds_for 1 window_shown_and_focused "$APP_WINDOW" || fail "a click on the icon of a shown window lost it"
+pass "a click on the icon while the window is shown keeps it shown and focused"
+shot restored-by-right-click
+
+close_main_window
+wait_until 10 tray_icon_absent || fail "the tray icon stayed after the window was closed"
+wait_app_ended 10
+pass "closing the window removes the tray icon and ends the program"
+shot closed
