@@ -26,12 +26,23 @@ QString variantToText(const QVariant &value) {
     }
 }
 
+// QSettings keeps the first error it meets, so a damaged file would make every later write look failed. Every
+// section is read at once; after a format error a second object, sharing what Qt has cached of the file, starts
+// clean and reports only what happens to its own writes. Values not yet saved carry over to it.
+std::unique_ptr<QSettings> openSettings(const QString &fileName) {
+    auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    settings->allKeys();
+    if (settings->status() == QSettings::FormatError) {
+        settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    }
+    settings->beginGroup(Section);
+    return settings;
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(const QString &fileName, QObject *parent)
-    : QObject(parent), m_settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {
-    m_settings->beginGroup(Section);
-}
+    : QObject(parent), m_settings(openSettings(fileName)) {}
 
 SettingsStore::~SettingsStore() = default;
 
@@ -49,6 +60,9 @@ QString SettingsStore::ReadSetting(const QString &key, const QVariant &defaultVa
 }
 
 void SettingsStore::WriteSetting(const QString &key, const QString &text) {
+    if (m_settings->status() != QSettings::NoError) {
+        m_settings = openSettings(fileName());
+    }
     m_settings->setValue(key, text);
     // QSettings writes through a temporary file renamed over the old one, so a failed or interrupted
     // write leaves the previous file whole.
