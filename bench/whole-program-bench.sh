@@ -242,6 +242,10 @@ fi
 player_w=$(($(wakeups $player) - player_w0))
 bare_w=$(($(wakeups $window) - bare_w0))
 thread_wakeups $player >"$work/threads1"
+# Afterwards, since tracing adds switches of its own: the system calls behind what remains, over 10 s.
+if command -v strace >/dev/null; then
+    timeout -s INT 10 strace -c -f -p $player -o "$work/strace.txt" 2>/dev/null || true
+fi
 kill $player $window
 wait $player $window 2>/dev/null || true
 printf '   %-34s %8s /s\n' "somnivox, off" "$(awk -v w="$player_w" -v s="$idle" 'BEGIN { printf "%.2f", w / s }')"
@@ -253,3 +257,7 @@ echo "   somnivox by thread (wakeups over the $idle s):"
 awk 'NR == FNR { before[$1] = $2; next }
      { name = $3; for (i = 4; i <= NF; i++) name = name " " $i; printf "     %-20s %d\n", name, $2 - before[$1] }' \
     "$work/threads0" "$work/threads1"
+if [ -s "$work/strace.txt" ]; then
+    echo "   somnivox system calls over 10 s more (strace -c -f):"
+    sed -n '/^% time/,$p' "$work/strace.txt" | grep -v -e '^-' -e '^100' | sed 's/^/     /'
+fi
