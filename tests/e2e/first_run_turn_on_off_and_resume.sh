@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A first run shows the window and the tray icon and stores the defaults; "Turn On" plays, "Turn Off" stops;
 # closing while on ends the program with its tray icon, and the next start resumes playback without a click.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
 start_x
@@ -28,7 +29,9 @@ for key in "Time From" "Time To"; do
 done
 ! has_setting StartStopState || fail "a first run stored StartStopState"
 pass "the first run stored Combo1=0, Option=Infinite, Pitch=1 and the two times, and no on/off state"
-capture_still 1 && [ "$(capture_size)" -eq 0 ] || fail "sound before anything was turned on"
+if ! capture_still 1 || [ "$(capture_size)" -ne 0 ]; then
+    fail "sound before anything was turned on"
+fi
 pass "nothing plays before Turn On"
 
 click_on_off

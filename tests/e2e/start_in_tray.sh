@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # "Start in system tray": with a tray host the program comes up hidden with its tray icon and a click on the icon
 # shows the window; without a tray host it comes up minimised in the taskbar.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
 start_x
@@ -11,7 +12,7 @@ start_app
 wait_until 20 tray_icon_present || fail "the tray icon did not appear"
 pass "the tray icon appears"
 # The window exists (it has a title) but is not on the screen nor in the taskbar.
-wait_until 10 eval '[ -n "$(main_window)" ]' || fail "the program made no main window"
+wait_until 10 has_main_window || fail "the program made no main window"
 APP_WINDOW=$(main_window)
 check_known_fault "started in the tray, the window is not shown" "$HIDE_FAULT" \
     holds_for 3 window_hidden "$APP_WINDOW" || true
@@ -28,7 +29,7 @@ wait_app_ended 10
 stop_tray
 
 start_app
-wait_until 20 eval '[ -n "$(main_window)" ] && in_client_list "$(main_window)"' ||
+wait_until 20 main_window_in_taskbar ||
     fail "without a tray host the program did not come up in the taskbar"
 APP_WINDOW=$(main_window)
 wait_until 5 wm_state_is "$APP_WINDOW" Iconic || fail "without a tray host the window is $(wm_state "$APP_WINDOW"), not minimised"

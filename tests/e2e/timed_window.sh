@@ -3,6 +3,7 @@
 # ends included), silent after. The variant "over-midnight" runs the program on a clock that libfaketime sets to
 # shortly before midnight, with a window from 23:59:55 to 00:00:03.
 VARIANT=${1:?same-day or over-midnight}
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 E2E_NAME="${E2E_NAME}-$VARIANT"
 

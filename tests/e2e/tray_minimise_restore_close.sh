@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Minimising hides the window into the tray with a balloon the first time only; a left or a right click on the tray
 # icon brings it back, normal and focused; closing the window removes the tray icon and ends the program.
+# shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
 start_x

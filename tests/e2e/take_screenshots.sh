@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Takes the README's pictures in a private X session: the main window, and the tray with its icon and the
+# minimise balloon. Usage: take_screenshots.sh PROGRAM OUTPUT_FOLDER
+SOMNIVOX=${1:?program}
+OUTPUT=$(realpath "${2:?output folder}")
+E2E_ARTIFACTS=$OUTPUT
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+
+# crop_shot SOURCE DESTINATION WIDTH HEIGHT X Y
+crop_shot() {
+    convert "$1" -crop "${3}x${4}+${5}+${6}" +repage "$2"
+    log "wrote $2"
+}
+
+# The absolute left, top, width and height of a window.
+window_box() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
+}
+
+start_x
+start_wm
+start_tray
+start_app
+wait_main_window
+wait_until 10 tray_icon_present || fail "no tray icon"
+# Let the window paint and the pointer leave it.
+xdotool mousemove 0 0
+sleep 1
+shot main-window
+read -r x y w h < <(window_box "$APP_WINDOW")
+# Openbox's frame: a title bar of about 20 pixels and a one-pixel border.
+crop_shot "$LAST_SHOT" "$OUTPUT/x11-main-window.png" $((w + 2)) $((h + 22)) $((x - 1)) $((y - 21))
+
+xdotool windowminimize "$APP_WINDOW"
+wait_until 5 balloon_shown || fail "no balloon"
+sleep 0.5
+shot balloon
+read -r bx by _ _ < <(window_box "$(balloons | head -n 1)")
+read -r ix iy iw ih < <(window_box "$(tray_icon)")
+left=$((bx - 8))
+top=$((by - 8))
+crop_shot "$LAST_SHOT" "$OUTPUT/x11-tray-balloon.png" $((ix + iw + 1 - left)) $((iy + ih + 1 - top)) "$left" "$top"
