@@ -5,7 +5,7 @@ using namespace TrayNotify;
 QtTrayNotifier::QtTrayNotifier(QObject *parent) : TrayNotifier(parent) {
     m_balloonTimer.setSingleShot(true);
     m_balloonTimer.setTimerType(Qt::PreciseTimer);
-    m_availabilityPoll.setInterval(AvailabilityPollMs);
+    m_availabilityPoll.setTimerType(Qt::VeryCoarseTimer);
     connect(&m_icon, &QSystemTrayIcon::activated, this, &QtTrayNotifier::onActivated);
     connect(&m_icon, &QSystemTrayIcon::messageClicked, this, &QtTrayNotifier::onMessageClicked);
     connect(&m_balloonTimer, &QTimer::timeout, this, &QtTrayNotifier::onBalloonTimedOut);
@@ -24,7 +24,7 @@ void QtTrayNotifier::shellNotifyIcon(quint32 message, const TrayIconRecord &reco
         m_icon.show();
         m_added = true;
         m_available = isAvailable();
-        m_availabilityPoll.start();
+        restartPoll();
         break;
     case NIM_MODIFY:
         applyRecord(record);
@@ -101,10 +101,15 @@ void QtTrayNotifier::pollAvailability() {
         return;
     }
     m_available = available;
+    restartPoll();
     if (available && m_added) {
         // Showing again registers the icon with the notification area that has just started.
         m_icon.hide();
         m_icon.show();
     }
     Q_EMIT availabilityChanged(available);
+}
+
+void QtTrayNotifier::restartPoll() {
+    m_availabilityPoll.start(m_available ? PresentTrayPollMs : MissingTrayPollMs);
 }

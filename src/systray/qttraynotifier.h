@@ -17,7 +17,10 @@ class QtTrayNotifier : public TrayNotifier {
 public:
     /// How long a balloon stays when the caller leaves the time to the notification area.
     static constexpr int DefaultBalloonTimeoutMs = 10000;
-    static constexpr int AvailabilityPollMs = 2000;
+    /// How often the tray is looked for while there is none, and how often it is checked while it is there:
+    /// an idle program should hardly ever wake up.
+    static constexpr int MissingTrayPollMs = 2000;
+    static constexpr int PresentTrayPollMs = 30000;
 
     explicit QtTrayNotifier(QObject *parent = nullptr);
     ~QtTrayNotifier() override = default;
@@ -33,6 +36,7 @@ private:
     void onMessageClicked();
     void onBalloonTimedOut();
     void pollAvailability();
+    void restartPoll();
 
     QSystemTrayIcon m_icon;
     QTimer m_balloonTimer;
