@@ -88,7 +88,9 @@ struct GstPlayer::Pipeline {
         default:
             break;
         }
-        // Nobody pops the bus, so every message is dropped here rather than left to pile up.
+        // Nobody pops the bus, so every message is dropped here rather than left to pile up; a sync handler that
+        // drops a message owns it.
+        gst_message_unref(message);
         return GST_BUS_DROP;
     }
 };

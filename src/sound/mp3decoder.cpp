@@ -4,6 +4,12 @@
 
 #include <mpg123.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -37,9 +43,23 @@ Mp3Decoder::~Mp3Decoder() {
 
 void Mp3Decoder::open(const QString &path) {
     close();
-    if (mpg123_open(m_handle, QFile::encodeName(path).constData()) != MPG123_OK) {
+    // Opened here, not by libmpg123, so that a FIFO or a device in the file's place cannot block the caller: only a
+    // regular file goes on to the decoder.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        throw failure(path, std::strerror(errno));
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        throw failure(path, "not a regular file");
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (mpg123_open_fd(m_handle, fd) != MPG123_OK) {
+        ::close(fd);
         throw failure(path, mpg123_strerror(m_handle));
     }
+    m_fd = fd;
     m_open = true;
     std::int16_t first[4608];
     qsizetype frames = 0;
@@ -92,5 +112,10 @@ void Mp3Decoder::close() {
     if (m_open) {
         mpg123_close(m_handle);
         m_open = false;
+    }
+    // libmpg123 leaves a descriptor it was given open.
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
     }
 }

@@ -23,8 +23,9 @@ public:
     ~Mp3Decoder();
 
     /// Opens \a path and decodes its first frame to prove that it plays; the next read() still starts at the
-    /// first sample. Throws std::runtime_error with the reason when the file is missing, unreadable or holds no
-    /// MPEG audio; the decoder is then closed.
+    /// first sample. Throws std::runtime_error with the reason when the file is missing, unreadable, not a regular
+    /// file (a FIFO, a folder or a device is refused without waiting on it) or holds no MPEG audio; the decoder is
+    /// then closed.
     void open(const QString &path);
     /// Decodes into \a out (interleaved, two values per frame) and returns the number of frames written;
     /// 0 means the end of the file. Throws std::runtime_error on a decoding failure.
@@ -36,5 +37,6 @@ private:
     void close();
 
     mpg123_handle_struct *m_handle = nullptr;
+    int m_fd = -1;
     bool m_open = false;
 };
