@@ -1,0 +1,162 @@
+#pragma once
+
+// The main window over any player, with the measurements the reliability tests take: hand-overs to the player,
+// resident memory and the CPU time of the whole process.
+
+#include "apptimer.h"
+#include "form1.h"
+#include "mstartup.h"
+#include "player.h"
+#include "procedureerrorreport.h"
+#include "settingconversions.h"
+#include "settingsstore.h"
+#include "skinframework.h"
+
+#include "fakes/fakeclock.h"
+#include "fakes/faketraynotifier.h"
+#include "fakes/recordingnotifier.h"
+
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <memory>
+#include <stdexcept>
+
+/// Passes every call on to a real player and counts the files handed to it.
+class CountingPlayer final : public Player {
+public:
+    explicit CountingPlayer(Player &inner) : m_inner(inner) {}
+
+    int handOvers = 0;
+    QString lastUrl;
+    qint64 lastHandOverMs = 0;
+    /// While set, handing a file over throws, as a player refusing it would.
+    bool refuseUrls = false;
+
+    void setUrl(const QString &path) override {
+        ++handOvers;
+        lastUrl = path;
+        if (refuseUrls) {
+            throw std::runtime_error("The player refused the file");
+        }
+        QElapsedTimer timer;
+        timer.start();
+        m_inner.setUrl(path);
+        lastHandOverMs = timer.elapsed();
+    }
+    void setLoop(bool on) override { m_inner.setLoop(on); }
+    void setVolume(int volume) override { m_inner.setVolume(volume); }
+    void setRate(double rate) override { m_inner.setRate(rate); }
+    void stop() override { m_inner.stop(); }
+    int playState() const override { return m_inner.playState(); }
+
+private:
+    Player &m_inner;
+};
+
+namespace measure {
+
+/// Resident memory of this process in KiB.
+inline qint64 residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+        }
+    }
+    return -1;
+}
+
+/// CPU time (user and system) of every thread of this process, in milliseconds.
+inline qint64 cpuMs() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &t) { return qint64(t.tv_sec) * 1000 + t.tv_usec / 1000; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+/// The share of one core that the process used while \a run ran, in percent.
+template<typename Run>
+double cpuShare(Run &&run) {
+    QElapsedTimer wall;
+    const qint64 before = cpuMs();
+    wall.start();
+    run();
+    const qint64 elapsed = std::max<qint64>(wall.elapsed(), 1);
+    return 100.0 * double(cpuMs() - before) / double(elapsed);
+}
+
+} // namespace measure
+
+/// A main window in a temporary program folder with its own settings file, over \a player.
+class ReliabilityRig {
+public:
+    QTemporaryDir dir;
+    CountingPlayer player;
+    FakeClock clock;
+    RecordingNotifier notifier;
+    ProcedureErrorReport report{notifier, QStringLiteral("support@example.org")};
+    FakeTrayNotifier tray;
+    SkinFramework skin;
+    std::unique_ptr<mStartUp> startUp;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<Form1> form;
+    int ticks = 0;
+
+    explicit ReliabilityRig(Player &inner) : player(inner) {
+        QDir(dir.path()).mkdir(QStringLiteral("sounds"));
+        store = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("config/Vantrelle.ini")));
+        startUp = std::make_unique<mStartUp>(dir.filePath(QStringLiteral("somnivox")),
+                                             dir.filePath(QStringLiteral("config/autostart")));
+    }
+
+    QString soundsFolder() const { return dir.filePath(QStringLiteral("sounds")); }
+    QString soundPath(const QString &fileName) const { return soundsFolder() + u'/' + fileName; }
+
+    /// Stores the settings of a program that was on, in the "Timed" option, inside a window around the fake
+    /// clock's noon, with the list entry \a index chosen.
+    void storeOnAndTimed(int index) {
+        store->WriteSetting(QStringLiteral("StartStopState"), QStringLiteral("ON"));
+        store->WriteSetting(QStringLiteral("Option"), QStringLiteral("Timed"));
+        store->WriteSetting(QStringLiteral("Combo1"), QString::number(index));
+        const QDate day = clock.current.date();
+        store->WriteSetting(QStringLiteral("Time From"), SettingConversions::dateTimeToText({day, QTime(11, 0)}));
+        store->WriteSetting(QStringLiteral("Time To"), SettingConversions::dateTimeToText({day, QTime(13, 0)}));
+    }
+
+    Form1 *load() {
+        Form1::Services services{*store,     player,  notifier,          report,
+                                 clock,      &tray,   *startUp,          skin,
+                                 dir.path(), QIcon(), [] { return 50; }, [](const QUrl &) {}};
+        form = std::make_unique<Form1>(std::move(services));
+        QObject::connect(form->timer1(), &AppTimer::Timer, form.get(), [this] { ++ticks; });
+        form->Form_Load();
+        return form.get();
+    }
+
+    template<typename T>
+    T *child(const char *name) const {
+        return form->findChild<T *>(QString::fromLatin1(name));
+    }
+    QPushButton *onOff() const { return child<QPushButton>("PushButton2"); }
+    QPushButton *preview() const { return child<QPushButton>("PushButton1"); }
+    QComboBox *styles() const { return child<QComboBox>("Combo1"); }
+
+    /// Lets the real Timer1 tick \a count more times.
+    bool waitForTicks(int count, int timeoutMs = 10000) {
+        const int target = ticks + count;
+        return QTest::qWaitFor([&] { return ticks >= target; }, timeoutMs);
+    }
+};
