@@ -42,6 +42,9 @@ CHECKS=0
 KNOWN_FAULTS=0
 
 mkdir -p "$WORK/home" "$WORK/config" "$WORK/runtime" "$WORK/shots"
+# A crash of the program leaves its core in the work folder (when the system writes cores to the current folder),
+# which a failure keeps.
+ulimit -c unlimited 2>/dev/null || true
 chmod 700 "$WORK/runtime"
 
 log() { printf '[%s %s] %s\n' "$(date +%T.%3N)" "$E2E_NAME" "$*"; }
@@ -124,6 +127,19 @@ cleanup() {
     set +e
     if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && [ -n "$XVFB_PID" ]; then
         shot "at-failure"
+        xwininfo -root -tree >"$WORK/windows-at-failure.log" 2>&1
+    fi
+    if [ "$status" -ne 0 ] && [ -n "$APP_PID" ] && app_running; then
+        {
+            echo "program $APP_PID:"
+            grep -E '^(State|Threads)' "/proc/$APP_PID/status"
+            for task in /proc/"$APP_PID"/task/*; do
+                echo "$(cat "$task/comm") $(cat "$task/wchan" 2>/dev/null)"
+            done
+            if command -v gdb >/dev/null; then
+                timeout 20 gdb -p "$APP_PID" -batch -ex 'thread apply all bt' 2>&1
+            fi
+        } >"$WORK/program-at-failure.log" 2>&1
     fi
     stop_process "$APP_PID"
     stop_process "$TRAY_PID"
@@ -135,6 +151,7 @@ cleanup() {
         rm -rf "$dest"
         mkdir -p "$dest"
         cp -r "$WORK/shots" "$WORK"/*.log "$dest/" 2>/dev/null
+        cp "$WORK"/core* "$dest/" 2>/dev/null
         cp "$SETTINGS" "$dest/" 2>/dev/null
         log "screenshots and logs: $dest"
     fi
@@ -204,12 +221,15 @@ stop_tray() {
 # are added to its environment. The capture is written unbuffered, so its size follows playback closely (a buffered
 # file sink grows in 64 KiB steps, 0.4 s apart).
 start_app() {
-    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u SESSION_MANAGER \
-        HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" \
-        XDG_DATA_HOME="$WORK/home/.local/share" XDG_CACHE_HOME="$WORK/home/.cache" \
-        DBUS_SESSION_BUS_ADDRESS=disabled: QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 LANG=C LC_ALL=C TZ=UTC \
-        SOMNIVOX_AUDIO_SINK="filesink location=$CAPTURE sync=true buffer-mode=unbuffered" \
-        "$@" "$SOMNIVOX" >"$WORK/somnivox.log" 2>&1 &
+    (
+        cd "$WORK"
+        exec env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u SESSION_MANAGER \
+            HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" \
+            XDG_DATA_HOME="$WORK/home/.local/share" XDG_CACHE_HOME="$WORK/home/.cache" \
+            DBUS_SESSION_BUS_ADDRESS=disabled: QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 LANG=C LC_ALL=C TZ=UTC \
+            SOMNIVOX_AUDIO_SINK="filesink location=$CAPTURE sync=true buffer-mode=unbuffered" \
+            "$@" "$SOMNIVOX" >"$WORK/somnivox.log" 2>&1
+    ) &
     APP_PID=$!
     APP_STARTED=$(now)
 }
@@ -232,8 +252,16 @@ has_main_window() { [ -n "$(main_window)" ]; }
 
 main_window_in_taskbar() { has_main_window && in_client_list "$(main_window)"; }
 
+main_window_shown_or_ended() { main_window_shown || ! app_running; }
+
 wait_main_window() {
-    wait_until 20 main_window_shown || fail "the main window did not appear"
+    wait_until 20 main_window_shown_or_ended || fail "the main window did not appear"
+    if ! app_running; then
+        local status=0
+        wait "$APP_PID" || status=$?
+        APP_PID=""
+        fail "the program ended with status $status before its window appeared"
+    fi
     log "main window $APP_WINDOW shown $(since "$APP_STARTED") s after start"
 }
 
