@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -26,10 +27,21 @@ QString variantToText(const QVariant &value) {
     }
 }
 
+// QSettings waits half a minute on a lock file it finds, even an empty one left by a process killed while creating
+// it. A write holds the lock for milliseconds, so one older than a second is taken for stale and removed first.
+void clearStaleLock(const QString &fileName) {
+    QLockFile lock(fileName + u".lock"_s);
+    lock.setStaleLockTime(1000);
+    if (lock.tryLock(2000)) {
+        lock.unlock();
+    }
+}
+
 // QSettings keeps the first error it meets, so a damaged file would make every later write look failed. Every
 // section is read at once; after a format error a second object, sharing what Qt has cached of the file, starts
 // clean and reports only what happens to its own writes. Values not yet saved carry over to it.
 std::unique_ptr<QSettings> openSettings(const QString &fileName) {
+    clearStaleLock(fileName);
     auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
     settings->allKeys();
     if (settings->status() == QSettings::FormatError) {
@@ -64,6 +76,7 @@ void SettingsStore::WriteSetting(const QString &key, const QString &text) {
         m_settings = openSettings(fileName());
     }
     m_settings->setValue(key, text);
+    clearStaleLock(fileName());
     // QSettings writes through a temporary file renamed over the old one, so a failed or interrupted
     // write leaves the previous file whole.
     m_settings->sync();

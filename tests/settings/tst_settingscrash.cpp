@@ -1,0 +1,123 @@
+#include "settingscrashrounds.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+using namespace SettingsCrashRounds;
+
+namespace {
+
+constexpr int Kills = 200;
+// Bounds the run on a slow machine; the kills done by then still count.
+constexpr qint64 RunBudgetMs = 45'000;
+
+/// The round every key holds, read afresh as the program would at its next start.
+struct Snapshot {
+    QSettings::Status status = QSettings::NoError;
+    QList<qint64> rounds;
+};
+
+Snapshot readBack(const QString &file) {
+    QSettings settings(file, QSettings::IniFormat);
+    settings.beginGroup(u"Somnivox Noise Player"_s);
+    Snapshot snapshot;
+    for (int key = 0; key < Keys.size(); ++key) {
+        const QVariant value = settings.value(Keys.at(key));
+        // A text holding commas is quoted on write; coming back as a list would mean it was not.
+        snapshot.rounds << (value.typeId() == QMetaType::QString ? roundOf(key, value.toString()) : -1);
+    }
+    snapshot.status = settings.status();
+    return snapshot;
+}
+
+} // namespace
+
+class TestSettingsCrash : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void killedWhileWriting_leavesTheOldOrTheNewValueOfEveryKey() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        QRandomGenerator random(QRandomGenerator::global()->generate());
+        QElapsedTimer run;
+        run.start();
+        qint64 previousRound = 0;
+        int kills = 0;
+        QSet<int> cutPlaces;
+        while (kills < Kills && run.elapsed() < RunBudgetMs) {
+            QProcess writer;
+            writer.start(QStringLiteral(SETTINGS_WRITER), {file});
+            QVERIFY2(writer.waitForReadyRead(10'000), writer.readAllStandardError().constData());
+            QCOMPARE(writer.readAllStandardOutput(), QByteArray("ready\n"));
+            QThread::usleep(random.bounded(20'000));
+            QVERIFY2(writer.state() == QProcess::Running, writer.readAllStandardError().constData());
+            writer.kill();
+            QVERIFY(writer.waitForFinished(10'000));
+            ++kills;
+
+            const Snapshot after = readBack(file);
+            QCOMPARE(after.status, QSettings::NoError);
+            // Keys are written in order: a kill inside round n leaves the first keys at n and the rest at n - 1.
+            const qint64 newest = after.rounds.at(0);
+            QVERIFY2(newest >= previousRound, qPrintable(u"round %1 after %2"_s.arg(newest).arg(previousRound)));
+            int newKeys = 0;
+            while (newKeys < Keys.size() && after.rounds.at(newKeys) == newest) {
+                ++newKeys;
+            }
+            for (int key = newKeys; key < Keys.size(); ++key) {
+                QVERIFY2(newest > 0 && after.rounds.at(key) == newest - 1,
+                         qPrintable(u"%1 holds round %2 after %3 at round %4"_s.arg(Keys.at(key))
+                                        .arg(after.rounds.at(key))
+                                        .arg(Keys.at(0))
+                                        .arg(newest)));
+            }
+            cutPlaces << newKeys;
+            previousRound = newest;
+        }
+        QVERIFY(kills >= 20);
+
+        const QStringList leftovers =
+            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(u"Vantrelle.ini."_s);
+        qInfo("%d kills in %lld ms, %lld rounds written, cut after %lld different keys, %lld temporary files left",
+              kills, run.elapsed(), previousRound, static_cast<qint64>(cutPlaces.size()),
+              static_cast<qint64>(leftovers.size()));
+    }
+
+    void lockLeftEmptyByAKill_doesNotHoldUpTheNextStart_data() {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("cut after the process number") << QByteArray("4194303\n");
+        QTest::newRow("garbage") << QByteArray("\xff\xfe not a lock\n");
+    }
+    void lockLeftEmptyByAKill_doesNotHoldUpTheNextStart() {
+        QFETCH(QByteArray, lock);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        QFile lockFile(file + u".lock"_s);
+        QVERIFY(lockFile.open(QIODevice::WriteOnly));
+        lockFile.write(lock);
+        lockFile.close();
+
+        QProcess writer;
+        writer.start(QStringLiteral(SETTINGS_WRITER), {file});
+        // Qt's own wait for such a lock is half a minute.
+        QVERIFY2(writer.waitForReadyRead(10'000), writer.readAllStandardError().constData());
+        writer.kill();
+        QVERIFY(writer.waitForFinished(10'000));
+        QCOMPARE(readBack(file).rounds.at(0), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsCrash)
+#include "tst_settingscrash.moc"
