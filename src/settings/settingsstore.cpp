@@ -74,6 +74,10 @@ QString SettingsStore::ReadSetting(const QString &key, const QVariant &defaultVa
 void SettingsStore::WriteSetting(const QString &key, const QString &text) {
     if (m_settings->status() != QSettings::NoError) {
         m_settings = openSettings(fileName());
+    } else if (const QVariant stored = m_settings->value(key);
+               stored.typeId() == QMetaType::QString && stored.toString() == text) {
+        // The file already holds exactly this: rewriting and syncing it would only stall the caller.
+        return;
     }
     m_settings->setValue(key, text);
     clearStaleLock(fileName());

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 class TestSettingsStore : public QObject {
@@ -41,6 +43,24 @@ private Q_SLOTS:
         const QByteArray text = raw.readAll();
         QVERIFY2(text.contains("[Somnivox%20Noise%20Player]"), text.constData());
         QVERIFY2(text.contains("Windows%20Startup=On"), text.constData());
+    }
+
+    void write_ofTheStoredTextLeavesTheFileAlone() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        // Every real write renames a new file into place, so the file's inode tells whether it was rewritten.
+        const auto inode = [&file] {
+            struct stat status {};
+            return ::stat(QFile::encodeName(file).constData(), &status) == 0 ? status.st_ino : 0;
+        };
+        SettingsStore store(file);
+        store.WriteSetting(u"Option"_s, u"Timed"_s);
+        const auto written = inode();
+        store.WriteSetting(u"Option"_s, u"Timed"_s);
+        QCOMPARE(inode(), written);
+        store.WriteSetting(u"Option"_s, u"Infinite"_s);
+        QVERIFY(inode() != written);
+        QCOMPARE(SettingsStore(file).ReadSetting(u"Option"_s, QString()), u"Infinite"_s);
     }
 
     void read_returnsTextWhateverTheFileHolds_data() {
