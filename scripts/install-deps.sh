@@ -12,6 +12,7 @@ fonts-liberation
 xvfb xauth openbox trayer xdotool imagemagick x11-utils
 desktop-file-utils appstream faketime mpg123
 gstreamer1.0-tools strace linux-perf dpkg-dev fakeroot file libx11-dev
+clang libclang-rt-14-dev
 "
 
 missing=""
