@@ -128,6 +128,12 @@ cleanup() {
     if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && [ -n "$XVFB_PID" ]; then
         shot "at-failure"
         xwininfo -root -tree >"$WORK/windows-at-failure.log" 2>&1
+        local name pid
+        for name in XVFB WM TRAY APP; do
+            pid=${name}_PID
+            pid=${!pid}
+            [ -z "$pid" ] || echo "$name $pid: $(kill -0 "$pid" 2>/dev/null && echo running || echo gone)"
+        done >"$WORK/processes-at-failure.log"
     fi
     if [ "$status" -ne 0 ] && [ -n "$APP_PID" ] && app_running; then
         {
