@@ -102,10 +102,18 @@ qsizetype Mp3Decoder::read(std::span<std::int16_t> out) {
 }
 
 void Mp3Decoder::rewind() {
-    if (m_open && mpg123_seek(m_handle, 0, SEEK_SET) < 0) {
+    if (!m_open) {
+        return;
+    }
+    // A seek back to the start lands elsewhere in some cut or damaged files, and resampling keeps its dither over
+    // it: starting the stream afresh on the same descriptor makes every pass the same sound as the first.
+    mpg123_close(m_handle);
+    m_open = false;
+    if (::lseek(m_fd, 0, SEEK_SET) != 0 || mpg123_open_fd(m_handle, m_fd) != MPG123_OK) {
         throw std::runtime_error(std::string("cannot return to the start of the MP3 file: ") +
                                  mpg123_strerror(m_handle));
     }
+    m_open = true;
 }
 
 void Mp3Decoder::close() {
