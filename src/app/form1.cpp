@@ -375,7 +375,10 @@ void Form1::showAfterLoad() {
     if (!(windowState() & Qt::WindowMinimized)) {
         show();
     } else if (cSysTray1->InTray() && cSysTray1->trayAvailable()) {
-        // Straight into the tray: the window never flashes up first.
+        // Straight into the tray: the window never flashes up first. Its native window, made minimised at start-up,
+        // would keep an iconic start hint on X11 and come up minimised at its first showing: make it anew, normal.
+        destroy();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
         QTimer::singleShot(0, this, &Form1::hideToTray);
     } else {
         // Without a tray the only way back is the taskbar.
@@ -588,9 +591,11 @@ void Form1::Form_Resize() {
 }
 
 void Form1::hideToTray() {
+    // The window stays minimised while hidden: on X11 leaving that state maps the window again. The restore
+    // from the tray brings it back in the normal state.
     hide();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
     m_minimizedToTray = true;
+    cSysTray1->watchTrayAvailability(true);
     cSysTray1->ShowBalloon(QString::fromLatin1(MinimizedBalloon), QString::fromLatin1(ProductName), 5, true);
 }
 
@@ -602,6 +607,7 @@ void Form1::cSysTray1_MouseUp(int Button, int Id) {
     raise();
     activateWindow();
     m_minimizedToTray = false;
+    cSysTray1->watchTrayAvailability(false);
 }
 
 void Form1::trayAvailabilityChanged(bool available) {

@@ -124,6 +124,12 @@ bool cSysTray::trayAvailable() const {
     return m_notifier && m_notifier->isAvailable();
 }
 
+void cSysTray::watchTrayAvailability(bool closely) {
+    if (m_notifier) {
+        m_notifier->watchAvailability(closely);
+    }
+}
+
 QSize cSysTray::size() const {
     return m_size;
 }

@@ -59,6 +59,8 @@ public:
 
     /// Whether a notification area exists now.
     bool trayAvailable() const;
+    /// While \a closely, trayAvailableChanged reports a vanishing notification area within seconds.
+    void watchTrayAvailability(bool closely);
 
     /// The control's size in twips.
     QSize size() const;

@@ -110,6 +110,15 @@ void QtTrayNotifier::pollAvailability() {
     Q_EMIT availabilityChanged(available);
 }
 
+void QtTrayNotifier::watchAvailability(bool closely) {
+    m_watchedClosely = closely;
+    // Judge later changes against the tray as it is now, not as the last poll saw it.
+    m_available = isAvailable();
+    if (m_added) {
+        restartPoll();
+    }
+}
+
 void QtTrayNotifier::restartPoll() {
-    m_availabilityPoll.start(m_available ? PresentTrayPollMs : MissingTrayPollMs);
+    m_availabilityPoll.start(m_available && !m_watchedClosely ? PresentTrayPollMs : MissingTrayPollMs);
 }

@@ -17,8 +17,8 @@ class QtTrayNotifier : public TrayNotifier {
 public:
     /// How long a balloon stays when the caller leaves the time to the notification area.
     static constexpr int DefaultBalloonTimeoutMs = 10000;
-    /// How often the tray is looked for while there is none, and how often it is checked while it is there:
-    /// an idle program should hardly ever wake up.
+    /// How often the tray is looked for while there is none or something depends on it, and how often it is
+    /// checked otherwise: an idle program should hardly ever wake up.
     static constexpr int MissingTrayPollMs = 2000;
     static constexpr int PresentTrayPollMs = 30000;
 
@@ -26,6 +26,7 @@ public:
     ~QtTrayNotifier() override = default;
 
     bool isAvailable() const override;
+    void watchAvailability(bool closely) override;
 
 protected:
     void shellNotifyIcon(quint32 message, const TrayIconRecord &record) override;
@@ -44,4 +45,5 @@ private:
     int m_id = 0;
     bool m_added = false;
     bool m_available = false;
+    bool m_watchedClosely = false;
 };

@@ -79,6 +79,8 @@ public:
 
     /// Whether a notification area exists now.
     virtual bool isAvailable() const = 0;
+    /// While \a closely, a notification area that vanishes is reported within seconds: something depends on it.
+    virtual void watchAvailability(bool closely) { Q_UNUSED(closely); }
 
     /// \a text cut to at most \a length characters, never in the middle of a surrogate pair.
     static QString cutText(const QString &text, int length);

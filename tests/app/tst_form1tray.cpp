@@ -61,7 +61,7 @@ private Q_SLOTS:
         minimise(form);
         QVERIFY(form->MinimizedToTray());
         QVERIFY(!form->isVisible());
-        QVERIFY(!(form->windowState() & Qt::WindowMinimized));
+        QVERIFY(rig.tray.watchedClosely());
         QCOMPARE(balloons(rig.tray), 1);
         const auto shown = std::find_if(rig.tray.calls().cbegin(), rig.tray.calls().cend(),
                                         [](const FakeTrayNotifier::Call &call) { return call.isBalloon(); });
@@ -76,7 +76,9 @@ private Q_SLOTS:
         QVERIFY(!form->isVisible());
         rig.tray.deliver(TrayNotify::WM_RBUTTONUP);
         QVERIFY(form->isVisible());
+        QVERIFY(!(form->windowState() & Qt::WindowMinimized));
         QVERIFY(!form->MinimizedToTray());
+        QVERIFY(!rig.tray.watchedClosely());
 
         minimise(form);
         QVERIFY(!form->isVisible());

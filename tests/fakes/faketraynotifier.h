@@ -28,6 +28,9 @@ public:
     explicit FakeTrayNotifier(QObject *parent = nullptr);
 
     bool isAvailable() const override;
+    void watchAvailability(bool closely) override { m_watchedClosely = closely; }
+    /// Whether the notification area is being watched closely, as while the window hides in it.
+    bool watchedClosely() const { return m_watchedClosely; }
 
     const QList<Call> &calls() const;
     void clearCalls();
@@ -46,4 +49,5 @@ private:
     QList<Call> m_calls;
     bool m_available = true;
     bool m_iconShown = false;
+    bool m_watchedClosely = false;
 };
