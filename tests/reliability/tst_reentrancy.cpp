@@ -163,6 +163,7 @@ private Q_SLOTS:
     // These end the event loops the way the program ends, so they come last.
     void close_handlersQueuedBeforeIt_runInsideAndAreKept_data();
     void close_handlersQueuedBeforeIt_runInsideAndAreKept();
+    void close_enteredAgainFromItsOwnMessageProcessing_removesTheIconOnce();
     void close_insideTheBalloonWait_endsWithTheIconGoneAndTimersStopped();
     void close_insideTheErrorReport_endsWithTheIconGoneAndTimersStopped();
 };
@@ -421,6 +422,31 @@ void TestReentrancy::close_handlersQueuedBeforeIt_runInsideAndAreKept() {
     QVERIFY(!nested.form->timer1()->isEnabled());
     QVERIFY(!nested.form->timer2()->isEnabled());
     QVERIFY(nested.notifier.texts.isEmpty());
+}
+
+void TestReentrancy::close_enteredAgainFromItsOwnMessageProcessing_removesTheIconOnce() {
+    Form1Rig rig(Form1Rig::defaultSounds(), onAndTimed());
+    Form1 *form = rig.load();
+    setNoonWindow(rig);
+    form->showAfterLoad();
+    QCoreApplication::processEvents();
+    // A second request to close (the session ending as the user closes) waits in the queue.
+    int closes = 0;
+    QMetaObject::invokeMethod(
+        form,
+        [&] {
+            ++closes;
+            form->close();
+        },
+        Qt::QueuedConnection);
+    form->close();
+    QCOMPARE(closes, 1);
+    const auto deletes = std::count_if(rig.tray.calls().cbegin(), rig.tray.calls().cend(),
+                                       [](const FakeTrayNotifier::Call &call) { return call.isDelete(); });
+    QCOMPARE(deletes, 1);
+    QVERIFY(!rig.tray.iconShown());
+    QVERIFY(!form->timer1()->isEnabled());
+    QVERIFY(rig.notifier.texts.isEmpty());
 }
 
 void TestReentrancy::close_insideTheBalloonWait_endsWithTheIconGoneAndTimersStopped() {
