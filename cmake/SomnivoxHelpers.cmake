@@ -5,6 +5,16 @@ function(somnivox_configure_target target)
     target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 endfunction()
 
+# somnivox_add_library(NAME name SOURCES ... PUBLIC_LIBS ... [PRIVATE_LIBS ...])
+# One static library per source folder; its headers are found by the targets that link it.
+function(somnivox_add_library)
+    cmake_parse_arguments(L "" "NAME" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+    add_library(${L_NAME} STATIC ${L_SOURCES})
+    target_include_directories(${L_NAME} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${L_NAME} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_PRIVATE_LIBS})
+    somnivox_configure_target(${L_NAME})
+endfunction()
+
 # somnivox_add_test(NAME name SOURCES ... LIBS ... [LABELS ...] [GUI])
 # GUI tests run on the offscreen platform so they need no display.
 function(somnivox_add_test)
