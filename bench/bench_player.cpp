@@ -2,7 +2,7 @@
 // The output goes to the sink named by SOMNIVOX_AUDIO_SINK, or to a capture file this program sets up.
 
 #include "gstplayer.h"
-#include "mp3decoder.h"
+#include "sound/soundfiles.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,30 +28,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Pcm = std::vector<std::int16_t>;
+using soundfiles::decodeAll;
+using soundfiles::Pcm;
+using soundfiles::readRaw;
 constexpr double FrameRate = 44100.0;
-
-Pcm decodeAll(const QString &file) {
-    Mp3Decoder decoder;
-    decoder.open(file);
-    Pcm pcm;
-    std::int16_t chunk[8192];
-    while (const qsizetype frames = decoder.read(chunk)) {
-        pcm.insert(pcm.end(), chunk, chunk + frames * 2);
-    }
-    return pcm;
-}
-
-Pcm readRaw(const QString &file) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray bytes = f.readAll();
-    Pcm pcm(static_cast<std::size_t>(bytes.size()) / 2);
-    std::copy_n(reinterpret_cast<const std::int16_t *>(bytes.constData()), pcm.size(), pcm.data());
-    return pcm;
-}
 
 void waitFor(const std::function<bool()> &done, int timeoutMs) {
     QElapsedTimer timer;

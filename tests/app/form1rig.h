@@ -1,15 +1,7 @@
 #pragma once
 
-#include "form1.h"
-#include "mstartup.h"
-#include "procedureerrorreport.h"
-#include "settingsstore.h"
-#include "skinframework.h"
-
-#include "fakes/fakeclock.h"
 #include "fakes/fakeplayer.h"
-#include "fakes/faketraynotifier.h"
-#include "fakes/recordingnotifier.h"
+#include "fakes/form1world.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,17 +18,9 @@
 #include <memory>
 
 /// A main window over fakes, in a temporary program folder with its own settings file.
-class Form1Rig {
+class Form1Rig : public Form1World {
 public:
-    QTemporaryDir dir;
     FakePlayer player;
-    FakeClock clock;
-    RecordingNotifier notifier;
-    ProcedureErrorReport report{notifier, QStringLiteral("support@example.org")};
-    FakeTrayNotifier tray;
-    SkinFramework skin;
-    std::unique_ptr<mStartUp> startUp;
-    std::unique_ptr<SettingsStore> store;
     std::unique_ptr<Form1> form;
     int draw = 50;
     QList<QUrl> opened;
@@ -49,8 +33,6 @@ public:
             QFile file(dir.filePath(QStringLiteral("sounds/") + name));
             file.open(QIODevice::WriteOnly);
         }
-        store = std::make_unique<SettingsStore>(settingsFile());
-        startUp = std::make_unique<mStartUp>(programFolder() + QStringLiteral("/somnivox"), autostartFolder());
         for (auto it = settings.cbegin(); it != settings.cend(); ++it) {
             store->WriteSetting(it.key(), it.value());
         }
@@ -60,27 +42,13 @@ public:
         return {QStringLiteral("White Noise.mp3"), QStringLiteral("Brown Noise.mp3"), QStringLiteral("Pink Noise.mp3")};
     }
 
-    QString settingsFile() const { return dir.filePath(QStringLiteral("config/Vantrelle.ini")); }
-    QString programFolder() const { return dir.path(); }
-    QString autostartFolder() const { return dir.filePath(QStringLiteral("config/autostart")); }
     QString soundFile(const QString &style) const {
         return dir.path() + QStringLiteral("/sounds/") + style + QStringLiteral(".mp3");
     }
 
     Form1 *load() {
-        Form1::Services services{*store,
-                                 player,
-                                 notifier,
-                                 report,
-                                 clock,
-                                 &tray,
-                                 *startUp,
-                                 skin,
-                                 dir.path(),
-                                 QIcon(),
-                                 [this] { return draw; },
-                                 [this](const QUrl &url) { opened << url; }};
-        form = std::make_unique<Form1>(std::move(services));
+        form = std::make_unique<Form1>(services(
+            player, [this] { return draw; }, [this](const QUrl &url) { opened << url; }));
         form->Form_Load();
         return form.get();
     }

@@ -1,13 +1,6 @@
-#include "form1.h"
 #include "gstplayer.h"
-#include "mstartup.h"
-#include "procedureerrorreport.h"
-#include "settingsstore.h"
-#include "skinframework.h"
-#include "systemclock.h"
 
-#include "fakes/faketraynotifier.h"
-#include "fakes/recordingnotifier.h"
+#include "fakes/form1world.h"
 #include "sound/capture.h"
 
 #include <QDir>
@@ -23,29 +16,22 @@ class TestForm1Sound : public QObject {
 private Q_SLOTS:
     void storedOnState_isHeardAtTheFirstTickLoopsWithoutAGapAndStopsAtTurnOff() {
         const Capture capture;
-        QTemporaryDir program;
-        QVERIFY(QDir(program.path()).mkdir(u"sounds"_s));
-        QVERIFY(QFile::copy(soundfiles::path(u"noise-loop.mp3"_s), program.filePath(u"sounds/Noise.mp3"_s)));
-        SettingsStore store(program.filePath(u"config/Vantrelle.ini"_s));
+        Form1World world;
+        QVERIFY(QDir(world.programFolder()).mkdir(u"sounds"_s));
+        QVERIFY(QFile::copy(soundfiles::path(u"noise-loop.mp3"_s), world.dir.filePath(u"sounds/Noise.mp3"_s)));
+        SettingsStore &store = *world.store;
         store.WriteSetting(u"StartStopState"_s, u"ON"_s);
         store.WriteSetting(u"Option"_s, u"Infinite"_s);
         // Full volume, so the output must equal the decoded samples.
         store.WriteSetting(u"Volume"_s, u"100"_s);
 
         GstPlayer player;
-        RecordingNotifier notifier;
-        ProcedureErrorReport report(notifier, u"support@example.org"_s);
-        const SystemClock clock;
-        FakeTrayNotifier tray;
-        const mStartUp startUp(program.filePath(u"somnivox"_s), program.filePath(u"config/autostart"_s));
-        SkinFramework skin;
-        Form1 form({store, player, notifier, report, clock, &tray, startUp, skin, program.path(), QIcon(),
-                    [] { return 50; }, [](const QUrl &) {}});
+        Form1 form(world.services(player));
         form.Form_Load();
 
         // Nothing plays before the first tick; then at least three loops are heard.
         QCOMPARE(capture.frames(), 0);
-        const soundfiles::Pcm loop = soundfiles::decodeAll(program.filePath(u"sounds/Noise.mp3"_s));
+        const soundfiles::Pcm loop = soundfiles::decodeAll(world.dir.filePath(u"sounds/Noise.mp3"_s));
         const qsizetype loopFrames = soundfiles::frames(loop);
         QVERIFY(capture.waitForFrames(3 * loopFrames + 2, 15000));
         QCOMPARE(player.playState(), int(Player::Playing));
@@ -71,7 +57,7 @@ private Q_SLOTS:
         const qsizetype stoppedAt = capture.frames();
         QTest::qWait(600);
         QCOMPARE(capture.frames(), stoppedAt);
-        QVERIFY(notifier.texts.isEmpty());
+        QVERIFY(world.notifier.texts.isEmpty());
     }
 };
 

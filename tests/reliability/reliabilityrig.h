@@ -4,17 +4,10 @@
 // resident memory and the CPU time of the whole process.
 
 #include "apptimer.h"
-#include "form1.h"
-#include "mstartup.h"
 #include "player.h"
-#include "procedureerrorreport.h"
 #include "settingconversions.h"
-#include "settingsstore.h"
-#include "skinframework.h"
 
-#include "fakes/fakeclock.h"
-#include "fakes/faketraynotifier.h"
-#include "fakes/recordingnotifier.h"
+#include "fakes/form1world.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -101,26 +94,13 @@ double cpuShare(Run &&run) {
 } // namespace measure
 
 /// A main window in a temporary program folder with its own settings file, over \a player.
-class ReliabilityRig {
+class ReliabilityRig : public Form1World {
 public:
-    QTemporaryDir dir;
     CountingPlayer player;
-    FakeClock clock;
-    RecordingNotifier notifier;
-    ProcedureErrorReport report{notifier, QStringLiteral("support@example.org")};
-    FakeTrayNotifier tray;
-    SkinFramework skin;
-    std::unique_ptr<mStartUp> startUp;
-    std::unique_ptr<SettingsStore> store;
     std::unique_ptr<Form1> form;
     int ticks = 0;
 
-    explicit ReliabilityRig(Player &inner) : player(inner) {
-        QDir(dir.path()).mkdir(QStringLiteral("sounds"));
-        store = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("config/Vantrelle.ini")));
-        startUp = std::make_unique<mStartUp>(dir.filePath(QStringLiteral("somnivox")),
-                                             dir.filePath(QStringLiteral("config/autostart")));
-    }
+    explicit ReliabilityRig(Player &inner) : player(inner) { QDir(dir.path()).mkdir(QStringLiteral("sounds")); }
 
     QString soundsFolder() const { return dir.filePath(QStringLiteral("sounds")); }
     QString soundPath(const QString &fileName) const { return soundsFolder() + u'/' + fileName; }
@@ -137,10 +117,7 @@ public:
     }
 
     Form1 *load() {
-        Form1::Services services{*store,     player,  notifier,          report,
-                                 clock,      &tray,   *startUp,          skin,
-                                 dir.path(), QIcon(), [] { return 50; }, [](const QUrl &) {}};
-        form = std::make_unique<Form1>(std::move(services));
+        form = std::make_unique<Form1>(services(player));
         QObject::connect(form->timer1(), &AppTimer::Timer, form.get(), [this] { ++ticks; });
         form->Form_Load();
         return form.get();
