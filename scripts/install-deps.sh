@@ -1,19 +1,39 @@
 #!/bin/sh
-# Installs the Debian packages needed to build, run and test the program.
+# Installs the Debian packages that are missing.
+#   scripts/install-deps.sh          what building and running the program needs
+#   scripts/install-deps.sh --tests  that, plus the tools the tests start (X and Wayland sessions, tray hosts,
+#                                    sound servers, a session bus, media-control clients, sanitizer runtimes)
+# Test daemons are never installed without --tests: a PulseAudio daemon beside a desktop's PipeWire can take
+# its sound socket.
 set -eu
 
 PACKAGES="
 build-essential cmake ninja-build pkg-config
-qt6-base-dev qt6-base-dev-tools libgl-dev
-libmpg123-dev libmp3lame-dev
+qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
+libmpg123-dev libmp3lame-dev libsndfile1-dev
 libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
-gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-fonts-liberation
-xvfb xauth openbox trayer xdotool imagemagick x11-utils
-desktop-file-utils appstream faketime mpg123
-gstreamer1.0-tools strace linux-perf dpkg-dev fakeroot file libx11-dev
-clang libclang-rt-14-dev
+gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
+fonts-liberation dpkg-dev fakeroot file
 "
+
+TEST_PACKAGES="
+xvfb xauth openbox trayer xdotool imagemagick x11-utils libx11-dev
+desktop-file-utils appstream faketime mpg123 gstreamer1.0-tools strace linux-perf util-linux procps psmisc
+clang libclang-rt-14-dev
+dbus dbus-x11 dbus-daemon
+pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
+xfce4-panel xfconf playerctl sway waybar
+sndfile-programs opus-tools vorbis-tools flac
+"
+
+case "${1:-}" in
+"") ;;
+--tests) PACKAGES="$PACKAGES $TEST_PACKAGES" ;;
+*)
+    echo "usage: $0 [--tests]" >&2
+    exit 2
+    ;;
+esac
 
 missing=""
 for p in $PACKAGES; do
