@@ -3,7 +3,6 @@
 #include "addfolder.h"
 #include "applyskin.h"
 #include "apptimer.h"
-#include "buildconfig.h"
 #include "clock.h"
 #include "controlvalues.h"
 #include "csystray.h"
@@ -285,7 +284,7 @@ void Form1::SetAppTitle() {
 
 void Form1::RandomHomePageVisit() {
     if (m_services.drawPercent() == 7) {
-        m_services.openUrl(QUrl(QString::fromUtf8(BuildConfig::HomePage)));
+        m_services.openUrl(QUrl(m_services.homePage));
     }
 }
 

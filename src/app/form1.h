@@ -47,6 +47,8 @@ public:
         const mStartUp &startUp;
         SkinFramework &skin;
         QString programFolder;
+        /// Opened now and then at start-up.
+        QString homePage;
         QIcon applicationIcon;
         /// Draws a whole number from 1 to 100 for the home-page visit.
         std::function<int()> drawPercent;
@@ -68,6 +70,7 @@ public:
     /// Shows the window in the state the start-up sequence left it.
     void showAfterLoad();
 
+    const Services &services() const { return m_services; }
     bool isLoading() const { return m_loading; }
     /// Whether the window is hidden in the notification area.
     bool MinimizedToTray() const { return m_minimizedToTray; }

@@ -22,6 +22,8 @@ public:
     /// nest one more event loop each second.
     void ReportProcedureError(const QString &location, const QString &description, int line);
 
+    QString supportAddress() const { return m_supportAddress; }
+
 private:
     UserNotifier &m_notifier;
     QString m_supportAddress;

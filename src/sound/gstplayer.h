@@ -39,6 +39,8 @@ public:
     void setRate(double rate) override;
     void stop() override;
     int playState() const override;
+    /// The GStreamer description of the sink asked for.
+    QString sinkDescription() const { return m_sinkDescription; }
 
 private:
     struct Pipeline;

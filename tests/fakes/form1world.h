@@ -49,6 +49,7 @@ public:
                 *startUp,
                 skin,
                 dir.path(),
+                QStringLiteral("https://example.org/home"),
                 QIcon(),
                 std::move(drawPercent),
                 std::move(openUrl)};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "form1.h"
+#include "gstplayer.h"
+#include "messageboxnotifier.h"
+#include "mstartup.h"
+#include "procedureerrorreport.h"
+#include "qttraynotifier.h"
+#include "settingsstore.h"
+#include "skinframework.h"
+#include "systemclock.h"
+
+#include <QCoreApplication>
+
+/// The program's parts, put together the way the program runs them: the settings in the user's configuration
+/// folder, the player on the sound server, the error report naming the support address, and the main window over
+/// the program's own folder. Needs a QApplication; nothing is read or shown before start().
+class AppAssembly {
+public:
+    /// \a programFolder holds the program and its sounds folder.
+    explicit AppAssembly(const QString &programFolder = QCoreApplication::applicationDirPath());
+    Q_DISABLE_COPY_MOVE(AppAssembly)
+    ~AppAssembly() = default;
+
+    /// Loads the settings into the window and shows it (or leaves it in the tray).
+    void start();
+
+    Form1 &form() { return m_form; }
+    const GstPlayer &player() const { return m_player; }
+    const ProcedureErrorReport &report() const { return m_report; }
+
+private:
+    SettingsStore m_store;
+    GstPlayer m_player;
+    QtTrayNotifier m_trayNotifier;
+    MessageBoxNotifier m_notifier;
+    ProcedureErrorReport m_report;
+    const SystemClock m_clock;
+    const mStartUp m_startUp;
+    SkinFramework m_skin;
+    Form1 m_form;
+};
