@@ -1,9 +1,11 @@
 #include "gstplayer.h"
 
+#include "gstoutputsink.h"
 #include "gstref.h"
 #include "mp3decoder.h"
 #include "pcmfeed.h"
 
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
 
@@ -25,7 +27,6 @@ constexpr qsizetype ChunkFrames = 1024;
 constexpr guint QueueBytes = 16 * 1024;
 constexpr double MinRate = 0.1;
 constexpr double MaxRate = 50.0;
-const QString FallbackSink = u"fakesink sync=true"_s;
 
 QString takeError(GError *error) {
     const QString text = error ? QString::fromUtf8(error->message) : u"unknown GStreamer error"_s;
@@ -51,6 +52,8 @@ struct GstPlayer::Pipeline {
     GstRef<GstElement> source;
     GstRef<GstElement> volume;
     GstRef<GstElement> sink;
+    // The sink's own volume, where it has one.
+    GstRef<GstElement> streamVolume;
     GstRef<GstBus> bus;
 
     // Touched by the streaming thread while the pipeline runs, and by the owner only while it is halted.
@@ -75,6 +78,15 @@ struct GstPlayer::Pipeline {
         switch (GST_MESSAGE_TYPE(message)) {
         case GST_MESSAGE_EOS:
             self->player->postEnd();
+            break;
+        case GST_MESSAGE_STATE_CHANGED:
+            if (GST_MESSAGE_SRC(message) == GST_OBJECT(self->bin.get())) {
+                GstState state = GST_STATE_NULL;
+                gst_message_parse_state_changed(message, nullptr, &state, nullptr);
+                if (state == GST_STATE_PLAYING) {
+                    self->player->postStarted();
+                }
+            }
             break;
         case GST_MESSAGE_ERROR: {
             GError *error = nullptr;
@@ -132,10 +144,22 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     }
 }
 
-GstPlayer::GstPlayer(QObject *parent) : Player(parent) {
+GstPlayer::GstPlayer(QObject *parent)
+    : Player(parent), m_recovery(m_retryTimer, [this] {
+          // The file starts afresh; one that has become unplayable ends the outage.
+          const QString path = m_path;
+          try {
+              setUrl(path);
+          } catch (const std::runtime_error &e) {
+              qCWarning(lcPlayer) << e.what();
+              endRecovery();
+              m_state = Undefined;
+          }
+      }) {
     const QByteArray sink = qgetenv("SOMNIVOX_AUDIO_SINK").trimmed();
     m_sinkFromEnvironment = !sink.isEmpty();
-    m_sinkDescription = m_sinkFromEnvironment ? QString::fromLocal8Bit(sink) : u"autoaudiosink"_s;
+    m_sinkDescription = QString::fromLocal8Bit(sink);
+    connect(&m_serverWatch, &SoundServerWatch::changed, this, [this] { m_recovery.mayBeBack(); });
 }
 
 GstPlayer::~GstPlayer() {
@@ -150,19 +174,38 @@ void GstPlayer::setUrl(const QString &path) {
     try {
         decoder->open(path);
     } catch (const std::runtime_error &e) {
+        endRecovery();
         qCWarning(lcPlayer) << "cannot play" << e.what();
         return;
     }
     if (!m_pipeline) {
-        buildPipeline(m_sinkDescription);
+        m_pipeline = openPipeline();
+        if (!m_pipeline) {
+            // Playing in name: the recovery starts the file once the output opens.
+            m_state = Player::Playing;
+            outputLost(u"no audio output answers"_s);
+            return;
+        }
     }
     m_pipeline->feed = std::make_unique<PcmFeed>(std::move(decoder));
     m_pipeline->framesPushed = 0;
     m_pipeline->feedEnded = false;
+    // Set while no stream exists, a stream volume is the one the next stream opens with.
+    applyVolume();
     if (gst_element_set_state(m_pipeline->bin.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
-        halt();
-        throw std::runtime_error("the audio output does not start");
+        if (m_sinkFromEnvironment) {
+            halt();
+            throw std::runtime_error("the audio output does not start");
+        }
+        dropPipeline();
+        m_state = Player::Playing;
+        outputLost(u"the audio output does not start"_s);
+        return;
     }
+    // A sound server shows the title as the stream's name.
+    GstTagList *tags =
+        gst_tag_list_new(GST_TAG_TITLE, QFileInfo(path).completeBaseName().toUtf8().constData(), nullptr);
+    gst_element_send_event(m_pipeline->source.get(), gst_event_new_tag(tags));
     m_state = Player::Playing;
 }
 
@@ -172,8 +215,22 @@ void GstPlayer::setLoop(bool on) {
 
 void GstPlayer::setVolume(int volume) {
     m_volume = std::clamp(volume, 0, 100);
-    if (m_pipeline) {
-        g_object_set(m_pipeline->volume.get(), "volume", m_volume / 100.0, nullptr);
+    applyVolume();
+}
+
+// Only the program's own changes are applied: a change made in the system mixer holds until the slider moves or the
+// next stream opens.
+void GstPlayer::applyVolume() {
+    if (!m_pipeline) {
+        return;
+    }
+    const double level = m_volume / 100.0;
+    if (m_pipeline->streamVolume) {
+        gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
+                                     level);
+        g_object_set(m_pipeline->volume.get(), "volume", 1.0, nullptr);
+    } else {
+        g_object_set(m_pipeline->volume.get(), "volume", level, nullptr);
     }
 }
 
@@ -185,6 +242,7 @@ void GstPlayer::setRate(double rate) {
 
 void GstPlayer::stop() {
     halt();
+    endRecovery();
     m_state = Stopped;
 }
 
@@ -192,12 +250,13 @@ int GstPlayer::playState() const {
     return m_state;
 }
 
-void GstPlayer::buildPipeline(const QString &sinkDescription) {
-    m_pipeline.reset();
-    GError *initError = nullptr;
-    if (!gst_init_check(nullptr, nullptr, &initError)) {
-        throw std::runtime_error("GStreamer cannot start: " + takeError(initError).toStdString());
-    }
+QString GstPlayer::sinkDescription() const {
+    return m_sinkFromEnvironment ? m_sinkDescription : GstOutputSink::defaultDescription();
+}
+
+std::unique_ptr<GstPlayer::Pipeline> GstPlayer::openPipeline() {
+    GstOutputSink::initGStreamer();
+    const QString sinkDescription = this->sinkDescription();
     auto pipeline = std::make_unique<Pipeline>(this);
     pipeline->bin = GstRef<GstElement>::sink(gst_pipeline_new("player"));
     pipeline->source = GstRef<GstElement>::sink(makeElement("appsrc"));
@@ -210,6 +269,7 @@ void GstPlayer::buildPipeline(const QString &sinkDescription) {
             QStringLiteral("audio sink \"%1\" unusable: %2").arg(sinkDescription, takeError(parseError)).toStdString());
     }
     g_clear_error(&parseError);
+    GstOutputSink::nameStream(pipeline->sink.get());
     GstElement *convert = makeElement("audioconvert");
     gst_bin_add_many(GST_BIN(pipeline->bin.get()), pipeline->source.get(), convert, pipeline->volume.get(),
                      pipeline->sink.get(), nullptr);
@@ -230,23 +290,21 @@ void GstPlayer::buildPipeline(const QString &sinkDescription) {
     GstAppSrcCallbacks callbacks{};
     callbacks.need_data = &Pipeline::needData;
     gst_app_src_set_callbacks(source, &callbacks, pipeline.get(), nullptr);
-    g_object_set(pipeline->volume.get(), "volume", m_volume / 100.0, nullptr);
 
     pipeline->bus = GstRef<GstBus>::adopt(gst_element_get_bus(pipeline->bin.get()));
     gst_bus_set_sync_handler(pipeline->bus.get(), &Pipeline::busMessage, pipeline.get(), nullptr);
 
     // Opening the output now shows at once whether a sound device answers.
-    if (gst_element_set_state(pipeline->bin.get(), GST_STATE_READY) == GST_STATE_CHANGE_FAILURE) {
-        pipeline.reset();
-        if (m_sinkFromEnvironment || m_usingFallbackSink) {
-            throw std::runtime_error("audio sink \"" + sinkDescription.toStdString() + "\" cannot be opened");
-        }
-        qCWarning(lcPlayer) << "no audio output answers; playing silently through" << FallbackSink;
-        m_usingFallbackSink = true;
-        buildPipeline(FallbackSink);
-        return;
+    const bool opened = gst_element_set_state(pipeline->bin.get(), GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
+    if (m_sinkFromEnvironment && !opened) {
+        throw std::runtime_error("audio sink \"" + sinkDescription.toStdString() + "\" cannot be opened");
     }
-    m_pipeline = std::move(pipeline);
+    if (!opened || (!m_sinkFromEnvironment && GstOutputSink::isFake(pipeline->sink.get()))) {
+        return nullptr;
+    }
+    pipeline->streamVolume =
+        GstRef<GstElement>::adopt(gst_bin_get_by_interface(GST_BIN(pipeline->sink.get()), GST_TYPE_STREAM_VOLUME));
+    return pipeline;
 }
 
 void GstPlayer::halt() {
@@ -259,10 +317,33 @@ void GstPlayer::halt() {
     ++m_run;
 }
 
+void GstPlayer::dropPipeline() {
+    m_pipeline.reset();
+    ++m_run;
+}
+
+void GstPlayer::outputLost(const QString &reason) {
+    if (m_recovery.lost()) {
+        qCWarning(lcPlayer).noquote() << "audio output lost:" << reason << "- reopening it while the sound plays";
+        m_serverWatch.start();
+    }
+}
+
+void GstPlayer::endRecovery() {
+    m_recovery.end();
+    m_serverWatch.stop();
+}
+
 void GstPlayer::postEnd() {
     const quint64 run = m_run;
     QMetaObject::invokeMethod(
         this, [this, run] { handleEnd(run); }, Qt::QueuedConnection);
+}
+
+void GstPlayer::postStarted() {
+    const quint64 run = m_run;
+    QMetaObject::invokeMethod(
+        this, [this, run] { handleStarted(run); }, Qt::QueuedConnection);
 }
 
 void GstPlayer::postFailure(const QString &reason, bool fromSink) {
@@ -278,22 +359,24 @@ void GstPlayer::handleEnd(quint64 run) {
     }
 }
 
+void GstPlayer::handleStarted(quint64 run) {
+    if (run == m_run && m_state == Player::Playing) {
+        endRecovery();
+    }
+}
+
 void GstPlayer::handleFailure(quint64 run, const QString &reason, bool fromSink) {
     if (run != m_run || m_state != Player::Playing) {
         return;
     }
+    if (fromSink && !m_sinkFromEnvironment) {
+        // A sink that lost its server is of no further use: the next attempt builds the pipeline afresh.
+        dropPipeline();
+        outputLost(reason);
+        return;
+    }
     qCWarning(lcPlayer) << "playback failed:" << reason;
     halt();
+    endRecovery();
     m_state = Undefined;
-    if (fromSink && !m_sinkFromEnvironment && !m_usingFallbackSink) {
-        // The device opened but would not play: go on silently from the start of the file.
-        qCWarning(lcPlayer) << "playing silently through" << FallbackSink;
-        m_usingFallbackSink = true;
-        try {
-            buildPipeline(FallbackSink);
-            setUrl(m_path);
-        } catch (const std::runtime_error &e) {
-            qCWarning(lcPlayer) << e.what();
-        }
-    }
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "outputrecovery.h"
 #include "player.h"
+#include "qtretrytimer.h"
+#include "soundserverwatch.h"
 
 #include <QString>
 
@@ -10,8 +13,16 @@
 /// The player on GStreamer: libmpg123 decodes the file (gapless) into `appsrc ! audioconvert ! volume ! sink`.
 /// Looping restarts the decoder inside the feed, so the pipeline plays one endless stream with no seam; the rate
 /// is a resampling step of the feed. The sink is the GStreamer description in the environment variable
-/// SOMNIVOX_AUDIO_SINK when it is set, otherwise `autoaudiosink`, replaced by `fakesink sync=true` when no audio
-/// output can be opened, so the program also runs without a sound device.
+/// SOMNIVOX_AUDIO_SINK when it is set, otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or
+/// `autoaudiosink` where GStreamer has no pulse plugin.
+///
+/// The default output outlives its sound server: when it fails or cannot be opened (server gone or not yet started,
+/// stream killed, only a fake sink found), the player keeps playing in name, reopens the output after growing pauses
+/// (OutputRecovery) and sooner when the server's socket folder changes, and starts the file afresh once it opens. One
+/// warning is logged per outage. A sink named by SOMNIVOX_AUDIO_SINK fails instead, as the tests expect.
+///
+/// The stream names itself to the sound server (application, icon, role, and the file's base name as its title), and
+/// where the sink has a stream volume (pulsesink) the volume is set there, where the system mixer shows it.
 ///
 /// A file that cannot be played (missing, unreadable, empty, not MPEG audio) is not an error of setUrl: the player
 /// is then simply not playing, and the reason is logged. Failures and the end of a file arrive as queued events on
@@ -30,7 +41,7 @@ public:
 
     /// Opens \a path and decodes its first frame before returning: a playable file is Playing at once; any other
     /// leaves the player Undefined. Throws std::runtime_error only when the decoder or the audio output cannot be set
-    /// up (a GStreamer element missing, an unusable SOMNIVOX_AUDIO_SINK).
+    /// up (a GStreamer element missing, an unusable SOMNIVOX_AUDIO_SINK); a missing default output is not a failure.
     void setUrl(const QString &path) override;
     void setLoop(bool on) override;
     /// Clamped to 0..100.
@@ -39,22 +50,30 @@ public:
     void setRate(double rate) override;
     void stop() override;
     int playState() const override;
-    /// The GStreamer description of the sink asked for.
-    QString sinkDescription() const { return m_sinkDescription; }
+    /// The GStreamer description of the sink asked for: SOMNIVOX_AUDIO_SINK's, or the default output's.
+    QString sinkDescription() const;
 
 private:
     struct Pipeline;
 
-    void buildPipeline(const QString &sinkDescription);
+    std::unique_ptr<Pipeline> openPipeline();
+    void applyVolume();
     void halt();
+    void dropPipeline();
+    void outputLost(const QString &reason);
+    void endRecovery();
     void postEnd();
+    void postStarted();
     void postFailure(const QString &reason, bool fromSink);
     void handleEnd(quint64 run);
+    void handleStarted(quint64 run);
     void handleFailure(quint64 run, const QString &reason, bool fromSink);
 
     QString m_sinkDescription;
     bool m_sinkFromEnvironment = false;
-    bool m_usingFallbackSink = false;
+    QtRetryTimer m_retryTimer;
+    OutputRecovery m_recovery;
+    SoundServerWatch m_serverWatch;
     std::unique_ptr<Pipeline> m_pipeline;
     QString m_path;
     int m_state = Undefined;

@@ -36,7 +36,7 @@ private Q_SLOTS:
     void playerUsesTheSinkFromTheEnvironment_data() {
         QTest::addColumn<QByteArray>("variable");
         QTest::addColumn<QString>("sink");
-        QTest::newRow("unset") << QByteArray() << u"autoaudiosink"_s;
+        QTest::newRow("unset") << QByteArray() << u"pulsesink"_s;
         QTest::newRow("set") << QByteArray("fakesink sync=true") << u"fakesink sync=true"_s;
     }
     void playerUsesTheSinkFromTheEnvironment() {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <gst/gst.h>
+
+#include <QString>
+
+/// The player's audio output as the desktop sees it: which sink plays by default, what the stream tells the sound
+/// server about itself, and whether a sink plays at all.
+namespace GstOutputSink {
+
+/// Initialises GStreamer once; throws std::runtime_error when it cannot start.
+void initGStreamer();
+/// `pulsesink` where GStreamer has the pulse plugin, else `autoaudiosink`.
+QString defaultDescription();
+/// Gives every pulse sink inside \a sink the program's client name and stream properties (application name, id and
+/// icon, media role), before the sink opens.
+void nameStream(GstElement *sink);
+/// True when \a sink, once open, plays into a fake sink: autoaudiosink's choice when no device answers.
+bool isFake(GstElement *sink);
+
+} // namespace GstOutputSink

@@ -1,0 +1,44 @@
+#include "outputrecovery.h"
+
+#include "retrytimer.h"
+
+#include <algorithm>
+
+OutputRecovery::OutputRecovery(RetryTimer &timer, std::function<void()> attempt)
+    : m_timer(timer), m_attempt(std::move(attempt)) {}
+
+OutputRecovery::~OutputRecovery() {
+    m_timer.stop();
+}
+
+bool OutputRecovery::lost() {
+    const bool begins = m_phase == Phase::Idle;
+    if (begins) {
+        m_pause = FirstPause;
+    }
+    m_phase = Phase::Waiting;
+    m_timer.start(m_pause, [this] { attemptNow(); });
+    m_pause = std::min(m_pause * 2, LongestPause);
+    return begins;
+}
+
+void OutputRecovery::end() {
+    m_phase = Phase::Idle;
+    m_pause = FirstPause;
+    m_timer.stop();
+}
+
+void OutputRecovery::mayBeBack() {
+    if (m_phase != Phase::Waiting) {
+        return;
+    }
+    m_pause = FirstPause;
+    attemptNow();
+}
+
+void OutputRecovery::attemptNow() {
+    m_phase = Phase::Trying;
+    // Started first: the attempt may report at once, which replaces this guard.
+    m_timer.start(LongestPause, [this] { attemptNow(); });
+    m_attempt();
+}
