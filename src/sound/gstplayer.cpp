@@ -362,6 +362,9 @@ void GstPlayer::handleEnd(quint64 run) {
 void GstPlayer::handleStarted(quint64 run) {
     if (run == m_run && m_state == Player::Playing) {
         endRecovery();
+        // Once more on the open stream: a server that restores volumes per application or role (PipeWire's session
+        // manager) overrides the one a stream opens with.
+        applyVolume();
     }
 }
 
