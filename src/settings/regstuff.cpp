@@ -84,7 +84,14 @@ RegStuff::Result RegStuff::StoreValue(const QString &key, const QString &valueNa
         return failure(file.error(),
                        tr("The autostart entry %1 could not be written: %2").arg(path, file.errorString()));
     }
-    file.write(entryText(value));
+    // commit() overlooks a write cut short while flushing (a full disk); the cut entry would replace the old one.
+    const QByteArray text = entryText(value);
+    if (file.write(text) != text.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failure(QFileDevice::WriteError,
+                       tr("The autostart entry %1 could not be written: %2").arg(path, reason));
+    }
     if (!file.commit()) {
         return failure(file.error(),
                        tr("The autostart entry %1 could not be written: %2").arg(path, file.errorString()));

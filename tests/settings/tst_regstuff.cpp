@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace Qt::StringLiterals;
 
 class TestRegStuff : public QObject {
@@ -23,6 +26,7 @@ private Q_SLOTS:
     void valueName_thatIsNoFileName_isRefusedWithAReason_data();
     void valueName_thatIsNoFileName_isRefusedWithAReason();
     void deleteKeyValue_missingFolderOrDanglingEntry_isNoError();
+    void addRunValue_cutShort_keepsTheOldEntry();
 
 private:
     QString m_autostart;
@@ -109,6 +113,27 @@ void TestRegStuff::deleteKeyValue_missingFolderOrDanglingEntry_isNoError() {
     QVERIFY(QFile::link(m_dir->filePath(u"gone.desktop"_s), entry));
     QVERIFY(RegStuff::DeleteKeyValue(m_autostart, u"somnivox"_s).ok());
     QVERIFY(!QFileInfo(entry).isSymLink());
+}
+
+void TestRegStuff::addRunValue_cutShort_keepsTheOldEntry() {
+    QVERIFY(RegStuff(u"/opt/old"_s, m_autostart).AddRunValue(u"somnivox"_s).ok());
+    const QString entry = m_autostart + u"/somnivox.desktop"_s;
+    const auto before = readAutostartEntry(entry);
+    QVERIFY(!before.isEmpty());
+
+    // A full disk, in small: no file of this process may grow past a few bytes.
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool ok = RegStuff(u"/opt/new"_s, m_autostart).AddRunValue(u"somnivox"_s).ok();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedSignal);
+
+    QCOMPARE(readAutostartEntry(entry), before);
+    QVERIFY(!ok);
 }
 
 QTEST_GUILESS_MAIN(TestRegStuff)
