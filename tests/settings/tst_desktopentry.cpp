@@ -47,6 +47,7 @@ void TestDesktopEntry::quotedArgument_escapesAsTheFormatRequires_data() {
     QTest::newRow("double quote") << u"/a\"b"_s << u"\"/a\\\\\"b\""_s;
     QTest::newRow("backslash") << u"/a\\b"_s << u"\"/a\\\\\\\\b\""_s;
     QTest::newRow("dollar") << u"/a$b"_s << u"\"/a\\\\$b\""_s;
+    QTest::newRow("backtick") << u"/a`b"_s << u"\"/a\\\\`b\""_s;
     QTest::newRow("percent") << u"/a%b"_s << u"\"/a%%b\""_s;
 }
 
