@@ -20,7 +20,7 @@ wait_until 10 tray_icon_present || fail "the tray icon did not appear in the tra
 pass "the tray icon is embedded in the tray"
 shot first-run
 
-wait_until 5 has_setting "Time To" || fail "the first run wrote no times"
+wait_until 10 has_setting "Time To" || fail "the first run wrote no times"
 setting_is Combo1 0 || fail "Combo1 is '$(setting Combo1)'"
 setting_is Option Infinite || fail "Option is '$(setting Option)'"
 setting_is Pitch 1 || fail "Pitch is '$(setting Pitch)'"
@@ -35,29 +35,25 @@ fi
 pass "nothing plays before Turn On"
 
 click_on_off
-clicked=$(now)
-wait_until 5 capture_grows || fail "no sound within 5 s of Turn On"
-log "sound began $(since "$clicked") s after the click on Turn On"
-wait_until 3 setting_is StartStopState ON || fail "Turn On stored StartStopState '$(setting StartStopState)'"
+wait_until 15 capture_grows || fail "no sound after Turn On"
+wait_until 10 setting_is StartStopState ON || fail "Turn On stored StartStopState '$(setting StartStopState)'"
 pass "Turn On stored StartStopState=ON"
 check_sound_flows 3 "after Turn On"
 shot playing
 
 click_on_off
-clicked=$(now)
-wait_until 3 capture_still 0.5 || fail "the sound did not stop after Turn Off"
-log "sound stopped within $(since "$clicked") s of the click on Turn Off"
+wait_until 15 capture_still 0.5 || fail "the sound did not stop after Turn Off"
 capture_still 2 || fail "the capture grew again after Turn Off"
 setting_is StartStopState OFF || fail "Turn Off stored StartStopState '$(setting StartStopState)'"
 pass "Turn Off stops the sound and stores StartStopState=OFF"
 shot turned-off
 
 click_on_off
-wait_until 5 capture_grows || fail "no sound after the second Turn On"
-wait_until 3 setting_is StartStopState ON || fail "the second Turn On did not store ON"
+wait_until 15 capture_grows || fail "no sound after the second Turn On"
+wait_until 10 setting_is StartStopState ON || fail "the second Turn On did not store ON"
 close_main_window
 wait_until 10 tray_icon_absent || fail "the tray icon stayed after the window was closed"
-wait_app_ended 10
+wait_app_ended 15
 pass "closing the window while on removes the tray icon and ends the program"
 setting_is StartStopState ON || fail "closing changed StartStopState to '$(setting StartStopState)'"
 pass "the stored state stays ON after closing"
@@ -66,9 +62,7 @@ shot closed
 rm -f "$CAPTURE"
 start_app
 wait_main_window
-shown=$(now)
-wait_until 5 capture_grows || fail "the restart with StartStopState=ON did not resume playback"
-log "playback resumed $(since "$shown") s after the window appeared"
+wait_until 15 capture_grows || fail "the restart with StartStopState=ON did not resume playback"
 pass "the restart resumes playback without a click"
-check_sound_flows 2 "after the restart"
+check_sound_flows 3 "after the restart"
 shot resumed

@@ -14,29 +14,29 @@ no_balloon || fail "a balloon before any minimise"
 shot shown
 
 xdotool windowminimize "$APP_WINDOW"
-wait_until 5 balloon_shown || fail "the first minimise showed no balloon"
+wait_until 10 balloon_shown || fail "the first minimise showed no balloon"
 balloon=$(balloons | head -n 1)
 size=$(xwininfo -id "$balloon" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 pass "the first minimise shows a balloon ($size)"
-wait_until 5 window_hidden "$APP_WINDOW" || fail "the minimised window stayed on the screen or in the taskbar"
+wait_until 10 window_hidden "$APP_WINDOW" || fail "the minimised window stayed on the screen or in the taskbar"
 pass "the minimised window is hidden from the screen and the taskbar"
 shot balloon
 
 click_tray_icon 1
-wait_until 5 window_shown_and_focused "$APP_WINDOW" || fail "a left click on the tray icon did not restore the window"
+wait_until 10 window_shown_and_focused "$APP_WINDOW" || fail "a left click on the tray icon did not restore the window"
 pass "a left click on the tray icon restores the window, normal and focused"
-wait_until 3 no_balloon || fail "the balloon stayed after the click on the icon"
+wait_until 10 no_balloon || fail "the balloon stayed after the click on the icon"
 shot restored-by-left-click
 
 xdotool windowminimize "$APP_WINDOW"
-wait_until 5 window_hidden "$APP_WINDOW" || fail "the second minimise left the window shown"
+wait_until 10 window_hidden "$APP_WINDOW" || fail "the second minimise left the window shown"
 pass "the window is hidden again by the second minimise"
 holds_for 2 no_balloon || fail "the second minimise showed a balloon"
 pass "the second minimise shows no balloon"
 shot second-minimise
 
 click_tray_icon 3
-wait_until 5 window_shown_and_focused "$APP_WINDOW" || fail "a right click on the tray icon did not restore the window"
+wait_until 10 window_shown_and_focused "$APP_WINDOW" || fail "a right click on the tray icon did not restore the window"
 pass "a right click on the tray icon restores the window, normal and focused"
 
 click_tray_icon 1
@@ -46,6 +46,6 @@ shot restored-by-right-click
 
 close_main_window
 wait_until 10 tray_icon_absent || fail "the tray icon stayed after the window was closed"
-wait_app_ended 10
+wait_app_ended 15
 pass "closing the window removes the tray icon and ends the program"
 shot closed
