@@ -1,4 +1,5 @@
 #include "fileexists.h"
+#include "unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,11 +71,11 @@ void TestFileExists::strict_answersForEveryKindOfPath() {
 }
 
 void TestFileExists::strict_fileWithoutReadPermission_isFound() {
-    QVERIFY(QFile::setPermissions(path(u"sound.mp3"_s), QFileDevice::Permissions()));
-    if (::access(QFile::encodeName(path(u"sound.mp3"_s)).constData(), R_OK) == 0) {
-        // Running as root, which reads anything: the test still shows the open asks for no access.
-        qInfo("running with the right to read every file");
+    if (ranAsNobody()) {
+        return;
     }
+    QVERIFY(QFile::setPermissions(path(u"sound.mp3"_s), QFileDevice::Permissions()));
+    QVERIFY(::access(QFile::encodeName(path(u"sound.mp3"_s)).constData(), R_OK) != 0);
     QVERIFY(FileExistsStrict(path(u"sound.mp3"_s)));
 }
 

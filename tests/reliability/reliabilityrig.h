@@ -1,7 +1,7 @@
 #pragma once
 
-// The main window over any player, with the measurements the reliability tests take: hand-overs to the player,
-// resident memory and the CPU time of the whole process.
+// The main window over any player, with the measurements the reliability tests take: hand-overs to the player
+// and resident memory.
 
 #include "apptimer.h"
 #include "player.h"
@@ -12,14 +12,11 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/resource.h>
 
 #include <memory>
 #include <stdexcept>
@@ -31,7 +28,6 @@ public:
 
     int handOvers = 0;
     QString lastUrl;
-    qint64 lastHandOverMs = 0;
     /// While set, handing a file over throws, as a player refusing it would.
     bool refuseUrls = false;
 
@@ -41,10 +37,7 @@ public:
         if (refuseUrls) {
             throw std::runtime_error("The player refused the file");
         }
-        QElapsedTimer timer;
-        timer.start();
         m_inner.setUrl(path);
-        lastHandOverMs = timer.elapsed();
     }
     void setLoop(bool on) override { m_inner.setLoop(on); }
     void setVolume(int volume) override { m_inner.setVolume(volume); }
@@ -72,23 +65,27 @@ inline qint64 residentKiB() {
     return -1;
 }
 
-/// CPU time (user and system) of every thread of this process, in milliseconds.
-inline qint64 cpuMs() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto ms = [](const timeval &t) { return qint64(t.tv_sec) * 1000 + t.tv_usec / 1000; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
-}
+// g++ tells of AddressSanitizer with a macro, clang with a feature test.
+#if defined(__SANITIZE_ADDRESS__)
+#define SOMNIVOX_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SOMNIVOX_ADDRESS_SANITIZER
+#endif
+#endif
 
-/// The share of one core that the process used while \a run ran, in percent.
-template<typename Run>
-double cpuShare(Run &&run) {
-    QElapsedTimer wall;
-    const qint64 before = cpuMs();
-    wall.start();
-    run();
-    const qint64 elapsed = std::max<qint64>(wall.elapsed(), 1);
-    return 100.0 * double(cpuMs() - before) / double(elapsed);
+#ifdef SOMNIVOX_ADDRESS_SANITIZER
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+/// Memory the process holds in KiB: resident memory, or under AddressSanitizer, whose quarantine keeps freed memory
+/// resident, the heap in use.
+inline qint64 heldKiB() {
+#ifdef SOMNIVOX_ADDRESS_SANITIZER
+    return qint64(__sanitizer_get_current_allocated_bytes() / 1024);
+#else
+    return residentKiB();
+#endif
 }
 
 } // namespace measure
