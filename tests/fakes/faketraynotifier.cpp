@@ -32,6 +32,9 @@ void FakeTrayNotifier::setAvailable(bool available) {
 
 void FakeTrayNotifier::shellNotifyIcon(quint32 message, const TrayIconRecord &record) {
     m_calls.append({message, record});
+    if (m_calls.constLast().isBalloon()) {
+        Q_EMIT balloonShown();
+    }
     if (message == TrayNotify::NIM_ADD) {
         m_iconShown = true;
     } else if (message == TrayNotify::NIM_DELETE) {

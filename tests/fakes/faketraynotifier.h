@@ -42,6 +42,10 @@ public:
     /// Sets whether a notification area exists, reporting a change.
     void setAvailable(bool available);
 
+Q_SIGNALS:
+    /// A balloon has been asked for (and its wait, if any, is about to begin).
+    void balloonShown();
+
 protected:
     void shellNotifyIcon(quint32 message, const TrayIconRecord &record) override;
 

@@ -17,9 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Close enough that the real timers (100 ms and 1 s) do not fire amid a script, so runs compare exactly.
-constexpr int ActionSpacingMs = 5;
-
 QDateTimeEdit *picker(const Form1Rig &rig, const char *name) {
     return rig.child<QDateTimeEdit>(name);
 }
@@ -80,14 +77,24 @@ void perform(Form1Rig &rig, const QString &action) {
     }
 }
 
-// Schedules \a script to run from the event loop, one action after another, then \a finally.
-void schedule(Form1Rig &rig, const QStringList &script, const std::function<void()> &finally) {
-    int at = ActionSpacingMs;
+// Performs \a script one action after another, letting queued work run in between but no timer fire, so that
+// a run inside a wait and one after it see the same steps whatever the machine's speed.
+void runScript(Form1Rig &rig, const QStringList &script) {
     for (const QString &action : script) {
-        QTimer::singleShot(at, rig.form.get(), [&rig, action] { perform(rig, action); });
-        at += ActionSpacingMs;
+        perform(rig, action);
+        QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
     }
-    QTimer::singleShot(at + ActionSpacingMs, rig.form.get(), finally);
+}
+
+// Runs \a script, then \a finally, from the next round of whatever event loop runs then.
+void queueScript(Form1Rig &rig, const QStringList &script, const std::function<void()> &finally) {
+    QMetaObject::invokeMethod(
+        rig.form.get(),
+        [&rig, script, finally] {
+            runScript(rig, script);
+            finally();
+        },
+        Qt::QueuedConnection);
 }
 
 // Everything the user or the next start can see of the program.
@@ -285,7 +292,7 @@ void TestReentrancy::errorReport_handlersRunInside_endAsWhenRunAfterIt() {
         if (nested) {
             rig.notifier.whileOpen = [&] {
                 QEventLoop box;
-                schedule(rig, script, [&box] { box.quit(); });
+                queueScript(rig, script, [&box] { box.quit(); });
                 box.exec();
             };
         }
@@ -296,9 +303,7 @@ void TestReentrancy::errorReport_handlersRunInside_endAsWhenRunAfterIt() {
         perform(rig, failing);
         QCOMPARE(rig.notifier.texts.size(), 1);
         if (!nested) {
-            for (const QString &action : script) {
-                perform(rig, action);
-            }
+            runScript(rig, script);
         }
         QCoreApplication::processEvents();
         form->timer1()->setEnabled(false);
@@ -333,7 +338,10 @@ void TestReentrancy::balloonWait_handlersRunInside_endAsWhenRunAfterIt() {
         const auto clickBalloon = [&rig] { rig.tray.deliver(TrayNotify::NIN_BALLOONUSERCLICK); };
         QTimer clicker;
         if (nested) {
-            schedule(rig, script, clickBalloon);
+            // Inside the wait that follows the balloon.
+            connect(
+                &rig.tray, &FakeTrayNotifier::balloonShown, form, [&] { queueScript(rig, script, clickBalloon); },
+                Qt::SingleShotConnection);
         } else {
             connect(&clicker, &QTimer::timeout, &rig.tray, clickBalloon);
             clicker.start(1);
@@ -343,10 +351,7 @@ void TestReentrancy::balloonWait_handlersRunInside_endAsWhenRunAfterIt() {
         // The minimise returns only when the balloon wait has ended.
         QVERIFY(!rig.tray.calls().isEmpty() && rig.tray.calls().last().isBalloon());
         if (!nested) {
-            for (const QString &action : script) {
-                perform(rig, action);
-                QCoreApplication::processEvents();
-            }
+            runScript(rig, script);
         }
         form->timer1()->setEnabled(false);
         form->timer2()->setEnabled(false);
