@@ -54,7 +54,7 @@ sleep 1
 program_folder() {
     folder="$work/program-$1"
     mkdir -p "$folder/sounds"
-    cp "$build/somnivox" "$folder/"
+    cp "$build/somnivox" "$build/somnivox-engine.so" "$folder/"
     [ ! -e "$build/HAND-M.CUR" ] || cp "$build/HAND-M.CUR" "$folder/"
     cp "$build/sounds/"*.mp3 "$folder/sounds/"
     i=$(ls "$folder/sounds" | wc -l)

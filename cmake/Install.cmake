@@ -1,11 +1,13 @@
-# Installed layout: the program keeps its folder (sounds/, HAND-M.CUR) under lib/somnivox, since it finds them
-# beside its own executable; bin/ holds a relative link to it. The sounds, icons and cursor are installed by
+# Installed layout: the program keeps its folder (sound engine, sounds/, HAND-M.CUR) under lib/somnivox, since it
+# finds them beside its own executable; bin/ holds a relative link to it. The sounds, icons and cursor are installed by
 # the tools that generate them.
 
 set(SOMNIVOX_INSTALL_PROGRAMDIR lib/somnivox)
 set(SOMNIVOX_APP_ID org.vantrelle.Somnivox)
 
 install(TARGETS somnivox RUNTIME DESTINATION ${SOMNIVOX_INSTALL_PROGRAMDIR})
+# Loaded by the program from its own folder when the first sound plays.
+install(TARGETS somnivox-engine LIBRARY DESTINATION ${SOMNIVOX_INSTALL_PROGRAMDIR})
 
 file(RELATIVE_PATH somnivox_link_target
      /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${SOMNIVOX_INSTALL_PROGRAMDIR}/somnivox)

@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 #include <QTime>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int drawPercent() {
@@ -17,7 +19,8 @@ int drawPercent() {
 } // namespace
 
 AppAssembly::AppAssembly(const QString &programFolder)
-    : m_report(m_notifier, QString::fromUtf8(BuildConfig::SupportEmail)),
+    : m_player(programFolder + u"/somnivox-engine.so"_s),
+      m_report(m_notifier, QString::fromUtf8(BuildConfig::SupportEmail)),
       m_form({m_store, m_player, m_notifier, m_report, m_clock, &m_trayNotifier, m_startUp, m_skin, programFolder,
               QString::fromUtf8(BuildConfig::HomePage), applicationIcon(), drawPercent,
               [](const QUrl &url) { QDesktopServices::openUrl(url); }}) {}

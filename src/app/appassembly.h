@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form1.h"
-#include "gstplayer.h"
+#include "lazyplayer.h"
 #include "messageboxnotifier.h"
 #include "mstartup.h"
 #include "procedureerrorreport.h"
@@ -13,8 +13,9 @@
 #include <QCoreApplication>
 
 /// The program's parts, put together the way the program runs them: the settings in the user's configuration
-/// folder, the player on the sound server, the error report naming the support address, and the main window over
-/// the program's own folder. Needs a QApplication; nothing is read or shown before start().
+/// folder, the player whose engine is loaded from the program's folder at the first sound, the error report naming
+/// the support address, and the main window over the program's own folder. Needs a QApplication; nothing is read or
+/// shown before start().
 class AppAssembly {
 public:
     /// \a programFolder holds the program and its sounds folder.
@@ -26,12 +27,12 @@ public:
     void start();
 
     Form1 &form() { return m_form; }
-    const GstPlayer &player() const { return m_player; }
+    const LazyPlayer &player() const { return m_player; }
     const ProcedureErrorReport &report() const { return m_report; }
 
 private:
     SettingsStore m_store;
-    GstPlayer m_player;
+    LazyPlayer m_player;
     QtTrayNotifier m_trayNotifier;
     MessageBoxNotifier m_notifier;
     ProcedureErrorReport m_report;

@@ -33,22 +33,9 @@ private Q_SLOTS:
         QCOMPARE(StyleLibrary::soundsFolder(assembly.form().services().programFolder), programFolder + u"/sounds"_s);
     }
 
-    void playerUsesTheSinkFromTheEnvironment_data() {
-        QTest::addColumn<QByteArray>("variable");
-        QTest::addColumn<QString>("sink");
-        QTest::newRow("unset") << QByteArray() << u"pulsesink"_s;
-        QTest::newRow("set") << QByteArray("fakesink sync=true") << u"fakesink sync=true"_s;
-    }
-    void playerUsesTheSinkFromTheEnvironment() {
-        QFETCH(QByteArray, variable);
-        QFETCH(QString, sink);
-        if (variable.isNull()) {
-            qunsetenv("SOMNIVOX_AUDIO_SINK");
-        } else {
-            qputenv("SOMNIVOX_AUDIO_SINK", variable);
-        }
-        const AppAssembly assembly;
-        QCOMPARE(assembly.player().sinkDescription(), sink);
+    void playerLoadsItsEngineFromTheProgramsFolder() {
+        const AppAssembly assembly(m_config.path());
+        QCOMPARE(assembly.player().enginePath(), m_config.path() + u"/somnivox-engine.so"_s);
     }
 
 private:

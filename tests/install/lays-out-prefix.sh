@@ -22,6 +22,8 @@ for sound in "White Noise" "Pink Noise" "Brown Noise"; do
     [ -s "lib/somnivox/sounds/$sound.mp3" ] || fail "lib/somnivox/sounds/$sound.mp3 is missing or empty"
 done
 [ -s lib/somnivox/HAND-M.CUR ] || fail "lib/somnivox/HAND-M.CUR is missing"
+engine=lib/somnivox/somnivox-engine.so
+file "$engine" | grep -q "ELF.*shared object" || fail "$engine is not a shared library"
 [ ! -e lib/somnivox/x ] || fail "lib/somnivox/x must not be installed"
 
 [ -L bin/somnivox ] || fail "bin/somnivox is not a link"
@@ -42,7 +44,8 @@ done
 
 # Nothing else: no build tools, tests or stray files.
 unexpected=$(find . \( -type f -o -type l \) | sed 's|^\./||' | grep -v \
-    -e '^lib/somnivox/somnivox$' -e '^lib/somnivox/HAND-M\.CUR$' -e '^lib/somnivox/sounds/[^/]*\.mp3$' \
+    -e '^lib/somnivox/somnivox$' -e '^lib/somnivox/somnivox-engine\.so$' -e '^lib/somnivox/HAND-M\.CUR$' \
+    -e '^lib/somnivox/sounds/[^/]*\.mp3$' \
     -e '^bin/somnivox$' -e '^share/applications/org\.vantrelle\.Somnivox\.desktop$' \
     -e '^share/metainfo/org\.vantrelle\.Somnivox\.metainfo\.xml$' -e '^share/somnivox/skins/sample\.qss$' \
     -e '^share/icons/hicolor/[0-9]*x[0-9]*/apps/somnivox\.png$' -e '^share/icons/hicolor/scalable/apps/somnivox\.svg$')

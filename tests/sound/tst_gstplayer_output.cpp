@@ -58,6 +58,8 @@ private Q_SLOTS:
     void setVolume_duringPlayback_changesTheOutput();
     void setLoop_off_playsTheFileOnceThenReportsNotPlaying();
     void setUrl_whilePlaying_startsTheNewFileFromItsFirstSample();
+    void sinkDescription_followsTheEnvironment_data();
+    void sinkDescription_followsTheEnvironment();
 };
 
 void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated_data() {
@@ -190,6 +192,25 @@ void TestGstPlayerOutput::setUrl_whilePlaying_startsTheNewFileFromItsFirstSample
     const Pcm output = capture.read();
     QVERIFY(output.size() > reference.size());
     QVERIFY(std::equal(reference.begin() + 2, reference.end(), output.end() - qsizetype(reference.size()) + 2));
+}
+
+void TestGstPlayerOutput::sinkDescription_followsTheEnvironment_data() {
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QString>("sink");
+    QTest::newRow("unset") << QByteArray() << u"pulsesink"_s;
+    QTest::newRow("set") << QByteArray("fakesink sync=true") << u"fakesink sync=true"_s;
+}
+
+void TestGstPlayerOutput::sinkDescription_followsTheEnvironment() {
+    QFETCH(QByteArray, variable);
+    QFETCH(QString, sink);
+    if (variable.isNull()) {
+        qunsetenv("SOMNIVOX_AUDIO_SINK");
+    } else {
+        qputenv("SOMNIVOX_AUDIO_SINK", variable);
+    }
+    const GstPlayer player;
+    QCOMPARE(player.sinkDescription(), sink);
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerOutput)

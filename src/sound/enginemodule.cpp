@@ -1,0 +1,7 @@
+#include "enginemodule.h"
+
+#include "gstplayer.h"
+
+extern "C" Q_DECL_EXPORT Player *somnivox_create_player() {
+    return new GstPlayer;
+}

@@ -1,0 +1,82 @@
+#include "lazyplayer.h"
+
+#include "enginemodule.h"
+
+#include <QLibrary>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+// The engine's values of playState() before it is loaded.
+constexpr int Undefined = 0;
+constexpr int Stopped = 1;
+} // namespace
+
+LazyPlayer::LazyPlayer(const QString &enginePath, QObject *parent) : Player(parent), m_enginePath(enginePath) {}
+
+// The module stays loaded to the end: GStreamer cannot be unloaded.
+LazyPlayer::~LazyPlayer() = default;
+
+Player &LazyPlayer::engine() {
+    if (!m_engine) {
+        QLibrary module(m_enginePath);
+        auto *create = reinterpret_cast<SomnivoxCreatePlayer *>(module.resolve(SomnivoxCreatePlayerSymbol));
+        if (!create) {
+            throw std::runtime_error("the sound engine cannot be loaded: " + module.errorString().toStdString());
+        }
+        m_engine.reset(create());
+        if (m_loop) {
+            m_engine->setLoop(*m_loop);
+        }
+        if (m_volume) {
+            m_engine->setVolume(*m_volume);
+        }
+        if (m_rate) {
+            m_engine->setRate(*m_rate);
+        }
+    }
+    return *m_engine;
+}
+
+void LazyPlayer::setUrl(const QString &path) {
+    engine().setUrl(path);
+}
+
+void LazyPlayer::setLoop(bool on) {
+    m_loop = on;
+    if (m_engine) {
+        m_engine->setLoop(on);
+    }
+}
+
+void LazyPlayer::setVolume(int volume) {
+    m_volume = volume;
+    if (m_engine) {
+        m_engine->setVolume(volume);
+    }
+}
+
+void LazyPlayer::setRate(double rate) {
+    // The engine ignores a rate that is not a number, so the last one that is wins.
+    if (!std::isnan(rate)) {
+        m_rate = rate;
+    }
+    if (m_engine) {
+        m_engine->setRate(rate);
+    }
+}
+
+void LazyPlayer::stop() {
+    m_stopped = true;
+    if (m_engine) {
+        m_engine->stop();
+    }
+}
+
+int LazyPlayer::playState() const {
+    if (m_engine) {
+        return m_engine->playState();
+    }
+    return m_stopped ? Stopped : Undefined;
+}
