@@ -1,15 +1,22 @@
 #pragma once
 
+#include "desktopnotifications.h"
+#include "statusnotifieritem.h"
 #include "traynotifier.h"
 
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-/// The notification area of the desktop session, through one QSystemTrayIcon.
+#include <memory>
+#include <optional>
+
+/// The notification area of the desktop session: a StatusNotifierItem where a watcher on the session bus takes
+/// one, else a QSystemTrayIcon (the XEmbed tray of X11).
 ///
-/// Clicks arrive as the button-down and button-up pair of the shell; a balloon's end is reported when it is
-/// clicked or when its display time has run out. While the icon is added, the presence of a notification area
-/// is watched so that the icon reappears when one starts later.
+/// The icon waits until useSessionBus() says which bus there is, so that Qt's own icon is only made where no watcher
+/// is. Clicks arrive as the button-down and button-up pair of the shell; a balloon's end is reported when it is
+/// clicked or when its display time has run out. While the icon is added, the presence of a notification area is
+/// watched so that the icon reappears when one starts later.
 class QtTrayNotifier : public TrayNotifier {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QtTrayNotifier)
@@ -25,6 +32,9 @@ public:
     explicit QtTrayNotifier(QObject *parent = nullptr);
     ~QtTrayNotifier() override = default;
 
+    /// Shows the icon on \a bus (a StatusNotifierItem when a watcher takes it) or, without a bus, as Qt's icon.
+    void useSessionBus(const std::optional<QDBusConnection> &bus);
+
     bool isAvailable() const override;
     void watchAvailability(bool closely) override;
 
@@ -32,6 +42,9 @@ protected:
     void shellNotifyIcon(quint32 message, const TrayIconRecord &record) override;
 
 private:
+    bool onBus() const;
+    QSystemTrayIcon &qtIcon();
+    void showChosenIcon();
     void applyRecord(const TrayIconRecord &record);
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void onMessageClicked();
@@ -39,11 +52,19 @@ private:
     void pollAvailability();
     void restartPoll();
 
-    QSystemTrayIcon m_icon;
+    std::unique_ptr<QSystemTrayIcon> m_icon;
+    StatusNotifierItem m_item;
+    DesktopNotifications m_notifications;
     QTimer m_balloonTimer;
     QTimer m_availabilityPoll;
+    QIcon m_picture;
+    QString m_tip;
+    QString m_balloonTitle;
+    QString m_balloonText;
     int m_id = 0;
+    bool m_busKnown = false;
     bool m_added = false;
     bool m_available = false;
     bool m_watchedClosely = false;
+    bool m_balloonOnBus = false;
 };
