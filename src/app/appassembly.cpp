@@ -3,6 +3,8 @@
 #include "appicon.h"
 #include "buildconfig.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QRandomGenerator>
 #include <QTime>
@@ -23,9 +25,33 @@ AppAssembly::AppAssembly(const QString &programFolder)
       m_report(m_notifier, QString::fromUtf8(BuildConfig::SupportEmail)),
       m_form({m_store, m_player, m_notifier, m_report, m_clock, &m_trayNotifier, m_startUp, m_skin, programFolder,
               QString::fromUtf8(BuildConfig::HomePage), applicationIcon(), drawPercent,
-              [](const QUrl &url) { QDesktopServices::openUrl(url); }}) {}
+              [](const QUrl &url) { QDesktopServices::openUrl(url); }}),
+      m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
+               [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
+               [this] { return m_form.styleName(); }}) {
+    // The media controls learn at once of what the user does in the window.
+    const auto refresh = [this] { m_mpris.refresh(); };
+    for (const char *button : {"PushButton1", "PushButton2"}) {
+        QObject::connect(m_form.findChild<QAbstractButton *>(QLatin1StringView(button)), &QAbstractButton::clicked,
+                         &m_mpris, refresh, Qt::QueuedConnection);
+    }
+    QObject::connect(m_form.findChild<QComboBox *>(u"Combo1"_s), &QComboBox::currentIndexChanged, &m_mpris, refresh,
+                     Qt::QueuedConnection);
+    QObject::connect(&m_sessionBus, &SessionBus::ready, &m_mpris, [this](const std::optional<QDBusConnection> &bus) {
+        m_trayNotifier.useSessionBus(bus);
+        if (bus) {
+            m_mpris.publish(*bus);
+        }
+    });
+}
 
 void AppAssembly::start() {
+    // Reached while the window loads; what needs the bus waits for the event loop, after the window shows.
+    m_sessionBus.connectInBackground();
     m_form.Form_Load();
     m_form.showAfterLoad();
+}
+
+void AppAssembly::showWindow() {
+    m_form.cSysTray1_MouseUp(1, 0);
 }

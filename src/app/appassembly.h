@@ -3,9 +3,11 @@
 #include "form1.h"
 #include "lazyplayer.h"
 #include "messageboxnotifier.h"
+#include "mprisservice.h"
 #include "mstartup.h"
 #include "procedureerrorreport.h"
 #include "qttraynotifier.h"
+#include "sessionbus.h"
 #include "settingsstore.h"
 #include "skinframework.h"
 #include "systemclock.h"
@@ -23,8 +25,11 @@ public:
     Q_DISABLE_COPY_MOVE(AppAssembly)
     ~AppAssembly() = default;
 
-    /// Loads the settings into the window and shows it (or leaves it in the tray).
+    /// Loads the settings into the window and shows it (or leaves it in the tray); the tray item and the media
+    /// controls follow on the session bus once it is reached.
     void start();
+    /// Shows the window as the tray icon's click does, for a later start of the program.
+    void showWindow();
 
     Form1 &form() { return m_form; }
     const LazyPlayer &player() const { return m_player; }
@@ -40,4 +45,6 @@ private:
     const mStartUp m_startUp;
     SkinFramework m_skin;
     Form1 m_form;
+    MprisService m_mpris;
+    SessionBus m_sessionBus;
 };

@@ -385,6 +385,14 @@ void Form1::showAfterLoad() {
     }
 }
 
+bool Form1::isTurnedOn() const {
+    return PushButton2->text() == TurnOff;
+}
+
+QString Form1::styleName() const {
+    return Combo1->currentText();
+}
+
 void Form1::Combo1_Click() {
     m_services.store.WriteSetting(u"Combo1"_s, QString::number(Combo1->currentIndex()));
 }

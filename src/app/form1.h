@@ -72,6 +72,10 @@ public:
 
     const Services &services() const { return m_services; }
     bool isLoading() const { return m_loading; }
+    /// Whether the program is turned on (the on/off button offers "Turn Off").
+    bool isTurnedOn() const;
+    /// The name of the chosen style; empty while none is chosen.
+    QString styleName() const;
     /// Whether the window is hidden in the notification area.
     bool MinimizedToTray() const { return m_minimizedToTray; }
 

@@ -4,6 +4,7 @@
 #include "mprisrootadaptor.h"
 
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDBusObjectPath>
 #include <QLoggingCategory>
 #include <QRegularExpression>
@@ -48,7 +49,8 @@ QString MprisService::playbackStatus() const {
 QVariantMap MprisService::metadata() const {
     const QString style = m_controls.styleName();
     if (style.isEmpty()) {
-        return {{u"mpris:trackid"_s, QVariant::fromValue(QDBusObjectPath(u"/org/mpris/MediaPlayer2/TrackList/NoTrack"_s))}};
+        return {
+            {u"mpris:trackid"_s, QVariant::fromValue(QDBusObjectPath(u"/org/mpris/MediaPlayer2/TrackList/NoTrack"_s))}};
     }
     // A track id is an object path: the style's name with every other character made an underscore.
     QString element = style;

@@ -19,6 +19,9 @@ public:
         NoAnswer    ///< a program holds the lock but did not answer in time
     };
 
+    /// How long a later start waits for a program that is still starting before it gives up.
+    static constexpr int PatienceMs = 20000;
+
     /// \a folder holds the lock and the socket; it must belong to the user alone.
     explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
     ~SingleInstance() override = default;

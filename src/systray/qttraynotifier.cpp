@@ -51,8 +51,8 @@ void QtTrayNotifier::showChosenIcon() {
         return;
     }
     m_item.setShown(m_added);
-    const bool refused = !m_notifications.isAttached() ||
-                         m_item.registration() == StatusNotifierItem::Registration::Refused;
+    const bool refused =
+        !m_notifications.isAttached() || m_item.registration() == StatusNotifierItem::Registration::Refused;
     if (m_added && refused) {
         if (!qtIcon().isVisible()) {
             m_icon->show();
