@@ -28,11 +28,18 @@ E2E_DEADLINE=${E2E_DEADLINE:-100}
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 
 XVFB_PID=""
+BUS_PID=""
 WM_PID=""
 TRAY_PID=""
 APP_PID=""
 APP_WINDOW=""
 WATCHDOG_PID=""
+# Further processes a scenario started (panels, compositors, more launches), ended before the session.
+EXTRA_PIDS=()
+# A command the program is run through, such as setpriv to run it as another user.
+APP_PREFIX=()
+BUS_PREFIX=()
+BUS_ADDRESS=""
 SHOT=0
 CHECKS=0
 
@@ -108,7 +115,7 @@ cleanup() {
         shot "at-failure"
         xwininfo -root -tree >"$WORK/windows-at-failure.log" 2>&1
         local name pid
-        for name in XVFB WM TRAY APP; do
+        for name in XVFB BUS WM TRAY APP; do
             pid=${name}_PID
             pid=${!pid}
             [ -z "$pid" ] || echo "$name $pid: $(kill -0 "$pid" 2>/dev/null && echo running || echo gone)"
@@ -128,8 +135,13 @@ cleanup() {
     fi
     stop_process "$WATCHDOG_PID"
     stop_process "$APP_PID"
+    local extra
+    for extra in "${EXTRA_PIDS[@]}"; do
+        stop_process "$extra"
+    done
     stop_process "$TRAY_PID"
     stop_process "$WM_PID"
+    stop_process "$BUS_PID"
     stop_process "$XVFB_PID"
     # E2E_KEEP_SHOTS=1 keeps the screenshots of a passing run as well.
     if [ "$status" -ne 0 ] || [ "${E2E_KEEP_SHOTS:-0}" = 1 ]; then
@@ -226,7 +238,7 @@ start_app() {
             XDG_DATA_HOME="$WORK/home/.local/share" XDG_CACHE_HOME="$WORK/home/.cache" \
             DBUS_SESSION_BUS_ADDRESS=disabled: QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 LANG=C LC_ALL=C TZ=UTC \
             SOMNIVOX_AUDIO_SINK="filesink location=$CAPTURE sync=true buffer-mode=unbuffered" \
-            "$@" "$SOMNIVOX" >"$WORK/somnivox.log" 2>&1
+            "$@" "${APP_PREFIX[@]}" "$SOMNIVOX" >>"$WORK/somnivox.log" 2>&1
     ) &
     APP_PID=$!
     APP_STARTED=$(now)
@@ -487,4 +499,60 @@ check_sound_flows() {
     [ "$peak" -gt 1000 ] || fail "$what: the captured sound is silent (peak $peak)"
     [ "$silence" -lt 88 ] || fail "$what: the captured sound has a gap of $silence zero samples"
     pass "$what: sound flows"
+}
+
+# --- The session bus -------------------------------------------------------------------------------------------
+
+# A private session bus; the tools started later reach it through DBUS_SESSION_BUS_ADDRESS, the program only when
+# started with start_app_on_bus. Services it starts on demand (xfconfd) see the private home.
+start_bus() {
+    BUS_ADDRESS="unix:path=$WORK/runtime/bus"
+    HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" \
+        "${BUS_PREFIX[@]}" dbus-daemon --session --nofork --nopidfile --address="$BUS_ADDRESS" >"$WORK/dbus.log" 2>&1 &
+    BUS_PID=$!
+    export DBUS_SESSION_BUS_ADDRESS=$BUS_ADDRESS
+    wait_until 10 bus_call org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.GetId ||
+        fail "dbus-daemon did not start"
+}
+
+start_app_on_bus() { start_app DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" "$@"; }
+
+# bus_call DESTINATION PATH METHOD [ARGUMENT...]: a method call on the private bus, its reply printed.
+bus_call() {
+    local dest=$1 path=$2 method=$3
+    shift 3
+    timeout 10 dbus-send --session --print-reply --dest="$dest" "$path" "$method" "$@"
+}
+
+# bus_property DESTINATION PATH INTERFACE NAME: the property's value as dbus-send prints it.
+bus_property() {
+    bus_call "$1" "$2" org.freedesktop.DBus.Properties.Get "string:$3" "string:$4" | tail -n +2
+}
+
+# The bus names of the items the StatusNotifierWatcher holds, one a line (hosts store "name" or "name/path").
+tray_items() {
+    bus_property org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.kde.StatusNotifierWatcher \
+        RegisteredStatusNotifierItems 2>/dev/null | sed -n 's/^ *string "\([^"/]*\).*"$/\1/p'
+}
+
+item_title() {
+    bus_property "$1" /StatusNotifierItem org.kde.StatusNotifierItem Title | sed -n 's/.*string "\(.*\)"$/\1/p'
+}
+
+# The program's tray item: a registered item titled as the program.
+program_tray_item() {
+    local item
+    for item in $(tray_items); do
+        if [ "$(item_title "$item")" = "Somnivox Noise Player" ]; then
+            echo "$item"
+            return 0
+        fi
+    done
+    return 1
+}
+
+has_program_tray_item() { program_tray_item >/dev/null; }
+
+activate_tray_item() {
+    bus_call "$(program_tray_item)" /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
 }
