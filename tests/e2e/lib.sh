@@ -521,7 +521,7 @@ start_app_on_bus() { start_app DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" "$@"; }
 bus_call() {
     local dest=$1 path=$2 method=$3
     shift 3
-    timeout 10 dbus-send --session --print-reply --dest="$dest" "$path" "$method" "$@"
+    timeout 10 "${BUS_PREFIX[@]}" dbus-send --session --print-reply --dest="$dest" "$path" "$method" "$@"
 }
 
 # bus_property DESTINATION PATH INTERFACE NAME: the property's value as dbus-send prints it.

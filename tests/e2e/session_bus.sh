@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The program on a desktop's session bus (a private dbus-daemon).
+#   tray:  a StatusNotifierItem tray (xfce4-panel) that starts after the program receives the item, titled as the
+#          program; its activation restores the window from the tray; a panel started again receives it again.
+#   media: a media-control client (playerctl) plays and pauses through the on/off button's handler and reads the
+#          status and the style.
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+
+for tool in dbus-daemon dbus-send xfce4-panel playerctl; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
+done
+
+PANEL_PID=""
+
+# One panel holding the tray plugin, written where xfconfd reads it, so the panel starts without its first-run
+# dialog.
+start_panel() {
+    local channel="$WORK/config/xfce4/xfconf/xfce-perchannel-xml"
+    mkdir -p "$channel"
+    cat >"$channel/xfce4-panel.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=8;x=512;y=752"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="30"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="systray"/>
+  </property>
+</channel>
+XML
+    HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" \
+        XDG_CACHE_HOME="$WORK/home/.cache" xfce4-panel --disable-wm-check >>"$WORK/panel.log" 2>&1 &
+    PANEL_PID=$!
+    EXTRA_PIDS+=("$PANEL_PID")
+}
+
+start_x
+start_wm
+start_bus
+start_app_on_bus
+wait_main_window
+
+case "${1:?tray or media}" in
+tray)
+    # At a login the program often wins the race against the panel.
+    sleep 3
+    start_panel
+    wait_until 60 has_program_tray_item || fail "no tray item titled 'Somnivox Noise Player' (items: $(tray_items))"
+    pass "the panel started after the program receives its item, titled 'Somnivox Noise Player'"
+    item=$(program_tray_item)
+    bus_property "$item" /StatusNotifierItem org.kde.StatusNotifierItem Id | grep -q '"org.vantrelle.Somnivox"' ||
+        fail "the item's id is $(bus_property "$item" /StatusNotifierItem org.kde.StatusNotifierItem Id)"
+    pass "the item's id is org.vantrelle.Somnivox"
+    shot panel-with-item
+
+    xdotool windowminimize "$APP_WINDOW"
+    wait_until 10 window_hidden "$APP_WINDOW" || fail "minimising did not hide the window in the tray"
+    pass "minimising hides the window in the tray"
+    activate_tray_item
+    wait_until 10 window_shown_and_focused "$APP_WINDOW" || fail "activating the item did not restore the window"
+    pass "activating the item restores the window, normal and focused"
+
+    stop_process "$PANEL_PID"
+    start_panel
+    wait_until 60 has_program_tray_item || fail "the panel started again did not receive the item"
+    pass "the panel started again receives the item again"
+    ;;
+media)
+    player_listed() { playerctl -l 2>/dev/null | grep -qx somnivox; }
+    status_is() { [ "$(playerctl -p somnivox status 2>/dev/null)" = "$1" ]; }
+    capture_still() { ! capture_grows; }
+    wait_until 20 player_listed || fail "playerctl does not list the program (players: $(playerctl -l 2>&1))"
+    status_is Stopped || fail "turned off, the status is '$(playerctl -p somnivox status 2>&1)'"
+    pass "the program is a media player, stopped while off"
+
+    playerctl -p somnivox play
+    wait_until 10 capture_grows || fail "play did not start the sound"
+    setting_is StartStopState ON || fail "play stored StartStopState '$(setting StartStopState)'"
+    wait_until 10 status_is Playing || fail "playing, the status is '$(playerctl -p somnivox status 2>&1)'"
+    pass "play turns the program on: sound, StartStopState ON, status Playing"
+    # Combo1 0 is the first sound of the folder, by name ignoring case.
+    style=$(find "$(dirname "$SOMNIVOX")/sounds" -name '*.mp3' -printf '%f\n' | sort -f | head -n 1)
+    [ "$(playerctl -p somnivox metadata xesam:title)" = "${style%.mp3}" ] ||
+        fail "the title is '$(playerctl -p somnivox metadata xesam:title 2>&1)', not '${style%.mp3}'"
+    pass "the title names the style"
+
+    playerctl -p somnivox pause
+    wait_until 10 capture_still || fail "pause did not stop the sound"
+    setting_is StartStopState OFF || fail "pause stored StartStopState '$(setting StartStopState)'"
+    wait_until 10 status_is Stopped || fail "paused, the status is '$(playerctl -p somnivox status 2>&1)'"
+    pass "pause turns the program off: silence, StartStopState OFF, status Stopped"
+
+    xdotool windowminimize "$APP_WINDOW"
+    wait_until 5 wm_state_is "$APP_WINDOW" Iconic || fail "the window did not become minimised"
+    bus_call org.mpris.MediaPlayer2.somnivox /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Raise >/dev/null
+    wait_until 10 window_shown_and_focused "$APP_WINDOW" || fail "Raise did not show the window"
+    pass "Raise shows the window"
+    ;;
+*) fail "unknown part $1" ;;
+esac

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# On a Wayland compositor (sway, headless) with a StatusNotifierItem tray (waybar): the program runs natively,
+# shows its window, and with "Start in system tray" comes up hidden with its tray item, whose activation shows it.
+# sway refuses to run as root, so the compositor, the bar, the bus and the program run as an unprivileged user.
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+
+for tool in dbus-daemon dbus-send sway swaymsg waybar setpriv; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
+done
+
+AS_USER=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+BUS_PREFIX=("${AS_USER[@]}")
+APP_PREFIX=(env -u DISPLAY XDG_SESSION_TYPE=wayland "${AS_USER[@]}")
+chown -R 65534:65534 "$WORK"
+
+session_env=(env -u DISPLAY HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
+    XDG_CACHE_HOME="$WORK/home/.cache")
+
+wayland_socket() { find "$WORK/runtime" -maxdepth 1 -name 'wayland-*' -type s -printf '%f\n' | head -n 1; }
+sway_socket() { find "$WORK/runtime" -maxdepth 1 -name 'sway-ipc.*' -type s | head -n 1; }
+sway_tree() { "${session_env[@]}" SWAYSOCK="$(sway_socket)" "${AS_USER[@]}" swaymsg -t get_tree; }
+# The program's window in the compositor's tree, as a native Wayland (xdg-shell) window.
+window_on_wayland() {
+    sway_tree | tr -d ' \n' | grep -q '"app_id":"org.vantrelle.Somnivox"[^{}]*"shell":"xdg_shell"'
+}
+no_window_on_wayland() { ! sway_tree | tr -d ' \n' | grep -q '"app_id":"org.vantrelle.Somnivox"'; }
+
+start_bus
+mkdir -p "$WORK/config/sway" "$WORK/config/waybar"
+printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\n' >"$WORK/config/sway/config"
+cat >"$WORK/config/waybar/config" <<'JSON'
+{ "layer": "top", "position": "top", "height": 30, "modules-right": ["tray"], "tray": { "icon-size": 20 } }
+JSON
+chown -R 65534:65534 "$WORK"
+"${session_env[@]}" DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_RENDERER=pixman "${AS_USER[@]}" sway -c "$WORK/config/sway/config" >"$WORK/sway.log" 2>&1 &
+EXTRA_PIDS+=($!)
+sway_ready() { [ -n "$(wayland_socket)" ] && [ -n "$(sway_socket)" ]; }
+wait_until 20 sway_ready || fail "sway did not start"
+WAYLAND=$(wayland_socket)
+"${session_env[@]}" DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" WAYLAND_DISPLAY="$WAYLAND" XDG_SESSION_TYPE=wayland \
+    "${AS_USER[@]}" waybar >"$WORK/waybar.log" 2>&1 &
+EXTRA_PIDS+=($!)
+wait_until 20 bus_call org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.freedesktop.DBus.Peer.Ping ||
+    fail "waybar's tray did not start"
+log "sway on $WAYLAND, waybar's tray on the bus"
+
+start_app_on_bus WAYLAND_DISPLAY="$WAYLAND"
+wait_until 20 window_on_wayland || fail "no native Wayland window of the program"
+pass "the program shows its window as a native Wayland window"
+stop_process "$APP_PID"
+
+write_settings Minimized=On
+chown -R 65534:65534 "$WORK/config"
+start_app_on_bus WAYLAND_DISPLAY="$WAYLAND"
+wait_until 20 has_program_tray_item || fail "no tray item in waybar's tray (items: $(tray_items))"
+holds_for 2 no_window_on_wayland || fail "started in the tray, the window was shown"
+pass "started in the tray, the window is hidden and the tray item is there"
+activate_tray_item
+wait_until 10 window_on_wayland || fail "activating the tray item did not show the window"
+pass "activating the tray item shows the window"
