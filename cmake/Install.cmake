@@ -43,7 +43,10 @@ if(SOMNIVOX_DPKG_SHLIBDEPS)
 endif()
 # Loaded by name when the pipeline is built, so dpkg-shlibdeps cannot see them: appsrc, audioconvert and
 # volume come from -base, autoaudiosink from -good.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# qt6-wayland is Qt's Wayland platform plugin, which no library links: without it the program cannot start on a
+# Wayland session that has no Xwayland, and it would be started there at every login. A dependency, not a
+# recommendation: recommendations are often left out, and the plugin is small.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-wayland")
 # A real sound output for autoaudiosink to find; without one it plays into a fake sink.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-pulseaudio | gstreamer1.0-pipewire | gstreamer1.0-alsa")
 include(CPack)

@@ -46,9 +46,11 @@ AppAssembly::AppAssembly(const QString &programFolder)
 }
 
 void AppAssembly::start() {
-    // Reached while the window loads; what needs the bus waits for the event loop, after the window shows.
+    // Reached while the window loads. A bus settled by then (or known to be missing) is used before the window
+    // shows, so the tray is chosen as it shows; the replies to what is asked of the bus come after.
     m_sessionBus.connectInBackground();
     m_form.Form_Load();
+    m_sessionBus.deliverIfReady();
     m_form.showAfterLoad();
 }
 

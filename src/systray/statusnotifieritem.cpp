@@ -44,7 +44,9 @@ QList<SniPixmap> pixmapsOf(const QIcon &icon) {
 } // namespace
 
 StatusNotifierItem::StatusNotifierItem(QObject *parent)
-    : QObject(parent), m_serviceName(u"org.kde.StatusNotifierItem-%1-1"_s.arg(QCoreApplication::applicationPid())) {
+    : QObject(parent),
+      // Not Qt's own "-<pid>-1": a QSystemTrayIcon of this process may hold that one.
+      m_serviceName(u"org.kde.StatusNotifierItem-%1-somnivox"_s.arg(QCoreApplication::applicationPid())) {
     StatusNotifierItemAdaptor::registerTypes();
     new StatusNotifierItemAdaptor(this);
     m_watcher.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
