@@ -7,7 +7,7 @@
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
-for tool in dbus-daemon dbus-send xfce4-panel playerctl; do
+for tool in dbus-daemon dbus-send dbus-monitor xfce4-panel playerctl; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
 done
 
@@ -63,9 +63,20 @@ tray)
     pass "the item's id is org.vantrelle.Somnivox"
     shot panel-with-item
 
+    dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
+        >"$WORK/notify.log" 2>&1 &
+    EXTRA_PIDS+=($!)
+    wait_until 10 test -s "$WORK/notify.log" || fail "dbus-monitor did not start"
     xdotool windowminimize "$APP_WINDOW"
     wait_until 10 window_hidden "$APP_WINDOW" || fail "minimising did not hide the window in the tray"
     pass "minimising hides the window in the tray"
+    # The balloon as a notification: application name, replaced id and icon are its first three arguments.
+    notification() { grep -A3 'member=Notify' "$WORK/notify.log" | sed -n '2p;4p' | tr -d '\n'; }
+    expected='   string "Somnivox Noise Player"   string "somnivox"'
+    notified() { [ "$(notification)" = "$expected" ]; }
+    wait_until 10 notified ||
+        fail "the balloon's notification names '$(notification)', not '$expected'"
+    pass "the balloon is a notification of 'Somnivox Noise Player' with the 'somnivox' icon"
     activate_tray_item
     wait_until 10 window_shown_and_focused "$APP_WINDOW" || fail "activating the item did not restore the window"
     pass "activating the item restores the window, normal and focused"
