@@ -97,14 +97,32 @@ QString dateTimeToText(const QDateTime &value, const QLocale &locale) {
     return locale.toString(value.date(), dateFormat(locale)) + u' ' + locale.toString(wholeSeconds, timeFormat(locale));
 }
 
+namespace {
+
+// A time of day that the local clock skips on its date (a daylight-saving gap) is no local date and time there; the
+// time of day is what counts, so it is kept, on the nearest earlier date that has it.
+QDateTime localDateTime(QDate date, QTime time) {
+    QDateTime value(date, time);
+    for (int day = 1; !value.isValid() && day <= 7; ++day) {
+        value = QDateTime(date.addDays(-day), time);
+    }
+    return value;
+}
+
+} // namespace
+
 QDateTime textToDateTime(const QString &text, const QLocale &locale) {
     const QString trimmed = text.trimmed();
     if (QDateTime full = locale.toDateTime(trimmed, dateTimeFormat(locale)); full.isValid()) {
         return full;
     }
+    // Read again in UTC, which skips no time, to tell a time in a local gap from text that is no date and time.
+    if (const QDateTime utc = locale.toDateTime(trimmed + u" UTC"_s, dateTimeFormat(locale) + u" t"_s); utc.isValid()) {
+        return localDateTime(utc.date(), utc.time());
+    }
     const QDate date = locale.toDate(trimmed, dateFormat(locale));
     if (date.isValid()) {
-        return {date, QTime(0, 0)};
+        return localDateTime(date, QTime(0, 0));
     }
     const QTime time = locale.toTime(trimmed, timeFormat(locale));
     if (time.isValid()) {

@@ -34,6 +34,7 @@ QString timeFormat(const QLocale &locale);
 QString dateTimeToText(const QDateTime &value, const QLocale &locale = QLocale::system());
 
 /// Reads a text written by dateTimeToText back; throws "Type mismatch" when it is not a date and time.
+/// A time that the local clock skips on its date (a daylight-saving gap) keeps its time of day, on an earlier date.
 QDateTime textToDateTime(const QString &text, const QLocale &locale = QLocale::system());
 
 /// The zero date of stored times.
