@@ -1,13 +1,28 @@
 #include "qttraynotifier.h"
 
+#include <QGuiApplication>
+#include <QMouseEvent>
+
 using namespace TrayNotify;
+
+namespace {
+
+// An embedded icon stands at the screen's top-left corner until the tray has taken it in; a balloon shown then
+// would point there.
+bool awaitsItsPlace(const QRect &geometry) {
+    return !geometry.isEmpty() && geometry.topLeft() == QPoint(0, 0);
+}
+
+} // namespace
 
 QtTrayNotifier::QtTrayNotifier(QObject *parent) : TrayNotifier(parent) {
     m_balloonTimer.setSingleShot(true);
     m_balloonTimer.setTimerType(Qt::PreciseTimer);
     m_availabilityPoll.setTimerType(Qt::VeryCoarseTimer);
+    m_placementPoll.setSingleShot(true);
     connect(&m_balloonTimer, &QTimer::timeout, this, &QtTrayNotifier::onBalloonTimedOut);
     connect(&m_availabilityPoll, &QTimer::timeout, this, &QtTrayNotifier::pollAvailability);
+    connect(&m_placementPoll, &QTimer::timeout, this, &QtTrayNotifier::showBalloonOncePlaced);
     connect(&m_item, &StatusNotifierItem::activated, this, [this] { onActivated(QSystemTrayIcon::Trigger); });
     connect(&m_item, &StatusNotifierItem::contextMenuRequested, this,
             [this] { onActivated(QSystemTrayIcon::Context); });
@@ -38,7 +53,8 @@ bool QtTrayNotifier::isAvailable() const {
 QSystemTrayIcon &QtTrayNotifier::qtIcon() {
     if (!m_icon) {
         // Made only where no watcher took the item: Qt settles on D-Bus or XEmbed once, at its first icon.
-        m_icon = std::make_unique<QSystemTrayIcon>(m_picture);
+        // A child as well, found among the notifier's children like its other parts.
+        m_icon = std::make_unique<QSystemTrayIcon>(m_picture, this);
         m_icon->setToolTip(m_tip);
         connect(m_icon.get(), &QSystemTrayIcon::activated, this, &QtTrayNotifier::onActivated);
         connect(m_icon.get(), &QSystemTrayIcon::messageClicked, this, &QtTrayNotifier::onMessageClicked);
@@ -56,9 +72,8 @@ void QtTrayNotifier::showChosenIcon() {
     if (m_added && refused) {
         if (!qtIcon().isVisible()) {
             m_icon->show();
-            if (m_balloonTimer.isActive()) {
-                m_icon->showMessage(m_balloonTitle, m_balloonText, QIcon(), m_balloonTimer.remainingTime());
-            }
+            m_placementWait.start();
+            showBalloonOncePlaced();
         }
     } else if (m_icon) {
         m_icon->hide();
@@ -85,6 +100,8 @@ void QtTrayNotifier::shellNotifyIcon(quint32 message, const TrayIconRecord &reco
     case NIM_DELETE:
         m_added = false;
         m_availabilityPoll.stop();
+        m_placementPoll.stop();
+        dropPendingRelease();
         showChosenIcon();
         if (m_balloonTimer.isActive()) {
             // Deleting the icon takes its balloon with it.
@@ -118,6 +135,7 @@ void QtTrayNotifier::applyRecord(const TrayIconRecord &record) {
     if ((record.flags & NIF_INFO) != 0) {
         if (record.infoTitle.isEmpty() && record.info.isEmpty()) {
             m_balloonTimer.stop();
+            m_placementPoll.stop();
             if (m_balloonOnBus) {
                 m_notifications.close();
             } else if (m_icon && !m_icon->geometry().isEmpty()) {
@@ -131,32 +149,67 @@ void QtTrayNotifier::applyRecord(const TrayIconRecord &record) {
         m_balloonTitle = record.infoTitle;
         m_balloonText = record.info;
         m_balloonOnBus = onBus();
-        if (m_balloonOnBus) {
-            m_notifications.show(record.infoTitle, record.info, timeoutMs);
-        } else if (m_icon && m_icon->isVisible()) {
-            m_icon->showMessage(record.infoTitle, record.info, QIcon(), timeoutMs);
-        }
         // Qt reports no balloon that simply times out, so the time is kept here as well. A balloon asked for before
         // the icon is shown appears with it, for the time that is left.
         m_balloonTimer.start(timeoutMs);
+        if (m_balloonOnBus) {
+            m_notifications.show(record.infoTitle, record.info, timeoutMs);
+        } else if (m_icon && m_icon->isVisible()) {
+            m_placementWait.start();
+            showBalloonOncePlaced();
+        }
     }
 }
 
+void QtTrayNotifier::showBalloonOncePlaced() {
+    if (!m_icon || !m_icon->isVisible() || !m_balloonTimer.isActive() || m_balloonOnBus) {
+        return;
+    }
+    if (awaitsItsPlace(m_icon->geometry()) && !m_placementWait.hasExpired(PlacementWaitMs)) {
+        m_placementPoll.start(PlacementPollMs);
+        return;
+    }
+    // The balloon's time counts from when it was asked for.
+    m_icon->showMessage(m_balloonTitle, m_balloonText, QIcon(), qMax(1, m_balloonTimer.remainingTime()));
+}
+
 void QtTrayNotifier::onActivated(QSystemTrayIcon::ActivationReason reason) {
-    switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        Q_EMIT trayNotification(m_id, WM_LBUTTONDOWN);
-        Q_EMIT trayNotification(m_id, WM_LBUTTONUP);
-        break;
-    case QSystemTrayIcon::Context:
-        Q_EMIT trayNotification(m_id, WM_RBUTTONDOWN);
-        Q_EMIT trayNotification(m_id, WM_RBUTTONUP);
-        break;
-    case QSystemTrayIcon::DoubleClick:
+    if (reason == QSystemTrayIcon::DoubleClick) {
         Q_EMIT trayNotification(m_id, WM_LBUTTONDBLCLK);
-        break;
-    default:
-        break;
+        return;
+    }
+    if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::Context) {
+        return;
+    }
+    const bool left = reason == QSystemTrayIcon::Trigger;
+    const Qt::MouseButton button = left ? Qt::LeftButton : Qt::RightButton;
+    Q_EMIT trayNotification(m_id, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN);
+    if ((QGuiApplication::mouseButtons() & button) != 0) {
+        // The press on Qt's embedded icon: its release comes as an event of its own.
+        dropPendingRelease();
+        m_pressedOnIcon = button;
+        QCoreApplication::instance()->installEventFilter(this);
+    } else {
+        // An activation without a press of ours: the tray has seen the whole click.
+        Q_EMIT trayNotification(m_id, left ? WM_LBUTTONUP : WM_RBUTTONUP);
+    }
+}
+
+bool QtTrayNotifier::eventFilter(QObject *watched, QEvent *event) {
+    // The icon that took the press receives its release, wherever the pointer is by then.
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<const QMouseEvent *>(event)->button() == m_pressedOnIcon) {
+        const bool left = m_pressedOnIcon == Qt::LeftButton;
+        dropPendingRelease();
+        Q_EMIT trayNotification(m_id, left ? WM_LBUTTONUP : WM_RBUTTONUP);
+    }
+    return TrayNotifier::eventFilter(watched, event);
+}
+
+void QtTrayNotifier::dropPendingRelease() {
+    if (m_pressedOnIcon != Qt::NoButton) {
+        m_pressedOnIcon = Qt::NoButton;
+        QCoreApplication::instance()->removeEventFilter(this);
     }
 }
 

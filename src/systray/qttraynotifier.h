@@ -4,6 +4,7 @@
 #include "statusnotifieritem.h"
 #include "traynotifier.h"
 
+#include <QElapsedTimer>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -14,9 +15,12 @@
 /// one, else a QSystemTrayIcon (the XEmbed tray of X11).
 ///
 /// The icon waits until useSessionBus() says which bus there is, so that Qt's own icon is only made where no watcher
-/// is. Clicks arrive as the button-down and button-up pair of the shell; a balloon's end is reported when it is
-/// clicked or when its display time has run out. While the icon is added, the presence of a notification area is
-/// watched so that the icon reappears when one starts later.
+/// is. Clicks arrive as the button-down and button-up of the shell: where the tray passes the mouse press to the icon
+/// (Qt's embedded icon), the button-up follows when the button is released; where it reports only an activation (the
+/// StatusNotifierItem), that activation is the whole click. Qt's icon shows a balloon only once the tray has given it
+/// its place, so that the balloon points at the icon. A balloon's end is reported when it is clicked or when its
+/// display time has run out. While the icon is added, the presence of a notification area is watched so that the
+/// icon reappears when one starts later.
 class QtTrayNotifier : public TrayNotifier {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QtTrayNotifier)
@@ -24,6 +28,9 @@ class QtTrayNotifier : public TrayNotifier {
 public:
     /// How long a balloon stays when the caller leaves the time to the notification area.
     static constexpr int DefaultBalloonTimeoutMs = 10000;
+    /// How often a balloon looks for the icon's place, and how long it waits for it at most.
+    static constexpr int PlacementPollMs = 50;
+    static constexpr int PlacementWaitMs = 3000;
     /// How often the tray is looked for while there is none or something depends on it, and how often it is
     /// checked otherwise: an idle program should hardly ever wake up.
     static constexpr int MissingTrayPollMs = 2000;
@@ -40,6 +47,7 @@ public:
 
 protected:
     void shellNotifyIcon(quint32 message, const TrayIconRecord &record) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool onBus() const;
@@ -49,6 +57,8 @@ private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void onMessageClicked();
     void onBalloonTimedOut();
+    void showBalloonOncePlaced();
+    void dropPendingRelease();
     void pollAvailability();
     void restartPoll();
 
@@ -57,10 +67,14 @@ private:
     DesktopNotifications m_notifications;
     QTimer m_balloonTimer;
     QTimer m_availabilityPoll;
+    QTimer m_placementPoll;
+    QElapsedTimer m_placementWait;
     QIcon m_picture;
     QString m_tip;
     QString m_balloonTitle;
     QString m_balloonText;
+    // The button pressed on Qt's embedded icon, whose release is the click's button-up.
+    Qt::MouseButton m_pressedOnIcon = Qt::NoButton;
     int m_id = 0;
     bool m_busKnown = false;
     bool m_added = false;

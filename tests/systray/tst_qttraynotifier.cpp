@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 using namespace TrayNotify;
@@ -41,6 +42,46 @@ private Q_SLOTS:
         notifier.showBalloon(0, u"Title"_s, u"Text"_s, 20);
         notifier.takeDownBalloon(0);
         QVERIFY(!notifications.wait(100));
+    }
+
+    void click_pressOnTheIconWaitsForItsRelease_activationAloneIsTheWholeClick_data() {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<QList<int>>("atActivation");
+        QTest::addColumn<QList<int>>("atRelease");
+        QTest::newRow("left activation") << int(QSystemTrayIcon::Trigger) << false
+                                         << QList<int>{WM_LBUTTONDOWN, WM_LBUTTONUP} << QList<int>{};
+        QTest::newRow("right activation")
+            << int(QSystemTrayIcon::Context) << false << QList<int>{WM_RBUTTONDOWN, WM_RBUTTONUP} << QList<int>{};
+        QTest::newRow("left press") << int(QSystemTrayIcon::Trigger) << true << QList<int>{WM_LBUTTONDOWN}
+                                    << QList<int>{WM_LBUTTONUP};
+        QTest::newRow("right press") << int(QSystemTrayIcon::Context) << true << QList<int>{WM_RBUTTONDOWN}
+                                     << QList<int>{WM_RBUTTONUP};
+    }
+    void click_pressOnTheIconWaitsForItsRelease_activationAloneIsTheWholeClick() {
+        QFETCH(int, reason);
+        QFETCH(bool, pressed);
+        QFETCH(QList<int>, atActivation);
+        QFETCH(QList<int>, atRelease);
+        QtTrayNotifier notifier;
+        // Without a session bus the icon is Qt's own, embedded where a tray takes it.
+        notifier.useSessionBus(std::nullopt);
+        notifier.addTrayIcon(0, QString(), nullptr);
+        QList<int> codes;
+        connect(&notifier, &TrayNotifier::trayNotification, this, [&codes](int, int code) { codes << code; });
+        // An embedded icon is a window of the program that takes the press and then its release.
+        QWindow embedded;
+        embedded.show();
+        const Qt::MouseButton button = reason == QSystemTrayIcon::Trigger ? Qt::LeftButton : Qt::RightButton;
+        if (pressed) {
+            QTest::mousePress(&embedded, button);
+        }
+        Q_EMIT notifier.findChild<QSystemTrayIcon *>()->activated(QSystemTrayIcon::ActivationReason(reason));
+        QCOMPARE(codes, atActivation);
+        if (pressed) {
+            QTest::mouseRelease(&embedded, button);
+        }
+        QCOMPARE(codes, atActivation + atRelease);
     }
 
     void removingTheIcon_takesItsBalloonAlong() {
