@@ -99,15 +99,18 @@ QDateTimeEdit *makePicker(QWidget *parent, const QRect &geometry) {
     return picker;
 }
 
-template<typename Button>
-Button *makeWhite(QWidget *parent, const QString &text, const QRect &geometry) {
-    auto *button = new Button(text, parent);
-    button->setGeometry(geometry);
-    button->setAutoFillBackground(true);
-    QPalette palette = button->palette();
+template<typename Control>
+Control *makeWhite(QWidget *parent, const QString &text, const QRect &geometry) {
+    auto *control = new Control(text, parent);
+    control->setGeometry(geometry);
+    // Buttons fill from the button colour: these fill from the window colour, as the frames and labels do, which is
+    // also the colour the skin sets.
+    control->setBackgroundRole(QPalette::Window);
+    control->setAutoFillBackground(true);
+    QPalette palette = control->palette();
     palette.setColor(QPalette::Window, Qt::white);
-    button->setPalette(palette);
-    return button;
+    control->setPalette(palette);
+    return control;
 }
 
 } // namespace
@@ -251,20 +254,27 @@ void Form1::connectHandlers() {
     connect(Check8, &QCheckBox::toggled, this, untrapped("Check8_Click", [this] { Check8_Click(); }));
     connect(cSysTray1, &cSysTray::MouseUp, this, &Form1::cSysTray1_MouseUp);
     connect(cSysTray1, &cSysTray::trayAvailableChanged, this, &Form1::trayAvailabilityChanged);
-    // A click into a picker writes its value as well.
-    DTPicker1->installEventFilter(this);
-    DTPicker2->installEventFilter(this);
+    // A click into a picker writes its value as well, whether it lands on its buttons or in its text, which is a
+    // widget of its own.
+    for (QDateTimeEdit *picker : {DTPicker1, DTPicker2}) {
+        picker->installEventFilter(this);
+        for (QWidget *part : picker->findChildren<QWidget *>()) {
+            part->installEventFilter(this);
+        }
+    }
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::MouseButtonPress && (watched == DTPicker1 || watched == DTPicker2)) {
-        untrapped("DTPicker_Click", [this, watched] {
-            if (watched == DTPicker1) {
-                writeDateTime(u"Time From"_s, DTPicker1);
-            } else {
-                writeDateTime(u"Time To"_s, DTPicker2);
-            }
-        })();
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto holds = [watched](const QDateTimeEdit *picker) {
+            const auto *widget = qobject_cast<const QWidget *>(watched);
+            return widget != nullptr && (widget == picker || picker->isAncestorOf(widget));
+        };
+        if (holds(DTPicker1)) {
+            untrapped("DTPicker1_Click", [this] { writeDateTime(u"Time From"_s, DTPicker1); })();
+        } else if (holds(DTPicker2)) {
+            untrapped("DTPicker2_Click", [this] { writeDateTime(u"Time To"_s, DTPicker2); })();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -279,7 +289,8 @@ QString Form1::appTitleFor(const QString &productName) {
 }
 
 void Form1::SetAppTitle() {
-    QGuiApplication::setApplicationDisplayName(appTitleFor(QString::fromLatin1(ProductName)));
+    // Kept as the program's own value: as Qt's application display name it would be appended to every title bar.
+    m_appTitle = appTitleFor(QString::fromLatin1(ProductName));
 }
 
 void Form1::RandomHomePageVisit() {
@@ -323,7 +334,10 @@ void Form1::Form_Load() {
         Combo1->setCurrentIndex(-1);
     }
     trap.step(138, [&] {
-        ControlValues::setListIndex(Combo1, SettingConversions::toInt16(store.ReadSetting(u"Combo1"_s, 0)));
+        // The name finds the style again after sounds were added or removed; older settings hold only the number.
+        const int named = Combo1->findText(store.ReadSetting(u"Style"_s, QString()));
+        ControlValues::setListIndex(
+            Combo1, named >= 0 ? named : SettingConversions::toInt16(store.ReadSetting(u"Combo1"_s, 0)));
     });
     trap.step(140, [&] {
         ControlValues::setPosition(Slider1, SettingConversions::toPosition(store.ReadSetting(u"Volume"_s, u"50"_s)));
@@ -394,6 +408,8 @@ QString Form1::styleName() const {
 }
 
 void Form1::Combo1_Click() {
+    // The name first: should the number not follow, the name still restores the new choice.
+    m_services.store.WriteSetting(u"Style"_s, Combo1->currentText());
     m_services.store.WriteSetting(u"Combo1"_s, QString::number(Combo1->currentIndex()));
 }
 

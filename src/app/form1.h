@@ -76,6 +76,8 @@ public:
     bool isTurnedOn() const;
     /// The name of the chosen style; empty while none is chosen.
     QString styleName() const;
+    /// The title under which the platform lists the program, set at start-up.
+    QString appTitle() const { return m_appTitle; }
     /// Whether the window is hidden in the notification area.
     bool MinimizedToTray() const { return m_minimizedToTray; }
 
@@ -127,6 +129,7 @@ private:
     bool m_writeFailureShown = false;
     bool m_minimizedToTray = false;
     bool m_unloaded = false;
+    QString m_appTitle;
     std::unique_ptr<WindowPointer> m_pointer;
 
     // Controls in their creation order.

@@ -2,6 +2,9 @@
 
 #include "apptimer.h"
 
+#include "settingconversions.h"
+
+#include <QLineEdit>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -180,7 +183,14 @@ private Q_SLOTS:
         QCOMPARE(rig.stored(u"Volume"_s), u"73"_s);
         QCOMPARE(rig.stored(u"Pitch"_s), u"2"_s);
         QCOMPARE(rig.stored(u"Combo1"_s), u"1"_s);
+        QCOMPARE(rig.stored(u"Style"_s), u"Pink Noise"_s);
         QVERIFY(rig.stored(u"Time From"_s).contains(u"22:00:00"_s));
+
+        // A click into a picker's text writes its value, as a click on its buttons does.
+        auto *picker = rig.child<QDateTimeEdit>("DTPicker2");
+        rig.store->WriteSetting(u"Time To"_s, u"elsewhere"_s);
+        QTest::mouseClick(picker->findChild<QLineEdit *>(), Qt::LeftButton);
+        QCOMPARE(rig.stored(u"Time To"_s), SettingConversions::dateTimeToText(picker->dateTime()));
     }
 
     void failingSteps_areReportedWithTheirLines() {

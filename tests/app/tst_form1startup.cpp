@@ -2,8 +2,13 @@
 
 #include "apptimer.h"
 
+#include "settingconversions.h"
+
 #include <QApplication>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <ctime>
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +24,9 @@ private Q_SLOTS:
         Form1 *form = rig.load();
 
         QCOMPARE(form->windowTitle(), u"Somnivox Noise Player"_s);
-        QCOMPARE(QGuiApplication::applicationDisplayName(), u"Somnivox Noise"_s);
+        QCOMPARE(form->appTitle(), u"Somnivox Noise"_s);
+        // Qt appends a display name to every title bar on X11: none is set.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
         QCOMPARE(rig.styles()->currentIndex(), 0);
         QCOMPARE(rig.child<QSlider>("Slider1")->value(), 50);
         QCOMPARE(rig.child<QSlider>("Slider2")->value(), 1);
@@ -42,6 +49,7 @@ private Q_SLOTS:
 
         // Restoring writes back what changed a control, and nothing else.
         QCOMPARE(rig.stored(u"Combo1"_s), u"0"_s);
+        QCOMPARE(rig.stored(u"Style"_s), u"Brown Noise"_s);
         QCOMPARE(rig.stored(u"Pitch"_s), u"1"_s);
         QCOMPARE(rig.stored(u"Option"_s), u"Infinite"_s);
         QCOMPARE(rig.stored(u"Volume"_s), u"<absent>"_s);
@@ -90,6 +98,9 @@ private Q_SLOTS:
                                         << 1;
         QTest::newRow("style 1.5 to even")
             << three << Settings{{u"Combo1"_s, u"1.5"_s}} << QList<int>{} << 2 << 50 << 1;
+        QTest::newRow("style by name after a sound was added")
+            << three + QStringList{u"Aardvark.mp3"_s} << Settings{{u"Combo1"_s, u"1"_s}, {u"Style"_s, u"Pink Noise"_s}}
+            << QList<int>{} << 2 << 50 << 1;
         QTest::newRow("empty sounds folder") << QStringList{} << Settings{} << QList<int>{138} << -1 << 50 << 1;
         QTest::newRow("volume 50.5") << three << Settings{{u"Volume"_s, u"50.5"_s}} << QList<int>{} << 0 << 50 << 1;
         QTest::newRow("volume 51.5") << three << Settings{{u"Volume"_s, u"51.5"_s}} << QList<int>{} << 0 << 52 << 1;
@@ -135,6 +146,24 @@ private Q_SLOTS:
         rig.load();
         QCOMPARE(rig.child<QDateTimeEdit>("DTPicker1")->time(), QTime(0, 0));
         QCOMPARE(rig.stored(u"Time From"_s), u"not a time"_s);
+    }
+
+    void restore_timeTheClockSkips_keepsItsTimeOfDay() {
+        const QByteArray zone = qgetenv("TZ");
+        const auto restoreZone = qScopeGuard([&zone] {
+            zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+            tzset();
+        });
+        // Berlin's clocks go from 02:00 to 03:00 on 29 March 2026.
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        const QLocale locale = QLocale::system();
+        const QString skipped = locale.toString(QDate(2026, 3, 29), SettingConversions::dateFormat(locale)) + u' ' +
+                                locale.toString(QTime(2, 30), SettingConversions::timeFormat(locale));
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Time From"_s, skipped}});
+        rig.load();
+        QVERIFY(rig.notifier.texts.isEmpty());
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker1")->time(), QTime(2, 30));
     }
 
     void restore_storedTimesReadBack() {
