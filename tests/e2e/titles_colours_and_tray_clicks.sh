@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# What a side-by-side look at the window finds: every title bar reads exactly its caption, the option buttons and
+# check boxes are white like their frames, a press alone on the tray icon does nothing and its release restores, and
+# the balloon of a start in the tray points at the icon.
+# shellcheck source=lib.sh
+source "$(dirname "$0")/lib.sh"
+
+# The title a window shows in its title bar.
+window_title() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([A-Z0-9_]*) = "\(.*\)"$/\1/p'; }
+
+# The program's mapped window whose title starts with "Application Error".
+error_box() {
+    local w
+    for w in $(xdotool search --all --pid "$APP_PID" --name '^Application Error' 2>/dev/null); do
+        if window_mapped "$w"; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# white_at X Y: the 3x3 pixels at that point of the main window's last screenshot are pure white.
+white_at() {
+    local pixels
+    pixels=$(convert "$WINDOW_SHOT" -crop "3x3+$1+$2" +repage -depth 8 txt:- | sed -n 's/.* \(#[0-9A-F]\{6\}\).*/\1/p' |
+        sort -u | tr '\n' ' ')
+    [ "$pixels" = "#FFFFFF " ] || fail "at $1,$2 of the window the colours are $pixels, not white"
+}
+
+# The absolute left, top, width and height of a window.
+window_box() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
+}
+
+start_x
+start_wm
+start_tray
+# A stored style that is no number: start-up reports it in the "Application Error" box before the window shows.
+write_settings Combo1=x
+start_app
+wait_until 20 error_box || fail "no \"Application Error\" box for a stored style that is no number"
+box=$(error_box)
+[ "$(window_title "$box")" = "Application Error" ] || fail "the error box is titled '$(window_title "$box")'"
+pass "the error box's title bar reads exactly \"Application Error\""
+shot error-box
+xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+xdotool key Return
+wait_main_window
+[ "$(window_title "$APP_WINDOW")" = "Somnivox Noise Player" ] ||
+    fail "the main window is titled '$(window_title "$APP_WINDOW")'"
+pass "the main window's title bar reads exactly \"Somnivox Noise Player\""
+
+# Let the window paint and the pointer leave it.
+xdotool mousemove 0 0
+sleep 1
+WINDOW_SHOT="$WORK/shots/window.png"
+import -window "$APP_WINDOW" "$WINDOW_SHOT"
+# Points in each control right of its text: Option1 and Option2 in Frame1 (8,40), Check4 and Check8 in Frame4
+# (8,320).
+white_at 270 62
+white_at 96 88
+white_at 262 341
+white_at 176 364
+pass "the option buttons and check boxes are white like their frames"
+
+xdotool windowminimize "$APP_WINDOW"
+wait_until 5 window_hidden "$APP_WINDOW" || fail "the minimised window stayed on the screen or in the taskbar"
+icon=$(tray_icon) || fail "no tray icon"
+xdotool mousemove --window "$icon" 8 8 mousedown 1
+holds_for 1.5 window_hidden "$APP_WINDOW" || { xdotool mouseup 1; fail "a press alone on the tray icon restored the window"; }
+pass "a press alone on the tray icon leaves the window in the tray"
+xdotool mouseup 1
+wait_until 5 window_shown_and_focused "$APP_WINDOW" || fail "the release over the tray icon did not restore the window"
+pass "the release over the tray icon restores the window"
+
+close_main_window
+wait_app_ended 10
+stop_tray
+
+# Started in the tray, the balloon waits for the icon's place in the tray and points at it. xfce4-panel's tray takes
+# the icon in at its own corner, so the icon never moves there: a balloon shown before would stay at the screen's
+# top-left. The panel has a bus of its own (for its settings); the program has none, so it embeds its icon.
+for tool in dbus-daemon xfce4-panel; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
+done
+BUS_PID=""
+PANEL_PID=""
+stop_panel_and_clean_up() {
+    local status=$?
+    stop_process "$PANEL_PID"
+    stop_process "$BUS_PID"
+    (exit "$status")
+    cleanup
+}
+trap stop_panel_and_clean_up EXIT
+channel="$WORK/config/xfce4/xfconf/xfce-perchannel-xml"
+mkdir -p "$channel"
+cat >"$channel/xfce4-panel.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=8;x=512;y=752"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="30"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="systray"/>
+  </property>
+</channel>
+XML
+# The services the bus starts for the panel inherit the bus's environment: all of it private.
+panel_env=(env HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
+    XDG_CACHE_HOME="$WORK/home/.cache" XDG_DATA_HOME="$WORK/home/.local/share" NO_AT_BRIDGE=1)
+"${panel_env[@]}" dbus-daemon --session --address="unix:path=$WORK/runtime/panel-bus" --nofork --nopidfile \
+    >"$WORK/dbus.log" 2>&1 &
+BUS_PID=$!
+wait_until 10 test -S "$WORK/runtime/panel-bus" || fail "the panel's bus did not start"
+"${panel_env[@]}" DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/runtime/panel-bus" xfce4-panel --disable-wm-check \
+    >"$WORK/panel.log" 2>&1 &
+PANEL_PID=$!
+# The tray's manager window carries the tray's orientation.
+panel_tray_running() {
+    local w
+    for w in $(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]\+\) .*/\1/p'); do
+        xprop -id "$w" _NET_SYSTEM_TRAY_ORIENTATION 2>/dev/null | grep -q '=' && return 0
+    done
+    return 1
+}
+wait_until 30 panel_tray_running || fail "xfce4-panel's tray did not start"
+
+# The program's window that a tray took in: mapped, and not a child of the root window as its top-level windows are.
+embedded_icon() {
+    local w
+    for w in $(xdotool search --all --pid "$APP_PID" 2>/dev/null); do
+        window_mapped "$w" || continue
+        xwininfo -children -id "$w" | grep -q '^ *Parent window id: .*(the root window)' || {
+            echo "$w"
+            return 0
+        }
+    done
+    return 1
+}
+
+write_settings Minimized=On
+start_app
+wait_until 20 balloon_shown || fail "no balloon after a start in the tray"
+shot start-balloon
+icon=$(embedded_icon) || fail "no tray icon in xfce4-panel"
+read -r bx by bw bh < <(window_box "$(balloons | head -n 1)")
+read -r ix iy iw ih < <(window_box "$icon")
+cx=$((ix + iw / 2))
+cy=$((iy + ih / 2))
+log "balloon at $bx,$by ${bw}x$bh; icon centre at $cx,$cy"
+# The balloon's arrow ends at the icon's centre, within a few pixels of the balloon's box.
+if [ "$cx" -lt $((bx - 8)) ] || [ "$cx" -gt $((bx + bw + 8)) ] || [ "$cy" -lt $((by - 8)) ] ||
+    [ "$cy" -gt $((by + bh + 8)) ]; then
+    fail "the balloon at $bx,$by ${bw}x$bh does not point at the icon at $cx,$cy"
+fi
+pass "the balloon of a start in the tray points at the tray icon"
