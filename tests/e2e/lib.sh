@@ -248,7 +248,7 @@ app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 
 app_ended() { ! app_running; }
 
-# The main window, found by its title among the program's windows (Qt appends the application title).
+# The main window, found by its title among the program's windows.
 main_window() { xdotool search --all --pid "$APP_PID" --name 'Somnivox Noise Player' 2>/dev/null | head -n 1; }
 
 window_mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
