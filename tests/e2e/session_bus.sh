@@ -94,11 +94,17 @@ media)
     status_is Stopped || fail "turned off, the status is '$(playerctl -p somnivox status 2>&1)'"
     pass "the program is a media player, stopped while off"
 
+    # A client that follows the status learns of changes from the player's PropertiesChanged signals alone.
+    playerctl -p somnivox --follow status >"$WORK/followed.log" 2>&1 &
+    EXTRA_PIDS+=($!)
+    wait_until 10 grep -qx Stopped "$WORK/followed.log" || fail "playerctl --follow did not start"
     playerctl -p somnivox play
     wait_until 10 capture_grows || fail "play did not start the sound"
     setting_is StartStopState ON || fail "play stored StartStopState '$(setting StartStopState)'"
     wait_until 10 status_is Playing || fail "playing, the status is '$(playerctl -p somnivox status 2>&1)'"
     pass "play turns the program on: sound, StartStopState ON, status Playing"
+    wait_until 10 grep -qx Playing "$WORK/followed.log" || fail "no signal told a following client of Playing"
+    pass "a following client is told of Playing"
     # Combo1 0 is the first sound of the folder, by name ignoring case.
     style=$(find "$(dirname "$SOMNIVOX")/sounds" -name '*.mp3' -printf '%f\n' | sort -f | head -n 1)
     [ "$(playerctl -p somnivox metadata xesam:title)" = "${style%.mp3}" ] ||
