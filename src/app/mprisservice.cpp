@@ -4,8 +4,8 @@
 #include "mprisrootadaptor.h"
 
 #include <QDBusMessage>
-#include <QDBusPendingCall>
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QLoggingCategory>
 #include <QRegularExpression>
 

@@ -515,6 +515,7 @@ start_bus() {
         fail "dbus-daemon did not start"
 }
 
+# shellcheck disable=SC2120 # the extra environment is optional
 start_app_on_bus() { start_app DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" "$@"; }
 
 # bus_call DESTINATION PATH METHOD [ARGUMENT...]: a method call on the private bus, its reply printed.

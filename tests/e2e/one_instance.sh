@@ -32,8 +32,9 @@ shot shown-by-a-later-start
 
 kill -KILL "$APP_PID"
 wait "$APP_PID" 2>/dev/null || true
-[ -S "$WORK/runtime/somnivox.socket" ] && [ -e "$WORK/runtime/somnivox.lock" ] ||
+if [ ! -S "$WORK/runtime/somnivox.socket" ] || [ ! -e "$WORK/runtime/somnivox.lock" ]; then
     fail "the killed program left no socket and lock behind to test with"
+fi
 write_settings Minimized=Off
 start_app
 wait_main_window
