@@ -8,6 +8,7 @@
 #include "csystray.h"
 #include "dailywindow.h"
 #include "errortrap.h"
+#include "fader.h"
 #include "fileexists.h"
 #include "mousemovefilter.h"
 #include "mstartup.h"
@@ -39,6 +40,7 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
 
 Q_LOGGING_CATEGORY(lcForm1, "somnivox.form1")
 
@@ -303,6 +305,10 @@ QString Form1::styleFile() const {
     return StyleLibrary::styleFile(m_services.programFolder, Combo1->currentText());
 }
 
+std::chrono::seconds Form1::fadeSetting(const QString &key, std::chrono::seconds fallback) const {
+    return Fader::secondsFromSetting(m_services.store.ReadSetting(key, QString::number(fallback.count())), fallback);
+}
+
 void Form1::Form_Load() {
     ErrorTrap trap(LoadLocation, m_services.report);
     SettingsStore &store = m_services.store;
@@ -441,7 +447,8 @@ void Form1::PushButton1_Click() {
         trap.step(108, [this] { Timer1->setEnabled(false); });
         trap.step(110, [this] { Timer2->setEnabled(true); });
         trap.step(112, [&] { player.setLoop(false); });
-        trap.step(114, [&] { player.setUrl(styleFile()); });
+        // A preview is heard as the file is, without a fade.
+        trap.step(114, [&] { player.setUrl(styleFile(), 0ms); });
     } else if (trap.test(116, [this] { return PushButton1->text() == StopCaption; })) {
         trap.step(118, [this] { PushButton1->setText(PreviewSound); });
         trap.step(120, [this] { Timer1->setEnabled(false); });
@@ -515,14 +522,23 @@ void Form1::Timer1_Timer() {
     Player &player = m_services.player;
     if (trap.test(100, [this] { return Option1->isChecked(); })) {
         trap.step(102, [this] { Timer1->setEnabled(false); });
-        trap.step(104, [&] { player.setUrl(styleFile()); });
+        trap.step(104, [&] { player.setUrl(styleFile(), fadeSetting(u"Fade In"_s, 2s)); });
     } else if (trap.test(106, [this] { return Option2->isChecked(); })) {
         if (trap.test(108, [this] {
                 return DailyWindow::isInside(DTPicker1->dateTime(), DTPicker2->dateTime(), m_services.clock);
             })) {
             if (trap.test(110, [&] { return player.playState() != Player::Playing; })) {
-                trap.step(112, [&] { player.setUrl(styleFile()); });
+                trap.step(112, [&] { player.setUrl(styleFile(), fadeSetting(u"Fade In"_s, 2s)); });
             }
+            // The last seconds of the window fall to silence, which is reached as the window's last second ends.
+            trap.step(116, [&] {
+                const std::chrono::seconds fadeOut = fadeSetting(u"Fade Out"_s, 30s);
+                const std::chrono::milliseconds left =
+                    DailyWindow::timeUntilEnd(DTPicker2->dateTime(), m_services.clock);
+                if (fadeOut > 0s && left <= fadeOut) {
+                    player.fadeOut(left);
+                }
+            });
         } else {
             trap.step(114, [&] { player.stop(); });
         }

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -121,6 +122,8 @@ private:
     void SetAppTitle();
     void RandomHomePageVisit();
     QString styleFile() const;
+    /// A fade length stored in whole seconds under \a key.
+    std::chrono::seconds fadeSetting(const QString &key, std::chrono::seconds fallback) const;
     void writeDateTime(const QString &key, const QDateTimeEdit *picker);
     void warnWriteFailed(const QString &reason);
 

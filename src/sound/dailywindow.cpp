@@ -26,4 +26,11 @@ bool isInside(const QDateTime &start, const QDateTime &end, const Clock &clock) 
     return contains(timeOfDay(start), timeOfDay(end), timeOfDay(clock.now()));
 }
 
+std::chrono::milliseconds timeUntilEnd(const QDateTime &end, const Clock &clock) {
+    constexpr int DayMs = 24 * 60 * 60 * 1000;
+    const int endMs = timeOfDay(end).msecsSinceStartOfDay() + 1000;
+    const int left = (endMs - clock.now().time().msecsSinceStartOfDay() + DayMs) % DayMs;
+    return std::chrono::milliseconds(left);
+}
+
 } // namespace DailyWindow

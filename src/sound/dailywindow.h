@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QTime>
 
+#include <chrono>
+
 class Clock;
 
 /// The daily play window of the "Timed" option, compared on times of day only.
@@ -17,5 +19,9 @@ bool contains(QTime start, QTime end, QTime now);
 
 /// The window test of the schedule tick against the clock's present time of day.
 bool isInside(const QDateTime &start, const QDateTime &end, const Clock &clock);
+
+/// How long the clock has until a window ending at \a end is over: until the end of that second, on the next day
+/// when it has passed today.
+std::chrono::milliseconds timeUntilEnd(const QDateTime &end, const Clock &clock);
 
 } // namespace DailyWindow

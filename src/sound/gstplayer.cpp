@@ -1,5 +1,7 @@
 #include "gstplayer.h"
 
+#include "decoder.h"
+#include "fader.h"
 #include "gstoutputsink.h"
 #include "gstref.h"
 #include "mp3decoder.h"
@@ -8,6 +10,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <gst/app/gstappsrc.h>
 #include <gst/audio/audio.h>
@@ -27,6 +30,15 @@ constexpr qsizetype ChunkFrames = 1024;
 constexpr guint QueueBytes = 16 * 1024;
 constexpr double MinRate = 0.1;
 constexpr double MaxRate = 50.0;
+// The ramp that ends a stopped sound, after what is already on its way out: short enough to count as at once, long
+// enough not to click.
+constexpr qsizetype EndRampFrames = Mp3Decoder::SampleRate * 5 / 1000;
+// How long a stopped sound may take to play out its ramp before the output is released anyway.
+constexpr int EndGraceMs = 2000;
+
+qint64 framesIn(std::chrono::milliseconds duration) {
+    return duration.count() * Mp3Decoder::SampleRate / 1000;
+}
 
 QString takeError(GError *error) {
     const QString text = error ? QString::fromUtf8(error->message) : u"unknown GStreamer error"_s;
@@ -58,8 +70,12 @@ struct GstPlayer::Pipeline {
 
     // Touched by the streaming thread while the pipeline runs, and by the owner only while it is halted.
     std::unique_ptr<PcmFeed> feed;
-    std::uint64_t framesPushed = 0;
-    bool feedEnded = false;
+    std::atomic<std::uint64_t> framesPushed{0};
+    std::atomic<bool> feedEnded{false};
+    // Handed from the owner to the streaming thread: a fade-out in frames (-1: none), and a stop, which makes the
+    // next buffer a short ramp to silence and the last of the stream.
+    std::atomic<qint64> fadeOutFrames{-1};
+    std::atomic<bool> ending{false};
 
     ~Pipeline() {
         // No message may reach the player once it is gone; reaching NULL joins the streaming threads.
@@ -111,15 +127,25 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     if (feedEnded || !feed) {
         return;
     }
+    // A stopped sound goes on from where it is into a ramp to silence, and ends there.
+    const bool last = ending;
+    const qsizetype wanted = last ? EndRampFrames : ChunkFrames;
     GstBuffer *buffer =
         gst_buffer_new_allocate(nullptr, ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t), nullptr);
     GstMapInfo map;
     gst_buffer_map(buffer, &map, GST_MAP_WRITE);
+    const std::span<std::int16_t> pcm(reinterpret_cast<std::int16_t *>(map.data),
+                                      std::size_t(wanted * Mp3Decoder::Channels));
     qsizetype frames = 0;
     QString failure;
     try {
-        frames = feed->fill({reinterpret_cast<std::int16_t *>(map.data), ChunkFrames * Mp3Decoder::Channels},
-                            player->m_rate.load(), player->m_loop.load());
+        if (const qint64 fade = fadeOutFrames.exchange(-1); fade >= 0) {
+            feed->fadeOut(fade);
+        }
+        frames = feed->fill(pcm, player->m_rate.load(), player->m_loop.load());
+        if (last) {
+            Fader::rampToSilence(pcm.first(std::size_t(frames * Mp3Decoder::Channels)));
+        }
     } catch (const std::exception &e) {
         failure = QString::fromLocal8Bit(e.what());
     }
@@ -138,7 +164,7 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     if (!failure.isEmpty()) {
         feedEnded = true;
         player->postFailure(failure, false);
-    } else if (frames < ChunkFrames) {
+    } else if (last || frames < wanted) {
         feedEnded = true;
         gst_app_src_end_of_stream(source);
     }
@@ -149,7 +175,7 @@ GstPlayer::GstPlayer(QObject *parent)
           // The file starts afresh; one that has become unplayable ends the outage.
           const QString path = m_path;
           try {
-              setUrl(path);
+              setUrl(path, m_fadeIn);
           } catch (const std::runtime_error &e) {
               qCWarning(lcPlayer) << e.what();
               endRecovery();
@@ -166,13 +192,14 @@ GstPlayer::~GstPlayer() {
     m_pipeline.reset();
 }
 
-void GstPlayer::setUrl(const QString &path) {
+void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
     halt();
     m_path = path;
+    m_fadeIn = fadeIn;
     m_state = Undefined;
-    auto decoder = std::make_unique<Mp3Decoder>();
+    std::unique_ptr<Decoder> decoder;
     try {
-        decoder->open(path);
+        decoder = openDecoder(path);
     } catch (const std::runtime_error &e) {
         endRecovery();
         qCWarning(lcPlayer) << "cannot play" << e.what();
@@ -187,7 +214,7 @@ void GstPlayer::setUrl(const QString &path) {
             return;
         }
     }
-    m_pipeline->feed = std::make_unique<PcmFeed>(std::move(decoder));
+    m_pipeline->feed = std::make_unique<PcmFeed>(std::move(decoder), framesIn(fadeIn));
     m_pipeline->framesPushed = 0;
     m_pipeline->feedEnded = false;
     // Set while no stream exists, a stream volume is the one the next stream opens with.
@@ -207,6 +234,23 @@ void GstPlayer::setUrl(const QString &path) {
         gst_tag_list_new(GST_TAG_TITLE, QFileInfo(path).completeBaseName().toUtf8().constData(), nullptr);
     gst_element_send_event(m_pipeline->source.get(), gst_event_new_tag(tags));
     m_state = Player::Playing;
+}
+
+void GstPlayer::fadeOut(std::chrono::milliseconds duration) {
+    if (m_state != Player::Playing || !m_pipeline) {
+        return;
+    }
+    // The feed runs ahead of what is heard by the audio still queued: the fall is shortened by that much, so that
+    // silence is heard when the caller asked for it.
+    qint64 queued = 0;
+    gint64 position = 0;
+    if (gst_element_query_position(m_pipeline->bin.get(), GST_FORMAT_TIME, &position) && position >= 0) {
+        queued =
+            std::max<qint64>(qint64(m_pipeline->framesPushed.load()) -
+                                 qint64(gst_util_uint64_scale(guint64(position), Mp3Decoder::SampleRate, GST_SECOND)),
+                             0);
+    }
+    m_pipeline->fadeOutFrames = std::max<qint64>(framesIn(duration) - queued, 0);
 }
 
 void GstPlayer::setLoop(bool on) {
@@ -241,7 +285,19 @@ void GstPlayer::setRate(double rate) {
 }
 
 void GstPlayer::stop() {
-    halt();
+    if (m_state == Player::Playing && m_pipeline && m_pipeline->feed && !m_pipeline->feedEnded) {
+        // The output plays on until the ramp has been heard; the end of the stream then releases it.
+        m_ending = true;
+        m_pipeline->ending = true;
+        const quint64 run = m_run;
+        QTimer::singleShot(EndGraceMs, this, [this, run] {
+            if (run == m_run && m_ending) {
+                halt();
+            }
+        });
+    } else if (!m_ending) {
+        halt();
+    }
     endRecovery();
     m_state = Stopped;
 }
@@ -312,7 +368,10 @@ void GstPlayer::halt() {
         gst_element_set_state(m_pipeline->bin.get(), GST_STATE_READY);
         // The streaming thread has stopped, so the feed is ours alone.
         m_pipeline->feed.reset();
+        m_pipeline->ending = false;
+        m_pipeline->fadeOutFrames = -1;
     }
+    m_ending = false;
     // Messages of the old run still queued are stale from here on.
     ++m_run;
 }
@@ -353,7 +412,9 @@ void GstPlayer::postFailure(const QString &reason, bool fromSink) {
 }
 
 void GstPlayer::handleEnd(quint64 run) {
-    if (run == m_run && m_state == Player::Playing) {
+    if (run == m_run && m_ending) {
+        halt();
+    } else if (run == m_run && m_state == Player::Playing) {
         halt();
         m_state = MediaEnded;
     }
@@ -369,6 +430,10 @@ void GstPlayer::handleStarted(quint64 run) {
 }
 
 void GstPlayer::handleFailure(quint64 run, const QString &reason, bool fromSink) {
+    if (run == m_run && m_ending) {
+        halt();
+        return;
+    }
     if (run != m_run || m_state != Player::Playing) {
         return;
     }

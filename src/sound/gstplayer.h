@@ -10,9 +10,10 @@
 #include <atomic>
 #include <memory>
 
-/// The player on GStreamer: libmpg123 decodes the file (gapless) into `appsrc ! audioconvert ! volume ! sink`.
-/// Looping restarts the decoder inside the feed, so the pipeline plays one endless stream with no seam; the rate
-/// is a resampling step of the feed. The sink is the GStreamer description in the environment variable
+/// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
+/// `appsrc ! audioconvert ! volume ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one
+/// endless stream with no seam; the rate is a resampling step of the feed, and the fades are computed there too. The
+/// sink is the GStreamer description in the environment variable
 /// SOMNIVOX_AUDIO_SINK when it is set, otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or
 /// `autoaudiosink` where GStreamer has no pulse plugin.
 ///
@@ -42,12 +43,15 @@ public:
     /// Opens \a path and decodes its first frame before returning: a playable file is Playing at once; any other
     /// leaves the player Undefined. Throws std::runtime_error only when the decoder or the audio output cannot be set
     /// up (a GStreamer element missing, an unusable SOMNIVOX_AUDIO_SINK); a missing default output is not a failure.
-    void setUrl(const QString &path) override;
+    void setUrl(const QString &path, std::chrono::milliseconds fadeIn) override;
+    void fadeOut(std::chrono::milliseconds duration) override;
     void setLoop(bool on) override;
     /// Clamped to 0..100.
     void setVolume(int volume) override;
     /// Clamped to 0.1..50; a value that is not a number is ignored.
     void setRate(double rate) override;
+    /// Playback is over for the caller at once; the sound already queued ends in a short ramp before the output
+    /// is released.
     void stop() override;
     int playState() const override;
     /// The GStreamer description of the sink asked for: SOMNIVOX_AUDIO_SINK's, or the default output's.
@@ -77,6 +81,8 @@ private:
     std::unique_ptr<Pipeline> m_pipeline;
     QString m_path;
     int m_state = Undefined;
+    std::chrono::milliseconds m_fadeIn{0};
+    bool m_ending = false;
     int m_volume = 50;
     std::atomic<double> m_rate{1.0};
     std::atomic<bool> m_loop{false};

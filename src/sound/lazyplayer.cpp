@@ -39,8 +39,15 @@ Player &LazyPlayer::engine() {
     return *m_engine;
 }
 
-void LazyPlayer::setUrl(const QString &path) {
-    engine().setUrl(path);
+void LazyPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
+    engine().setUrl(path, fadeIn);
+}
+
+void LazyPlayer::fadeOut(std::chrono::milliseconds duration) {
+    // Before the engine nothing plays.
+    if (m_engine) {
+        m_engine->fadeOut(duration);
+    }
 }
 
 void LazyPlayer::setLoop(bool on) {

@@ -20,7 +20,8 @@ public:
     ~LazyPlayer() override;
 
     /// Throws std::runtime_error also when the engine module cannot be loaded.
-    void setUrl(const QString &path) override;
+    void setUrl(const QString &path, std::chrono::milliseconds fadeIn) override;
+    void fadeOut(std::chrono::milliseconds duration) override;
     void setLoop(bool on) override;
     void setVolume(int volume) override;
     void setRate(double rate) override;

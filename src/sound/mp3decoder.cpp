@@ -1,15 +1,9 @@
 #include "mp3decoder.h"
 
-#include <QFile>
-
 #include <mpg123.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -43,18 +37,8 @@ Mp3Decoder::~Mp3Decoder() {
 
 void Mp3Decoder::open(const QString &path) {
     close();
-    // Opened here, not by libmpg123, so that a FIFO or a device in the file's place cannot block the caller: only a
-    // regular file goes on to the decoder.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        throw failure(path, std::strerror(errno));
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        throw failure(path, "not a regular file");
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // Opened here, not by libmpg123, so that a FIFO or a device in the file's place cannot block the caller.
+    const int fd = openRegularFile(path);
     if (mpg123_open_fd(m_handle, fd) != MPG123_OK) {
         ::close(fd);
         throw failure(path, mpg123_strerror(m_handle));

@@ -1,37 +1,30 @@
 #include "pcmfeed.h"
 
-#include "mp3decoder.h"
-
-#include <stdexcept>
+#include "decoder.h"
 
 namespace {
 constexpr qsizetype InputFrames = 4608;
 }
 
-PcmFeed::PcmFeed(std::unique_ptr<Mp3Decoder> decoder)
-    : m_decoder(std::move(decoder)), m_input(InputFrames * Resampler::Channels) {}
+PcmFeed::PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames)
+    : m_loop(std::move(decoder)), m_rateScale(double(m_loop.sampleRate()) / SampleRate),
+      m_input(InputFrames * Resampler::Channels) {
+    m_fader.fadeIn(fadeInFrames);
+}
 
 PcmFeed::~PcmFeed() = default;
 
 qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
-    m_resampler.setRate(rate);
+    // A file at another rate than the output's is read faster or slower to sound at its own pitch.
+    m_resampler.setRate(rate * m_rateScale);
     const qsizetype wanted = static_cast<qsizetype>(out.size() / Resampler::Channels);
     qsizetype produced = 0;
     while (produced < wanted && !m_ended) {
         if (m_inputUsed == m_inputFrames) {
             m_inputUsed = 0;
-            m_inputFrames = m_decoder->read(m_input);
-            m_framesSinceStart += m_inputFrames;
+            m_inputFrames = m_loop.read(m_input, loop);
             if (m_inputFrames == 0) {
-                if (!loop) {
-                    m_ended = true;
-                } else if (m_framesSinceStart == 0) {
-                    // Looping a file that yields nothing would spin here for ever.
-                    throw std::runtime_error("the sound file no longer yields any audio");
-                } else {
-                    m_decoder->rewind();
-                    m_framesSinceStart = 0;
-                }
+                m_ended = true;
                 continue;
             }
         }
@@ -43,5 +36,10 @@ qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
         m_inputUsed += result.consumed;
         produced += result.produced;
     }
+    m_fader.apply(out.first(static_cast<std::size_t>(produced * Resampler::Channels)));
     return produced;
+}
+
+void PcmFeed::fadeOut(qint64 frames) {
+    m_fader.fadeOut(frames);
 }

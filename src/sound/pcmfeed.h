@@ -1,6 +1,8 @@
 #pragma once
 
+#include "fader.h"
 #include "resampler.h"
+#include "seamlessloop.h"
 
 #include <QtGlobal>
 
@@ -9,28 +11,34 @@
 #include <span>
 #include <vector>
 
-class Mp3Decoder;
+class Decoder;
 
-/// The audio that the player hands to its output: an open file decoded, at the chosen rate, and when looping
-/// started again from its first sample the moment it ends, so no frame is added or lost at the seam.
+/// The audio that the player hands to its output, 44.1 kHz stereo: an open file decoded, brought to the chosen
+/// rate, and when looping started again from its first sample the moment it ends, so no frame is added or lost at
+/// a clean seam (see SeamlessLoop); its level faded in and out frame by frame (see Fader).
 class PcmFeed {
     Q_DISABLE_COPY_MOVE(PcmFeed)
 
 public:
-    /// Takes an open decoder.
-    explicit PcmFeed(std::unique_ptr<Mp3Decoder> decoder);
+    static constexpr int SampleRate = 44100;
+
+    /// Takes an open decoder; the sound rises from silence over its first \a fadeInFrames frames (0: none).
+    explicit PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames = 0);
     ~PcmFeed();
 
     /// Writes stereo frames into \a out at \a rate (see Resampler). Returns the number written, fewer than fit only
     /// when the file has ended and \a loop is off. Throws std::runtime_error when the file cannot be decoded.
     qsizetype fill(std::span<std::int16_t> out, double rate, bool loop);
+    /// The level falls to silence over the next \a frames frames written, and stays there.
+    void fadeOut(qint64 frames);
 
 private:
-    std::unique_ptr<Mp3Decoder> m_decoder;
+    SeamlessLoop m_loop;
     Resampler m_resampler;
+    Fader m_fader;
+    double m_rateScale;
     std::vector<std::int16_t> m_input;
     qsizetype m_inputFrames = 0;
     qsizetype m_inputUsed = 0;
-    qsizetype m_framesSinceStart = 0;
     bool m_ended = false;
 };

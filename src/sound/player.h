@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
+
 /// The media player through which every sound of the program is heard.
 /// An operation the player cannot carry out throws std::runtime_error with the reason.
 class Player : public QObject {
@@ -16,16 +18,20 @@ public:
     using QObject::QObject;
     ~Player() override = default;
 
-    /// Replaces whatever plays and starts \a path from its first sample. A file that cannot be played (missing,
-    /// unreadable, not a sound) is not a failure of this call: the player is then simply not playing.
-    virtual void setUrl(const QString &path) = 0;
+    /// Replaces whatever plays and starts \a path from its first sample, rising from silence to the set volume over
+    /// \a fadeIn (zero: at full level from the first sample). A file that cannot be played (missing, unreadable, not
+    /// a sound) is not a failure of this call: the player is then simply not playing.
+    virtual void setUrl(const QString &path, std::chrono::milliseconds fadeIn) = 0;
+    /// While a file plays, its level falls to silence over \a duration from now and stays there until the next
+    /// file; a fade-out under way is taken over from its present level. Ignored while nothing plays.
+    virtual void fadeOut(std::chrono::milliseconds duration) = 0;
     /// While on, a file that ends starts again from its first sample; holds for every later file.
     virtual void setLoop(bool on) = 0;
     /// Loudness on the 0 to 100 scale, effective at once.
     virtual void setVolume(int volume) = 0;
     /// Playback speed factor (1.0 is normal speed), effective at once.
     virtual void setRate(double rate) = 0;
-    /// Stops playback; harmless while nothing plays.
+    /// Stops playback at once, ending the sound in a ramp of a few milliseconds; harmless while nothing plays.
     virtual void stop() = 0;
     /// Playing while a file is accepted and has not ended, been stopped or failed; anything else is not playing.
     virtual int playState() const = 0;

@@ -11,7 +11,12 @@ QString soundsFolder(const QString &programFolder);
 /// The style a file of the sounds folder becomes: its name with every ".mp3" removed (that letter case only).
 QString styleName(const QString &fileName);
 
-/// The file played for \a style: built afresh each time, whether or not it exists.
+/// The file played for \a style, looked up afresh each time: the style's name with ".mp3", or, when that is not a
+/// file and the name itself is a FLAC, Ogg Vorbis, Opus or WAV file of the folder, that file. Built whether or not
+/// it exists.
 QString styleFile(const QString &programFolder, const QString &style);
+
+/// Whether \a fileName names a FLAC, Ogg Vorbis, Opus or WAV file, by its extension in any letter case.
+bool isOtherSoundFormat(const QString &fileName);
 
 } // namespace StyleLibrary

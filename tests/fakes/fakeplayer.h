@@ -21,11 +21,20 @@ public:
     QString failNext;
     /// Files that never start playing, as a missing or corrupt file would not.
     QStringList unplayable;
+    /// The fade-in of the last file given, and every fade-out asked for since, in milliseconds.
+    qint64 fadeIn = -1;
+    QList<qint64> fadeOuts;
 
-    void setUrl(const QString &path) override {
+    void setUrl(const QString &path, std::chrono::milliseconds fade) override {
         record(u"setUrl "_s + path);
         url = path;
+        fadeIn = fade.count();
         state = unplayable.contains(path) ? 0 : Playing;
+    }
+    void fadeOut(std::chrono::milliseconds duration) override {
+        if (state == Playing) {
+            fadeOuts << duration.count();
+        }
     }
     void setLoop(bool on) override {
         record(on ? QStringLiteral("setLoop on") : QStringLiteral("setLoop off"));

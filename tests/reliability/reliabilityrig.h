@@ -31,14 +31,15 @@ public:
     /// While set, handing a file over throws, as a player refusing it would.
     bool refuseUrls = false;
 
-    void setUrl(const QString &path) override {
+    void setUrl(const QString &path, std::chrono::milliseconds fadeIn) override {
         ++handOvers;
         lastUrl = path;
         if (refuseUrls) {
             throw std::runtime_error("The player refused the file");
         }
-        m_inner.setUrl(path);
+        m_inner.setUrl(path, fadeIn);
     }
+    void fadeOut(std::chrono::milliseconds duration) override { m_inner.fadeOut(duration); }
     void setLoop(bool on) override { m_inner.setLoop(on); }
     void setVolume(int volume) override { m_inner.setVolume(volume); }
     void setRate(double rate) override { m_inner.setRate(rate); }

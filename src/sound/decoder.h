@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+/// A sound file streamed as interleaved stereo signed 16-bit frames. Memory use does not depend on the length of
+/// the file. Not thread-safe: use one decoder from one thread at a time.
+class Decoder {
+public:
+    static constexpr int Channels = 2;
+
+    Decoder() = default;
+    virtual ~Decoder() = default;
+    Q_DISABLE_COPY_MOVE(Decoder)
+
+    /// Frames per second of what read() returns.
+    virtual int sampleRate() const = 0;
+    /// Decodes into \a out (two values per frame) and returns the number of frames written; 0 means the end of the
+    /// file. Throws std::runtime_error on a decoding failure.
+    virtual qsizetype read(std::span<std::int16_t> out) = 0;
+    /// Goes back to the first sample, so that the next pass decodes exactly as the first. Throws
+    /// std::runtime_error on failure.
+    virtual void rewind() = 0;
+};
+
+/// Opens \a path with the decoder its name calls for: FLAC, Ogg Vorbis, Opus and WAV files with libsndfile, any
+/// other as MP3. Throws std::runtime_error with the reason when the file does not play.
+std::unique_ptr<Decoder> openDecoder(const QString &path);
+
+/// Opens \a path for reading when it is a regular file, without ever waiting on a FIFO or a device in its place;
+/// the caller owns the descriptor. Throws std::runtime_error with the reason otherwise.
+int openRegularFile(const QString &path);

@@ -1,0 +1,70 @@
+#include "fader.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int Channels = 2;
+constexpr std::chrono::seconds LongestFade = std::chrono::hours(1);
+
+std::int16_t scaled(std::int16_t sample, double gain) {
+    return static_cast<std::int16_t>(std::lround(sample * gain));
+}
+
+} // namespace
+
+void Fader::fadeIn(qint64 frames) {
+    m_inLength = std::max<qint64>(frames, 0);
+    m_inDone = 0;
+}
+
+void Fader::fadeOut(qint64 frames) {
+    if (m_fadingOut) {
+        const double share = m_outLength > 0 ? double(m_outLeft) / double(m_outLength) : 0.0;
+        m_outFrom *= share * share;
+    }
+    m_fadingOut = true;
+    m_outLength = std::max<qint64>(frames, 0);
+    m_outLeft = m_outLength;
+}
+
+void Fader::apply(std::span<std::int16_t> frames) {
+    if (m_inDone >= m_inLength && !m_fadingOut) {
+        return;
+    }
+    const auto count = static_cast<qint64>(frames.size() / Channels);
+    for (qint64 i = 0; i < count; ++i) {
+        double gain = 1.0;
+        if (m_inDone < m_inLength) {
+            const double share = double(m_inDone++) / double(m_inLength);
+            gain = share * share;
+        }
+        if (m_fadingOut) {
+            const double share = m_outLeft > 0 ? double(m_outLeft--) / double(m_outLength) : 0.0;
+            gain *= m_outFrom * share * share;
+        }
+        for (int c = 0; c < Channels; ++c) {
+            frames[std::size_t(i * Channels + c)] = scaled(frames[std::size_t(i * Channels + c)], gain);
+        }
+    }
+}
+
+void Fader::rampToSilence(std::span<std::int16_t> frames) {
+    const auto count = static_cast<qint64>(frames.size() / Channels);
+    for (qint64 i = 0; i < count; ++i) {
+        const double gain = double(count - 1 - i) / double(count);
+        for (int c = 0; c < Channels; ++c) {
+            frames[std::size_t(i * Channels + c)] = scaled(frames[std::size_t(i * Channels + c)], gain);
+        }
+    }
+}
+
+std::chrono::seconds Fader::secondsFromSetting(const QString &text, std::chrono::seconds fallback) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < 0 || std::chrono::seconds(value) > LongestFade) {
+        return fallback;
+    }
+    return std::chrono::seconds(value);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <chrono>
+#include <cstdint>
+#include <span>
+
+/// The level of a sound as it starts and as it ends, computed frame by frame: a fade-in rises from silence, a
+/// fade-out falls to silence and holds it. The gain follows the square of the share of the fade (close to an even
+/// rise of loudness to the ear), and the two fades multiply. At full level the frames pass unchanged, bit for bit.
+class Fader {
+public:
+    /// Starts from silence, reaching full level after \a frames frames; 0 starts at full level.
+    void fadeIn(qint64 frames);
+    /// Falls from the present level to silence over the next \a frames frames. A fade-out already under way is
+    /// taken over from its present level, so calls that aim at the same end give the same fall.
+    void fadeOut(qint64 frames);
+    /// Scales interleaved stereo \a frames in place and moves on by their length.
+    void apply(std::span<std::int16_t> frames);
+
+    /// Brings interleaved stereo \a frames down to silence along a straight line, last frame silent: the end of a
+    /// sound that is stopped at once.
+    static void rampToSilence(std::span<std::int16_t> frames);
+
+    /// A fade length in whole seconds as stored in a setting: garbage, a negative value or one over an hour gives
+    /// \a fallback.
+    static std::chrono::seconds secondsFromSetting(const QString &text, std::chrono::seconds fallback);
+
+private:
+    qint64 m_inLength = 0;
+    qint64 m_inDone = 0;
+    bool m_fadingOut = false;
+    qint64 m_outLength = 0;
+    qint64 m_outLeft = 0;
+    double m_outFrom = 1.0;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "decoder.h"
+
+#include <QString>
+
+#include <vector>
+
+struct sf_private_tag;
+
+/// Streams a FLAC, Ogg Vorbis, Opus or WAV file with libsndfile at the file's own rate: a mono file is heard on
+/// both sides, a file of more channels by its first two.
+class SndFileDecoder final : public Decoder {
+    Q_DISABLE_COPY_MOVE(SndFileDecoder)
+
+public:
+    SndFileDecoder() = default;
+    ~SndFileDecoder() override;
+
+    /// Opens \a path and decodes its first samples to prove that it plays; the next read() still starts at the
+    /// first sample. Throws std::runtime_error with the reason when the file is missing, unreadable, not a regular
+    /// file or not a sound libsndfile reads; the decoder is then closed.
+    void open(const QString &path);
+
+    int sampleRate() const override { return m_rate; }
+    qsizetype read(std::span<std::int16_t> out) override;
+    void rewind() override;
+
+private:
+    void openStream();
+    void close();
+
+    QString m_path;
+    sf_private_tag *m_file = nullptr;
+    int m_fd = -1;
+    int m_rate = 0;
+    int m_channels = 0;
+    std::vector<std::int16_t> m_scratch;
+};
