@@ -1,4 +1,5 @@
-// Figures for the player: loop seams, CPU and memory while looping, and how soon a volume change is heard.
+// Figures for the player: loop seams, CPU and memory while looping, the CPU of each file format, and how soon a volume
+// change is heard.
 // The output goes to the sink named by SOMNIVOX_AUDIO_SINK, or to a capture file this program sets up.
 
 #include "gstplayer.h"
@@ -77,7 +78,7 @@ int seams(int loops, const QStringList &names) {
         players.push_back(std::make_unique<GstPlayer>());
         players.back()->setVolume(100);
         players.back()->setLoop(true);
-        players.back()->setUrl(name);
+        players.back()->setUrl(name, {});
     }
     for (std::size_t n = 0; n < std::size_t(names.size()); ++n) {
         const QString capture = dir.filePath(QFileInfo(names[qsizetype(n)]).fileName() + u".raw"_s);
@@ -143,13 +144,39 @@ int play(const QString &file, int seconds, double rate) {
     GstPlayer player;
     player.setLoop(true);
     player.setRate(rate);
-    player.setUrl(file);
+    player.setUrl(file, {});
     runFor(seconds * 1000);
     const bool playing = player.playState() == Player::Playing;
     player.stop();
     std::printf("player, rate %g, %d s, still playing at the end: %s\n", rate, seconds, playing ? "yes" : "NO");
     printUsage("player");
     return playing ? 0 : 1;
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
+}
+
+// The CPU of looping each file at rate 1 for the same time, one after the other, against the first (the MP3).
+int formats(int seconds, const QStringList &files) {
+    double first = 0;
+    for (const QString &file : files) {
+        GstPlayer player;
+        player.setLoop(true);
+        const double before = cpuSeconds();
+        player.setUrl(file, {});
+        runFor(seconds * 1000);
+        const bool playing = player.playState() == Player::Playing;
+        player.stop();
+        const double used = cpuSeconds() - before;
+        first = first > 0 ? first : used;
+        std::printf("%-18s rate 1, %d s: cpu %.3f s, %.2f%% of one core, %.2fx the first%s\n",
+                    qPrintable(QFileInfo(file).fileName()), seconds, used, 100.0 * used / seconds, used / first,
+                    playing ? "" : " (NOT PLAYING)");
+    }
+    return 0;
 }
 
 // mpg123 decoding the same file in a loop to a pipe that this process empties at the pace of playback.
@@ -209,7 +236,7 @@ int latency(const QString &file, int rounds) {
     GstPlayer player;
     player.setVolume(100);
     player.setLoop(true);
-    player.setUrl(file);
+    player.setUrl(file, {});
     struct Change {
         qsizetype at;    // frames written when the volume changed
         qsizetype heard; // frames due by the playback clock then
@@ -277,6 +304,7 @@ int usage() {
                "       bench_player play FILE SECONDS RATE\n"
                "       bench_player floor FILE SECONDS RATE\n"
                "       bench_player latency FILE ROUNDS\n"
+               "       bench_player formats SECONDS FILE...\n"
                "The test sounds are in " SOUND_TEST_DIR "\n",
                stderr);
     return 2;
@@ -295,6 +323,9 @@ int main(int argc, char **argv) {
     }
     if (args.size() == 4 && args[0] == "floor"_L1) {
         return floorDecoder(args[1], args[2].toInt(), args[3].toDouble());
+    }
+    if (args.size() >= 3 && args[0] == "formats"_L1) {
+        return formats(args[1].toInt(), args.mid(2));
     }
     if (args.size() == 3 && args[0] == "latency"_L1) {
         return latency(args[1], args[2].toInt());

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Player figures: loop seams, CPU and memory while looping against an mpg123 floor, memory against file length,
-# and volume-change latency. Usage: bench/player-bench.sh BUILD_DIR  (after a plain `cmake --build BUILD_DIR`)
+# volume-change latency, and the CPU of each file format. Usage: bench/player-bench.sh BUILD_DIR  (after a plain `cmake --build BUILD_DIR`)
 set -eu
 
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
@@ -33,3 +33,8 @@ wait
 echo
 echo "== 4. Volume change to changed output, in the filesink capture (20 changes)"
 "$bench" latency "$noise" 20
+
+echo
+echo "== 5. CPU of each format at rate 1 against MP3: the same white-noise loop, 20 s each into 'fakesink sync=true'"
+SOMNIVOX_AUDIO_SINK="fakesink sync=true" "$bench" formats 20 "$noise" "$sounds/noise-loop.wav" \
+    "$sounds/noise-loop.flac" "$sounds/noise-loop.ogg" "$sounds/noise-loop.opus"

@@ -42,6 +42,71 @@ private Q_SLOTS:
         QCOMPARE(rig.player.state, Player::Playing);
     }
 
+    void fadeIn_followsItsSettingAndAPreviewHasNone_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<qint64>("fadeInMs");
+        QTest::newRow("absent") << QString() << qint64(2000);
+        QTest::newRow("5") << u"5"_s << qint64(5000);
+        QTest::newRow("0 plays as today") << u"0"_s << qint64(0);
+        QTest::newRow("3600") << u"3600"_s << qint64(3600000);
+        QTest::newRow("negative") << u"-1"_s << qint64(2000);
+        QTest::newRow("over an hour") << u"3601"_s << qint64(2000);
+        QTest::newRow("fraction") << u"1.5"_s << qint64(2000);
+        QTest::newRow("garbage") << u"soft"_s << qint64(2000);
+    }
+    void fadeIn_followsItsSettingAndAPreviewHasNone() {
+        QFETCH(QString, stored);
+        QFETCH(qint64, fadeInMs);
+        QMap<QString, QString> settings{{u"StartStopState"_s, u"ON"_s}};
+        if (!stored.isNull()) {
+            settings.insert(u"Fade In"_s, stored);
+        }
+        Form1Rig rig(Form1Rig::defaultSounds(), settings);
+        Form1 *form = rig.load();
+        form->Timer1_Timer();
+        QCOMPARE(rig.player.fadeIn, fadeInMs);
+        // What the user wrote stays as written.
+        QCOMPARE(rig.stored(u"Fade In"_s), stored.isNull() ? u"<absent>"_s : stored);
+        rig.preview()->click();
+        QCOMPARE(rig.player.fadeIn, qint64(0));
+    }
+
+    void timedTick_lastSecondsOfTheWindow_fadeOutToItsEnd_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QTime>("to");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QList<qint64>>("fadeOuts");
+        const QDateTime late(QDate(2026, 12, 7), QTime(8, 59, 54, 500));
+        QTest::newRow("6 s, 6.5 s before the end") << u"6"_s << QTime(9, 0) << late << QList<qint64>{};
+        QTest::newRow("6 s, 5.75 s before the end")
+            << u"6"_s << QTime(9, 0) << late.addMSecs(750) << QList<qint64>{5750};
+        QTest::newRow("6 s, in the last second") << u"6"_s << QTime(9, 0) << at(9, 0) << QList<qint64>{1000};
+        QTest::newRow("0 never fades") << u"0"_s << QTime(9, 0) << at(9, 0) << QList<qint64>{};
+        QTest::newRow("garbage is 30 s") << u"long"_s << QTime(9, 0) << at(8, 59, 40) << QList<qint64>{21000};
+        QTest::newRow("overnight window") << QString() << QTime(6, 0) << at(5, 59, 50) << QList<qint64>{11000};
+    }
+    void timedTick_lastSecondsOfTheWindow_fadeOutToItsEnd() {
+        QFETCH(QString, stored);
+        QFETCH(QTime, to);
+        QFETCH(QDateTime, now);
+        QFETCH(QList<qint64>, fadeOuts);
+        QMap<QString, QString> settings{{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}};
+        if (!stored.isNull()) {
+            settings.insert(u"Fade Out"_s, stored);
+        }
+        Form1Rig rig(Form1Rig::defaultSounds(), settings);
+        Form1 *form = rig.load();
+        setWindow(rig, to == QTime(6, 0) ? QTime(22, 0) : QTime(8, 0), to);
+        rig.clock.current = now;
+        form->Timer1_Timer();
+        QCOMPARE(rig.player.state, Player::Playing);
+        QCOMPARE(rig.player.fadeOuts, fadeOuts);
+        // The window still ends on its second.
+        rig.clock.current = QDateTime(now.date(), to.addSecs(1));
+        form->Timer1_Timer();
+        QCOMPARE(rig.player.calls.last(), u"stop"_s);
+    }
+
     void clicks_storeEachChoiceAsItIsMade() {
         Form1Rig rig;
         rig.load();

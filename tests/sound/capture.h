@@ -19,7 +19,14 @@ public:
     bool waitForFrames(qsizetype count, int timeoutMs = 20000) const {
         return QTest::qWaitFor([&] { return frames() >= count; }, timeoutMs);
     }
-    soundfiles::Pcm read() const { return soundfiles::readRaw(m_file); }
+    /// What was captured, or its first \a frames frames.
+    soundfiles::Pcm read(qsizetype frames = -1) const {
+        soundfiles::Pcm pcm = soundfiles::readRaw(m_file);
+        if (frames >= 0 && pcm.size() > std::size_t(frames) * 2) {
+            pcm.resize(std::size_t(frames) * 2);
+        }
+        return pcm;
+    }
 
 private:
     QTemporaryDir m_dir;

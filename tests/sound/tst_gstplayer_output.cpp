@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+#include <chrono>
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 using soundfiles::Pcm;
 
@@ -34,6 +37,19 @@ qsizetype firstDifference(const Pcm &capture, const Pcm &reference, int shift, P
     return -1;
 }
 
+/// Root-mean-square level of frames \a from to \a to.
+double level(const Pcm &pcm, qsizetype from, qsizetype to) {
+    double sum = 0;
+    for (qsizetype i = 2 * from; i < 2 * to; ++i) {
+        sum += double(pcm[i]) * pcm[i];
+    }
+    return std::sqrt(sum / double(std::max<qsizetype>(2 * (to - from), 1)));
+}
+
+double decibels(double level, double reference) {
+    return 20.0 * std::log10(std::max(level, 1e-3) / reference);
+}
+
 /// Where the repeated decode lines up with the capture: 0, or 1 when the sink dropped the very first frame;
 /// -1 when neither fits.
 int alignment(const Pcm &capture, const Pcm &reference, Playback playback = {}) {
@@ -60,6 +76,8 @@ private Q_SLOTS:
     void setUrl_whilePlaying_startsTheNewFileFromItsFirstSample();
     void sinkDescription_followsTheEnvironment_data();
     void sinkDescription_followsTheEnvironment();
+    void fades_riseFromSilenceAndFallToItWhenAsked();
+    void stop_endsTheSoundInARampOfAFewMilliseconds();
 };
 
 void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated_data() {
@@ -75,13 +93,14 @@ void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated() {
     GstPlayer player;
     player.setVolume(100);
     player.setLoop(true);
-    player.setUrl(soundfiles::path(name));
+    player.setUrl(soundfiles::path(name), {});
     QCOMPARE(player.playState(), Player::Playing);
     QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 7 / 2));
     QCOMPARE(player.playState(), Player::Playing);
+    const qsizetype heard = capture.frames();
     player.stop();
 
-    const Pcm output = capture.read();
+    const Pcm output = capture.read(heard);
     const int shift = alignment(output, reference);
     QVERIFY2(shift >= 0, "the output does not start with the file's first frames");
     const qsizetype differs = firstDifference(output, reference, shift);
@@ -97,11 +116,12 @@ void TestGstPlayerOutput::setRate_two_doublesTheSineFrequencyAcrossLoops() {
     player.setVolume(100);
     player.setLoop(true);
     player.setRate(2.0);
-    player.setUrl(file);
+    player.setUrl(file, {});
     QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 3 / 2));
+    const qsizetype heard = capture.frames();
     player.stop();
 
-    const Pcm output = capture.read();
+    const Pcm output = capture.read(heard);
     const int shift = alignment(output, reference, {.step = 2});
     QVERIFY(shift >= 0);
     QCOMPARE(firstDifference(output, reference, shift, {.step = 2}), -1);
@@ -120,11 +140,12 @@ void TestGstPlayerOutput::setVolume_fifty_halvesTheAmplitude() {
     GstPlayer player;
     player.setVolume(50);
     player.setLoop(true);
-    player.setUrl(file);
+    player.setUrl(file, {});
     QVERIFY(capture.waitForFrames(soundfiles::frames(reference) / 2));
+    const qsizetype heard = capture.frames();
     player.stop();
 
-    const Pcm output = capture.read();
+    const Pcm output = capture.read(heard);
     const int shift = alignment(output, reference, {.gain = 0.5});
     QVERIFY(shift >= 0);
     QCOMPARE(firstDifference(output, reference, shift, {.gain = 0.5}), -1);
@@ -137,14 +158,15 @@ void TestGstPlayerOutput::setVolume_duringPlayback_changesTheOutput() {
     GstPlayer player;
     player.setVolume(100);
     player.setLoop(true);
-    player.setUrl(file);
+    player.setUrl(file, {});
     QVERIFY(capture.waitForFrames(20000));
     player.setVolume(25);
     const qsizetype changedAt = capture.frames();
     QVERIFY(capture.waitForFrames(changedAt + 20000));
+    const qsizetype heard = capture.frames();
     player.stop();
 
-    const Pcm output = capture.read();
+    const Pcm output = capture.read(heard);
     const int shift = alignment(output, reference);
     QVERIFY(shift >= 0);
     const qsizetype changed = firstDifference(output, reference, shift);
@@ -163,7 +185,7 @@ void TestGstPlayerOutput::setLoop_off_playsTheFileOnceThenReportsNotPlaying() {
     GstPlayer player;
     player.setVolume(100);
     player.setLoop(false);
-    player.setUrl(file);
+    player.setUrl(file, {});
     QCOMPARE(player.playState(), Player::Playing);
     QTRY_VERIFY_WITH_TIMEOUT(player.playState() != Player::Playing, 10000);
 
@@ -181,10 +203,10 @@ void TestGstPlayerOutput::setUrl_whilePlaying_startsTheNewFileFromItsFirstSample
     GstPlayer player;
     player.setVolume(100);
     player.setLoop(true);
-    player.setUrl(soundfiles::path(u"vbr.mp3"_s));
+    player.setUrl(soundfiles::path(u"vbr.mp3"_s), {});
     QVERIFY(capture.waitForFrames(10000));
     player.setLoop(false);
-    player.setUrl(file);
+    player.setUrl(file, {});
     QCOMPARE(player.playState(), Player::Playing);
     QTRY_VERIFY_WITH_TIMEOUT(player.playState() != Player::Playing, 10000);
 
@@ -211,6 +233,74 @@ void TestGstPlayerOutput::sinkDescription_followsTheEnvironment() {
     }
     const GstPlayer player;
     QCOMPARE(player.sinkDescription(), sink);
+}
+
+void TestGstPlayerOutput::fades_riseFromSilenceAndFallToItWhenAsked() {
+    const QString file = soundfiles::path(u"noise-loop.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    const qsizetype second = 44100;
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(file, std::chrono::seconds(1));
+    QVERIFY(capture.waitForFrames(second * 3 / 2));
+    const qsizetype asked = capture.frames();
+    player.fadeOut(std::chrono::seconds(1));
+    QVERIFY(capture.waitForFrames(asked + second * 3 / 2));
+    QCOMPARE(player.playState(), Player::Playing);
+    const qsizetype heard = capture.frames();
+    player.stop();
+
+    const Pcm output = capture.read(heard);
+    const double steady = level(output, second, asked);
+    QCOMPARE_LT(decibels(level(output, 0, second / 10), steady), -12.0);
+    // Full level from the end of the fade-in until the fade-out begins, sample for sample.
+    const Pcm full(output.begin() + 2 * second, output.begin() + 2 * asked);
+    const auto fullFrom = [&](int shift) {
+        return firstDifference(full, reference, int((second + shift) % soundfiles::frames(reference))) < 0;
+    };
+    QVERIFY(fullFrom(0) || fullFrom(1));
+    // Silence is heard when it was asked for, within a buffer or two.
+    QCOMPARE_LT(decibels(level(output, asked + second * 3 / 4, asked + second - second / 20), steady), -12.0);
+    QCOMPARE(level(output, asked + second + second / 10, heard), 0.0);
+}
+
+void TestGstPlayerOutput::stop_endsTheSoundInARampOfAFewMilliseconds() {
+    const QString file = soundfiles::path(u"noise-loop.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(file, {});
+    QVERIFY(capture.waitForFrames(20000));
+    player.stop();
+    QCOMPARE_NE(player.playState(), Player::Playing);
+    // The ramp ends in a silent frame, which white noise at full level practically never holds.
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            const Pcm output = capture.read();
+            return output.size() > 2 && output[output.size() - 2] == 0 && output.back() == 0;
+        },
+        10000));
+
+    const Pcm output = capture.read();
+    const int shift = alignment(output, reference);
+    QVERIFY(shift >= 0);
+    const qsizetype rampStart = firstDifference(output, reference, shift);
+    const qsizetype end = soundfiles::frames(output);
+    QVERIFY(rampStart > 0);
+    QCOMPARE_GE(end - rampStart, 44100 / 1000);
+    QCOMPARE_LE(end - rampStart, 44100 / 100);
+    // Within the ramp no frame is louder than the file, and its last quarter is at most half as loud.
+    for (qsizetype i = rampStart; i < end; ++i) {
+        const qsizetype at = (i + shift) % soundfiles::frames(reference);
+        const double bound = i >= end - (end - rampStart) / 4 ? 0.5 : 1.0;
+        for (int c = 0; c < 2; ++c) {
+            QCOMPARE_LE(std::abs(output[2 * i + c]), std::abs(reference[2 * at + c]) * bound + 1);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerOutput)

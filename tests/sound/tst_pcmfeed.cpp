@@ -1,5 +1,7 @@
+#include "decoder.h"
 #include "mp3decoder.h"
 #include "pcmfeed.h"
+#include "resampler.h"
 #include "soundfiles.h"
 
 #include <QTemporaryDir>
@@ -7,6 +9,7 @@
 
 #include <cmath>
 #include <future>
+#include <numbers>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +37,33 @@ void returnsAtAll(Work work) {
     guard.join();
 }
 
+/// Everything the feed gives over \a frames frames at \a rate, in chunks the size of an audio buffer.
+Pcm run(PcmFeed &feed, qsizetype frames, double rate = 1.0) {
+    Pcm out(std::size_t(frames) * 2);
+    for (std::size_t at = 0; at < out.size(); at += 2048) {
+        const auto piece = std::span(out).subspan(at, std::min<std::size_t>(2048, out.size() - at));
+        feed.fill(piece, rate, true);
+    }
+    return out;
+}
+
+double level(const Pcm &pcm, qsizetype from, qsizetype to) {
+    double sum = 0;
+    for (qsizetype i = 2 * from; i < 2 * to; ++i) {
+        sum += double(pcm[std::size_t(i)]) * pcm[std::size_t(i)];
+    }
+    return std::sqrt(sum / double(2 * (to - from)));
+}
+
+/// The largest second difference of either channel from frame \a from on.
+double peakBend(const Pcm &pcm, qsizetype from = 2) {
+    double peak = 0;
+    for (std::size_t i = std::size_t(from) * 2; i < pcm.size(); ++i) {
+        peak = std::max(peak, std::abs(double(pcm[i]) - 2.0 * pcm[i - 2] + pcm[i - 4]));
+    }
+    return peak;
+}
+
 } // namespace
 
 class TestPcmFeed : public QObject {
@@ -46,6 +76,12 @@ private Q_SLOTS:
     void fill_fasterRate_keepsItsPhaseAcrossTheSeam_data();
     void fill_fasterRate_keepsItsPhaseAcrossTheSeam();
     void fill_looping_aFileThatYieldsNothing_failsAtOnce();
+    void fill_eachFormat_loopsWithNothingAddedOrLost_data();
+    void fill_eachFormat_loopsWithNothingAddedOrLost();
+    void fill_cleanSeam_staysBitExactOverTwentyLoops_data();
+    void fill_cleanSeam_staysBitExactOverTwentyLoops();
+    void fill_toneCutMidCycle_crossesItsSeamWithoutAStep();
+    void fill_fades_riseFromSilenceAndFallToItFrameByFrame();
 };
 
 void TestPcmFeed::fill_looping_repeatsTheGaplessDecodeWithNothingAddedOrLost_data() {
@@ -131,6 +167,93 @@ void TestPcmFeed::fill_looping_aFileThatYieldsNothing_failsAtOnce() {
         }
     });
     QVERIFY(failed);
+}
+
+void TestPcmFeed::fill_eachFormat_loopsWithNothingAddedOrLost_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("rate");
+    for (const QString &extension : {u"wav"_s, u"flac"_s, u"ogg"_s, u"opus"_s}) {
+        for (const double rate : {1.0, 2.0}) {
+            QTest::addRow("%s at rate %g", qPrintable(extension), rate) << u"noise-loop."_s + extension << rate;
+        }
+    }
+}
+
+void TestPcmFeed::fill_eachFormat_loopsWithNothingAddedOrLost() {
+    QFETCH(QString, name);
+    QFETCH(double, rate);
+    const auto decoder = openDecoder(soundfiles::path(name));
+    const double step = rate * decoder->sampleRate() / 44100.0;
+    const Pcm once = soundfiles::decodeAll(soundfiles::path(name));
+    // Four passes of the decode, brought to the output's rate in one go.
+    Pcm repeated;
+    for (int i = 0; i < 4; ++i) {
+        repeated.insert(repeated.end(), once.begin(), once.end());
+    }
+    const auto frames = qsizetype(double(soundfiles::frames(repeated) - 1) / step);
+    Pcm expected(std::size_t(frames) * 2);
+    Resampler resampler;
+    resampler.setRate(step);
+    QCOMPARE(resampler.process(repeated, expected).produced, frames);
+
+    PcmFeed feed(openDecoder(soundfiles::path(name)));
+    QVERIFY(run(feed, frames, rate) == expected);
+}
+
+void TestPcmFeed::fill_cleanSeam_staysBitExactOverTwentyLoops_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("gapless noise loop") << soundfiles::path(u"noise-loop.mp3"_s);
+    for (const char *style : {"White Noise", "Pink Noise", "Brown Noise"}) {
+        QTest::newRow(style) << QStringLiteral(DEFAULT_SOUND_DIR "/%1.mp3").arg(QLatin1StringView(style));
+    }
+}
+
+void TestPcmFeed::fill_cleanSeam_staysBitExactOverTwentyLoops() {
+    QFETCH(QString, file);
+    const Pcm once = soundfiles::decodeAll(file);
+    PcmFeed feed(std::make_unique<soundfiles::MemoryDecoder>(once));
+    std::vector<std::int16_t> out(once.size());
+    for (int loop = 0; loop < 20; ++loop) {
+        QCOMPARE(feed.fill(out, 1.0, true), soundfiles::frames(once));
+        QVERIFY2(out == once, qPrintable(u"loop %1 differs"_s.arg(loop + 1)));
+    }
+}
+
+void TestPcmFeed::fill_toneCutMidCycle_crossesItsSeamWithoutAStep() {
+    // 441 Hz cut a third of the way into a cycle, after half a second.
+    Pcm tone;
+    for (int i = 0; i < 22050 + 33; ++i) {
+        const auto sample = std::int16_t(std::lround(16000 * std::sin(2 * std::numbers::pi * 441 * i / 44100.0)));
+        tone.insert(tone.end(), {sample, sample});
+    }
+    const double own = peakBend(tone);
+    PcmFeed feed(std::make_unique<soundfiles::MemoryDecoder>(tone));
+    const Pcm out = run(feed, 4 * soundfiles::frames(tone));
+    QCOMPARE_LT(peakBend(out), 3 * own);
+    // The sound itself is kept: as loud as the tone all through, silent nowhere.
+    QCOMPARE_GT(level(out, 0, soundfiles::frames(out)), 0.6 * level(tone, 0, soundfiles::frames(tone)));
+}
+
+void TestPcmFeed::fill_fades_riseFromSilenceAndFallToItFrameByFrame() {
+    const qsizetype second = 44100;
+    const Pcm once = soundfiles::decodeAll(soundfiles::path(u"noise-loop.mp3"_s));
+
+    // Fade In 2: the first 100 ms far below the steady level, which is reached, sample for sample, by its end.
+    PcmFeed rising(openDecoder(soundfiles::path(u"noise-loop.mp3"_s)), 2 * second);
+    const Pcm start = run(rising, 3 * second);
+    QCOMPARE_LT(level(start, 0, second / 10), level(start, 2 * second, 3 * second) / 4);
+    for (qsizetype i = 2 * second; i < 3 * second; ++i) {
+        QCOMPARE(start[std::size_t(2 * i)], once[std::size_t(2 * (i % soundfiles::frames(once)))]);
+    }
+
+    // Fade Out 6 before a window's end at 11 s: its last second far below the level 10 s earlier, then silence.
+    PcmFeed falling(openDecoder(soundfiles::path(u"noise-loop.mp3"_s)));
+    Pcm out = run(falling, 5 * second);
+    falling.fadeOut(6 * second);
+    const Pcm end = run(falling, 7 * second);
+    out.insert(out.end(), end.begin(), end.end());
+    QCOMPARE_LT(level(out, 10 * second, 11 * second), level(out, 0, second) / 4);
+    QCOMPARE(level(out, 11 * second, 12 * second), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestPcmFeed)

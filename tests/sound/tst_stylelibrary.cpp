@@ -1,5 +1,8 @@
 #include "stylelibrary.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +28,38 @@ private Q_SLOTS:
         QFETCH(QString, played);
         QCOMPARE(StyleLibrary::styleName(file), style);
         QCOMPARE(StyleLibrary::styleFile(u"/p"_s, StyleLibrary::styleName(file)), played);
+    }
+
+    void styleFile_otherFormat_playsItsOwnFileWhenNoMp3IsThere_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("played");
+        QTest::newRow("FLAC") << QStringList{u"Rain.flac"_s} << u"Rain.flac"_s << u"Rain.flac"_s;
+        QTest::newRow("Ogg in upper case") << QStringList{u"Rain.OGG"_s} << u"Rain.OGG"_s << u"Rain.OGG"_s;
+        QTest::newRow("Opus") << QStringList{u"Sea.opus"_s} << u"Sea.opus"_s << u"Sea.opus"_s;
+        QTest::newRow("WAV") << QStringList{u"Fan.wav"_s} << u"Fan.wav"_s << u"Fan.wav"_s;
+        QTest::newRow("an MP3 of the name wins")
+            << QStringList{u"Rain.flac"_s, u"Rain.flac.mp3"_s} << u"Rain.flac"_s << u"Rain.flac.mp3"_s;
+        QTest::newRow("missing") << QStringList{} << u"Rain.flac"_s << u"Rain.flac.mp3"_s;
+        QTest::newRow("a folder") << QStringList{u"Rain.flac/"_s} << u"Rain.flac"_s << u"Rain.flac.mp3"_s;
+        QTest::newRow("another kind of file") << QStringList{u"notes.txt"_s} << u"notes.txt"_s << u"notes.txt.mp3"_s;
+    }
+    void styleFile_otherFormat_playsItsOwnFileWhenNoMp3IsThere() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, style);
+        QFETCH(QString, played);
+        QTemporaryDir program;
+        const QString sounds = StyleLibrary::soundsFolder(program.path());
+        QVERIFY(QDir().mkpath(sounds));
+        for (const QString &name : files) {
+            if (name.endsWith(u'/')) {
+                QVERIFY(QDir().mkpath(sounds + u'/' + name));
+            } else {
+                QFile file(sounds + u'/' + name);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+        }
+        QCOMPARE(StyleLibrary::styleFile(program.path(), style), sounds + u'/' + played);
     }
 };
 

@@ -3,6 +3,8 @@
 #include "mp3writer.h"
 #include "noisesynth.h"
 
+#include <sndfile.h>
+
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -26,6 +28,24 @@ void encode(const std::filesystem::path &path, const std::vector<std::int16_t> &
     Mp3Writer writer(path.string(), format);
     writer.write(pcm);
     writer.finish();
+}
+
+// The same sound in a format that libsndfile writes.
+void writeSndfile(const std::filesystem::path &path, int format, int rate, const std::vector<std::int16_t> &pcm) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = 2;
+    info.format = format;
+    SNDFILE *file = sf_open(path.string().c_str(), SFM_WRITE, &info);
+    if (!file) {
+        throw std::runtime_error("cannot write " + path.string() + ": " + sf_strerror(nullptr));
+    }
+    const auto frames = static_cast<sf_count_t>(pcm.size() / 2);
+    const sf_count_t written = sf_writef_short(file, pcm.data(), frames);
+    sf_close(file);
+    if (written != frames) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
 }
 
 std::vector<std::int16_t> stereoNoise(NoiseSynth &synth, Colour colour, std::size_t frames, double peak) {
@@ -63,7 +83,14 @@ void writeTestSounds(const std::filesystem::path &dir) {
     vbr.resize(57001 * 2);
     save("vbr", vbr, {.cbrKbps = 0, .vbrQuality = 4});
 
-    save("noise-loop", stereoNoise(synth, Colour::White, 65536, 0.5), {.cbrKbps = 192});
+    const auto noise = stereoNoise(synth, Colour::White, 65536, 0.5);
+    save("noise-loop", noise, {.cbrKbps = 192});
+    writeSndfile(dir / "noise-loop.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, noise);
+    writeSndfile(dir / "noise-loop.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, noise);
+    writeSndfile(dir / "noise-loop.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 44100, noise);
+    // Opus runs at 48 kHz only.
+    writeSndfile(dir / "noise-loop.opus", SF_FORMAT_OGG | SF_FORMAT_OPUS, 48000,
+                 stereoNoise(synth, Colour::White, 65536, 0.5));
 
     save("mono-22k", NoiseSynth::interleave({NoiseSynth::periodicSine(22050, 441, 0.5)}),
          {.sampleRate = 22050, .channels = 1, .cbrKbps = 64});
