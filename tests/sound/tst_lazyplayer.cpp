@@ -16,7 +16,7 @@ private Q_SLOTS:
         LazyPlayer player(u"/nonexistent/somnivox-engine.so"_s);
         player.stop();
         QCOMPARE(player.playState(), 1);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s)));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {}));
         QVERIFY(player.playState() != Player::Playing);
     }
 
@@ -31,7 +31,7 @@ private Q_SLOTS:
         player.setRate(qQNaN());
         player.setLoop(false);
         const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
-        player.setUrl(file);
+        player.setUrl(file, {});
         QCOMPARE(player.playState(), Player::Playing);
         // Not looping: the file ends by itself.
         QVERIFY(QTest::qWaitFor([&] { return player.playState() != Player::Playing; }, 60000));
