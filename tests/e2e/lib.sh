@@ -29,6 +29,7 @@ FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 
 XVFB_PID=""
 BUS_PID=""
+PANEL_PID=""
 WM_PID=""
 TRAY_PID=""
 APP_PID=""
@@ -517,6 +518,37 @@ start_bus() {
 
 # shellcheck disable=SC2120 # the extra environment is optional
 start_app_on_bus() { start_app DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" "$@"; }
+
+# xfce4-panel on the private bus (start_bus first): a StatusNotifierItem host and an XEmbed tray. One panel holding
+# the tray plugin, written where xfconfd reads it, so the panel starts without its first-run dialog.
+start_panel() {
+    local channel="$WORK/config/xfce4/xfconf/xfce-perchannel-xml"
+    mkdir -p "$channel"
+    cat >"$channel/xfce4-panel.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=8;x=512;y=752"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="30"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="systray"/>
+  </property>
+</channel>
+XML
+    HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" \
+        XDG_CACHE_HOME="$WORK/home/.cache" xfce4-panel --disable-wm-check >>"$WORK/panel.log" 2>&1 &
+    PANEL_PID=$!
+    EXTRA_PIDS+=("$PANEL_PID")
+}
 
 # bus_call DESTINATION PATH METHOD [ARGUMENT...]: a method call on the private bus, its reply printed.
 bus_call() {

@@ -11,39 +11,6 @@ for tool in dbus-daemon dbus-send dbus-monitor xfce4-panel playerctl; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
 done
 
-PANEL_PID=""
-
-# One panel holding the tray plugin, written where xfconfd reads it, so the panel starts without its first-run
-# dialog.
-start_panel() {
-    local channel="$WORK/config/xfce4/xfconf/xfce-perchannel-xml"
-    mkdir -p "$channel"
-    cat >"$channel/xfce4-panel.xml" <<'XML'
-<?xml version="1.0" encoding="UTF-8"?>
-<channel name="xfce4-panel" version="1.0">
-  <property name="configver" type="int" value="2"/>
-  <property name="panels" type="array">
-    <value type="int" value="1"/>
-    <property name="panel-1" type="empty">
-      <property name="position" type="string" value="p=8;x=512;y=752"/>
-      <property name="position-locked" type="bool" value="true"/>
-      <property name="size" type="uint" value="30"/>
-      <property name="plugin-ids" type="array">
-        <value type="int" value="1"/>
-      </property>
-    </property>
-  </property>
-  <property name="plugins" type="empty">
-    <property name="plugin-1" type="string" value="systray"/>
-  </property>
-</channel>
-XML
-    HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime" \
-        XDG_CACHE_HOME="$WORK/home/.cache" xfce4-panel --disable-wm-check >>"$WORK/panel.log" 2>&1 &
-    PANEL_PID=$!
-    EXTRA_PIDS+=("$PANEL_PID")
-}
-
 start_x
 start_wm
 start_bus

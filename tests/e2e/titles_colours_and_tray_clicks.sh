@@ -81,52 +81,12 @@ stop_tray
 
 # Started in the tray, the balloon waits for the icon's place in the tray and points at it. xfce4-panel's tray takes
 # the icon in at its own corner, so the icon never moves there: a balloon shown before would stay at the screen's
-# top-left. The panel has a bus of its own (for its settings); the program has none, so it embeds its icon.
+# top-left. The panel has a bus (for its settings); the program is not on it, so it embeds its icon.
 for tool in dbus-daemon xfce4-panel; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
 done
-BUS_PID=""
-PANEL_PID=""
-stop_panel_and_clean_up() {
-    local status=$?
-    stop_process "$PANEL_PID"
-    stop_process "$BUS_PID"
-    (exit "$status")
-    cleanup
-}
-trap stop_panel_and_clean_up EXIT
-channel="$WORK/config/xfce4/xfconf/xfce-perchannel-xml"
-mkdir -p "$channel"
-cat >"$channel/xfce4-panel.xml" <<'XML'
-<?xml version="1.0" encoding="UTF-8"?>
-<channel name="xfce4-panel" version="1.0">
-  <property name="configver" type="int" value="2"/>
-  <property name="panels" type="array">
-    <value type="int" value="1"/>
-    <property name="panel-1" type="empty">
-      <property name="position" type="string" value="p=8;x=512;y=752"/>
-      <property name="position-locked" type="bool" value="true"/>
-      <property name="size" type="uint" value="30"/>
-      <property name="plugin-ids" type="array">
-        <value type="int" value="1"/>
-      </property>
-    </property>
-  </property>
-  <property name="plugins" type="empty">
-    <property name="plugin-1" type="string" value="systray"/>
-  </property>
-</channel>
-XML
-# The services the bus starts for the panel inherit the bus's environment: all of it private.
-panel_env=(env HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
-    XDG_CACHE_HOME="$WORK/home/.cache" XDG_DATA_HOME="$WORK/home/.local/share" NO_AT_BRIDGE=1)
-"${panel_env[@]}" dbus-daemon --session --address="unix:path=$WORK/runtime/panel-bus" --nofork --nopidfile \
-    >"$WORK/dbus.log" 2>&1 &
-BUS_PID=$!
-wait_until 10 test -S "$WORK/runtime/panel-bus" || fail "the panel's bus did not start"
-"${panel_env[@]}" DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/runtime/panel-bus" xfce4-panel --disable-wm-check \
-    >"$WORK/panel.log" 2>&1 &
-PANEL_PID=$!
+start_bus
+start_panel
 # The tray's manager window carries the tray's orientation.
 panel_tray_running() {
     local w
