@@ -35,12 +35,12 @@ void initGStreamer() {
 // answers instead of settling on a fake sink.
 QString defaultDescription() {
     initGStreamer();
-    GstElementFactory *pulse = gst_element_factory_find("pulsesink");
+    GstElementFactory *pulse = gst_element_factory_find(Pulse.toUtf8().constData());
     if (!pulse) {
         return u"autoaudiosink"_s;
     }
     gst_object_unref(pulse);
-    return u"pulsesink"_s;
+    return Pulse;
 }
 
 // The stream's title (media.name) is not among these: the sink names the stream itself, from a title tag.

@@ -8,9 +8,12 @@
 /// server about itself, and whether a sink plays at all.
 namespace GstOutputSink {
 
+/// The sink for PulseAudio and PipeWire's pulse server.
+inline const QString Pulse = QStringLiteral("pulsesink");
+
 /// Initialises GStreamer once; throws std::runtime_error when it cannot start.
 void initGStreamer();
-/// `pulsesink` where GStreamer has the pulse plugin, else `autoaudiosink`.
+/// Pulse where GStreamer has the pulse plugin, else `autoaudiosink`.
 QString defaultDescription();
 /// Gives every pulse sink inside \a sink the program's client name and stream properties (application name, id and
 /// icon, media role), before the sink opens.

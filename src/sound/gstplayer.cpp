@@ -170,18 +170,7 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     }
 }
 
-GstPlayer::GstPlayer(QObject *parent)
-    : Player(parent), m_recovery(m_retryTimer, [this] {
-          // The file starts afresh; one that has become unplayable ends the outage.
-          const QString path = m_path;
-          try {
-              setUrl(path, m_fadeIn);
-          } catch (const std::runtime_error &e) {
-              qCWarning(lcPlayer) << e.what();
-              endRecovery();
-              m_state = Undefined;
-          }
-      }) {
+GstPlayer::GstPlayer(QObject *parent) : Player(parent), m_recovery(m_retryTimer, [this] { reopenOutput(); }) {
     const QByteArray sink = qgetenv("SOMNIVOX_AUDIO_SINK").trimmed();
     m_sinkFromEnvironment = !sink.isEmpty();
     m_sinkDescription = QString::fromLocal8Bit(sink);
@@ -385,6 +374,23 @@ void GstPlayer::outputLost(const QString &reason) {
     if (m_recovery.lost()) {
         qCWarning(lcPlayer).noquote() << "audio output lost:" << reason << "- reopening it while the sound plays";
         m_serverWatch.start();
+    }
+}
+
+void GstPlayer::reopenOutput() {
+    // While the server's socket refuses, no pipeline is built: an outage costs a timer and a connect() now and then.
+    if (sinkDescription() == GstOutputSink::Pulse && m_serverWatch.serverAbsent()) {
+        m_recovery.lost();
+        return;
+    }
+    // The file starts afresh; one that has become unplayable ends the outage.
+    const QString path = m_path;
+    try {
+        setUrl(path, m_fadeIn);
+    } catch (const std::runtime_error &e) {
+        qCWarning(lcPlayer) << e.what();
+        endRecovery();
+        m_state = Undefined;
     }
 }
 

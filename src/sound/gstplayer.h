@@ -65,6 +65,7 @@ private:
     void halt();
     void dropPipeline();
     void outputLost(const QString &reason);
+    void reopenOutput();
     void endRecovery();
     void postEnd();
     void postStarted();

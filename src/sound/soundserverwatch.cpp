@@ -3,26 +3,34 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString socketFolder() {
+QString socketPath() {
     const QString server = qEnvironmentVariable("PULSE_SERVER");
-    if (server.startsWith(u"unix:"_s)) {
-        return QFileInfo(server.mid(5)).absolutePath();
+    if (!server.isEmpty()) {
+        // A network address or a list of addresses: the server is not known by a socket of its own.
+        return server.startsWith(u"unix:"_s) && !server.contains(u' ') ? server.mid(5) : QString();
     }
     const QString runtime = qEnvironmentVariable("PULSE_RUNTIME_PATH");
     if (!runtime.isEmpty()) {
-        return runtime;
+        return runtime + u"/native"_s;
     }
     const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return xdg.isEmpty() ? QString() : xdg + u"/pulse"_s;
+    return xdg.isEmpty() ? QString() : xdg + u"/pulse/native"_s;
 }
 
 } // namespace
 
-SoundServerWatch::SoundServerWatch(QObject *parent) : QObject(parent) {}
+SoundServerWatch::SoundServerWatch(QObject *parent) : QObject(parent), m_socket(socketPath()) {}
 
 SoundServerWatch::~SoundServerWatch() = default;
 
@@ -35,7 +43,6 @@ void SoundServerWatch::start() {
         });
     }
     if (m_watcher->directories().isEmpty()) {
-        m_folder = socketFolder();
         watchNearestFolder();
     }
 }
@@ -46,12 +53,31 @@ void SoundServerWatch::stop() {
     }
 }
 
+bool SoundServerWatch::serverAbsent() const {
+    const QByteArray path = QFile::encodeName(m_socket);
+    sockaddr_un address{};
+    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (probe < 0) {
+        return false;
+    }
+    const bool refused = ::connect(probe, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 &&
+                         (errno == ECONNREFUSED || errno == ENOENT);
+    ::close(probe);
+    return refused;
+}
+
 void SoundServerWatch::watchNearestFolder() {
-    if (m_folder.isEmpty()) {
+    if (m_socket.isEmpty()) {
         return;
     }
-    const QFileInfo folder(m_folder);
-    const QString nearest = folder.isDir() ? m_folder : folder.path();
+    // The socket's own folder once the server has made it, else its parent.
+    const QFileInfo folder(QFileInfo(m_socket).path());
+    const QString nearest = folder.isDir() ? folder.filePath() : folder.path();
     const QStringList watched = m_watcher->directories();
     if (watched == QStringList{nearest}) {
         return;
