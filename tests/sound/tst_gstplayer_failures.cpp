@@ -5,6 +5,7 @@
 
 #include <QLoggingCategory>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void stop_whilePlaying_silencesTheOutputAtOnce();
     void setUrlAndStop_inRapidSeries_leaveAWorkingPlayer();
     void destroy_whilePlaying_leavesNothingRunning();
+    void setUrl_withNoSoundServer_staysPlayingWhileItRetriesUntilStopped();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -158,6 +160,38 @@ void TestGstPlayerFailures::destroy_whilePlaying_leavesNothingRunning() {
     const qsizetype after = capture.frames();
     QTest::qWait(200);
     QCOMPARE(capture.frames(), after);
+}
+
+namespace {
+QStringList playerWarnings;
+void recordWarning(QtMsgType, const QMessageLogContext &context, const QString &message) {
+    if (qstrcmp(context.category, "somnivox.player") == 0) {
+        playerWarnings << message;
+    }
+}
+} // namespace
+
+void TestGstPlayerFailures::setUrl_withNoSoundServer_staysPlayingWhileItRetriesUntilStopped() {
+    // The default output, pointed at a server that is not there.
+    qunsetenv("SOMNIVOX_AUDIO_SINK");
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_dir.filePath(u"no-server"_s)));
+    QLoggingCategory::setFilterRules(u"somnivox.player.warning=true"_s);
+    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(u"somnivox.player.warning=false"_s);
+        qunsetenv("PULSE_SERVER");
+    });
+    GstPlayer player;
+    player.setLoop(true);
+    player.setUrl(good(), {});
+    QCOMPARE(player.playState(), Player::Playing);
+    // Long enough for the first attempts to reopen the output, which fail as well: one line tells of the outage.
+    QTest::qWait(1600);
+    QCOMPARE(player.playState(), Player::Playing);
+    QCOMPARE(playerWarnings.filter(u"audio output lost"_s).size(), 1);
+    player.stop();
+    QCOMPARE(player.playState(), int(GstPlayer::Stopped));
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerFailures)
