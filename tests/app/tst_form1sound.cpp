@@ -22,8 +22,9 @@ private Q_SLOTS:
         SettingsStore &store = *world.store;
         store.WriteSetting(u"StartStopState"_s, u"ON"_s);
         store.WriteSetting(u"Option"_s, u"Infinite"_s);
-        // Full volume, so the output must equal the decoded samples.
+        // Full volume and no fade-in, so the output must equal the decoded samples.
         store.WriteSetting(u"Volume"_s, u"100"_s);
+        store.WriteSetting(u"Fade In"_s, u"0"_s);
 
         GstPlayer player;
         Form1 form(world.services(player));
@@ -51,10 +52,14 @@ private Q_SLOTS:
         const qsizetype shift = departure(0, 2000) < 0 ? 0 : 1;
         QCOMPARE(departure(shift, 3 * loopFrames), -1);
 
+        const qsizetype playing = capture.frames();
         form.findChild<QPushButton *>(u"PushButton2"_s)->click();
         QCOMPARE(store.ReadSetting(u"StartStopState"_s, QString()), u"OFF"_s);
         QVERIFY(player.playState() != Player::Playing);
+        // What was on its way out and a ramp of a few milliseconds follow; then nothing.
+        QTest::qWait(300);
         const qsizetype stoppedAt = capture.frames();
+        QCOMPARE_LT(stoppedAt - playing, 4410);
         QTest::qWait(600);
         QCOMPARE(capture.frames(), stoppedAt);
         QVERIFY(world.notifier.texts.isEmpty());
