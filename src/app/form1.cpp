@@ -388,6 +388,14 @@ void Form1::Form_Load() {
         trap.step(186, [this] { Timer1->setEnabled(false); });
     }
     trap.step(188, [this] { m_loading = false; });
+    checkScheduleNow();
+}
+
+void Form1::checkScheduleNow() {
+    // A program that is on is heard at once, not at the next tick; the tick keeps its period.
+    if (Timer1->isEnabled()) {
+        Timer1_Timer();
+    }
 }
 
 void Form1::showAfterLoad() {
@@ -454,10 +462,11 @@ void Form1::PushButton1_Click() {
         trap.step(120, [this] { Timer1->setEnabled(false); });
         trap.step(122, [this] { Timer2->setEnabled(false); });
         trap.step(124, [&] { player.stop(); });
-        // Stopping a preview while the program is on resumes the on state at the next tick.
+        // Stopping a preview while the program is on resumes the on state.
         if (trap.test(126, [this] { return PushButton2->text() == TurnOff; })) {
             trap.step(128, [&] { player.setLoop(true); });
             trap.step(130, [this] { Timer1->setEnabled(true); });
+            checkScheduleNow();
         }
     }
 }
@@ -472,6 +481,7 @@ void Form1::Timer2_Timer() {
     if (PushButton2->text() == TurnOff) {
         m_services.player.setLoop(true);
         Timer1->setEnabled(true);
+        checkScheduleNow();
     }
 }
 
@@ -484,6 +494,7 @@ void Form1::PushButton2_Click() {
         trap.step(104, [&] { player.setLoop(true); });
         trap.step(106, [this] { PushButton2->setText(TurnOff); });
         trap.step(108, [&] { store.WriteSetting(u"StartStopState"_s, u"ON"_s); });
+        checkScheduleNow();
     } else {
         trap.step(110, [&] { store.WriteSetting(u"StartStopState"_s, u"OFF"_s); });
         trap.step(112, [this] { PushButton2->setText(TurnOn); });

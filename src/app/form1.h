@@ -118,6 +118,7 @@ private:
     QList<QWidget *> controlsInOrder() const;
     void trayAvailabilityChanged(bool available);
     void hideToTray();
+    void checkScheduleNow();
     void warnStartUpEntry(const QString &reason);
     void SetAppTitle();
     void RandomHomePageVisit();

@@ -191,6 +191,8 @@ private Q_SLOTS:
         QTest::newRow("state On counts as off")
             << Settings{{u"StartStopState"_s, u"On"_s}} << false << false << false << true;
         QTest::newRow("state ON") << Settings{{u"StartStopState"_s, u"ON"_s}} << false << false << true << true;
+        QTest::newRow("state ON, timed") << Settings{{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}} << false
+                                         << false << true << false;
         QTest::newRow("option Timed") << Settings{{u"Option"_s, u"Timed"_s}} << false << false << false << false;
         QTest::newRow("option empty") << Settings{{u"Option"_s, QString()}} << false << false << false << false;
         QTest::newRow("option infinite lower")
@@ -207,12 +209,14 @@ private Q_SLOTS:
         QCOMPARE(rig.child<QCheckBox>("Check4")->isChecked(), check4);
         QCOMPARE(rig.child<QCheckBox>("Check8")->isChecked(), check8);
         QCOMPARE(rig.onOff()->text(), on ? u"Turn Off"_s : u"Turn On"_s);
-        QCOMPARE(form->timer1()->isEnabled(), on);
+        // Only the timed schedule keeps ticking once the sound has started.
+        QCOMPARE(form->timer1()->isEnabled(), on && !infinite);
         QCOMPARE(rig.child<QRadioButton>("Option1")->isChecked(), infinite);
         QCOMPARE(rig.child<QRadioButton>("Option2")->isChecked(), !infinite);
         QCOMPARE(rig.stored(u"Option"_s), infinite ? u"Infinite"_s : u"Timed"_s);
-        // Start-up never starts playback itself, and writes no on/off state.
-        QVERIFY(rig.player.url.isEmpty());
+        // A program that is on plays at once (the stored window is the moment of the first start); start-up writes
+        // no on/off state.
+        QCOMPARE(rig.player.state == Player::Playing, on);
         QCOMPARE(rig.stored(u"StartStopState"_s), settings.value(u"StartStopState"_s, u"<absent>"_s));
         QVERIFY(rig.notifier.texts.isEmpty());
     }

@@ -4,6 +4,7 @@
 
 #include "apptimer.h"
 #include "messageboxnotifier.h"
+#include "settingconversions.h"
 #include "traynotifier.h"
 
 #include <QApplication>
@@ -23,8 +24,11 @@ QDateTimeEdit *picker(const Form1Rig &rig, const char *name) {
 
 // A program that was on in the "Timed" option, inside a window around the fake clock's noon.
 QMap<QString, QString> onAndTimed() {
+    // A window away from the fake clock's noon, so start-up plays nothing until a test sets the window.
     return {{u"StartStopState"_s, u"ON"_s},
             {u"Option"_s, u"Timed"_s},
+            {u"Time From"_s, SettingConversions::dateTimeToText({QDate(2026, 12, 7), QTime(1, 0)})},
+            {u"Time To"_s, SettingConversions::dateTimeToText({QDate(2026, 12, 7), QTime(2, 0)})},
             {u"Windows Startup"_s, u"Off"_s},
             {u"Minimized"_s, u"Off"_s}};
 }
