@@ -1,21 +1,26 @@
 #include "addfolder.h"
 
-#include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
+
+#include <dirent.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // Only "*" and "?" are wildcards, as in the file searches the program was written for; brackets are literal.
-QRegularExpression wildcardExpression(const QString &pattern) {
+// "*.*" takes every name, so it needs no expression at all.
+std::optional<QRegularExpression> wildcardExpression(const QString &pattern) {
     if (pattern == "*.*"_L1) {
-        return QRegularExpression(u"^.*$"_s, QRegularExpression::DotMatchesEverythingOption);
+        return std::nullopt;
     }
     QString expression;
     for (const QChar c : pattern) {
@@ -53,17 +58,35 @@ FolderList ListFolderFiles(const QString &folder, const QString &pattern) {
     if (!base.endsWith(u'/')) {
         base += u'/';
     }
-    const QRegularExpression matcher = wildcardExpression(pattern);
-    if (!matcher.isValid()) {
+    const std::optional<QRegularExpression> matcher = wildcardExpression(pattern);
+    if (matcher && !matcher->isValid()) {
+        return {};
+    }
+    const QByteArray encodedBase = QFile::encodeName(base);
+    // No file of a folder that cannot be searched can be reached, whatever its entry says.
+    if (::access(encodedBase.constData(), X_OK) != 0) {
+        return {};
+    }
+    const std::unique_ptr<DIR, int (*)(DIR *)> folderStream(::opendir(encodedBase.constData()), &::closedir);
+    if (!folderStream) {
         return {};
     }
 
     QStringList names;
-    QDirIterator search(base, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (search.hasNext()) {
-        search.next();
-        const QString name = search.fileName();
-        if (matcher.match(name).hasMatch() && FileExistsStrict(base + name)) {
+    while (const dirent *entry = ::readdir(folderStream.get())) {
+        const QByteArray rawName(entry->d_name);
+        if (rawName == "." || rawName == "..") {
+            continue;
+        }
+        const QString name = QFile::decodeName(rawName);
+        // A name that does not survive decoding could not be opened again by the name given back.
+        if (QFile::encodeName(name) != rawName || (matcher && !matcher->match(name).hasMatch())) {
+            continue;
+        }
+        // The entry's own type answers for most files; links and file systems that give no type are checked.
+        const bool regularFile = entry->d_type == DT_REG || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                                                             FileExistsStrict(base + name));
+        if (regularFile) {
             names.append(name);
         }
     }
