@@ -1,13 +1,13 @@
 #include "regstuff.h"
 
 #include "desktopentry.h"
+#include "xdgconfighome.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -64,7 +64,7 @@ RegStuff::RegStuff(const QString &programFolder, const QString &autostartFolder)
     : m_programFolder(programFolder), m_autostartFolder(autostartFolder) {}
 
 QString RegStuff::defaultAutostartFolder() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(u"autostart"_s);
+    return QDir(xdgConfigHome()).filePath(u"autostart"_s);
 }
 
 QString RegStuff::autostartFolder() const {
@@ -79,6 +79,11 @@ RegStuff::Result RegStuff::StoreValue(const QString &key, const QString &valueNa
         return failure(QFileDevice::OpenError, tr("\"%1\" cannot name an autostart entry.").arg(valueName));
     }
     const QString path = entryPath(key, valueName);
+    // Saving renames a new file over the entry, or over what a link names: never over a device or a FIFO.
+    if (const QFileInfo existing(path); existing.exists() && !existing.isFile()) {
+        return failure(QFileDevice::OpenError,
+                       tr("The autostart entry %1 could not be written: it is not a regular file.").arg(path));
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return failure(file.error(),

@@ -1,12 +1,13 @@
 #include "settingsstore.h"
 
 #include "settingconversions.h"
+#include "xdgconfighome.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -27,21 +28,35 @@ QString variantToText(const QVariant &value) {
     }
 }
 
-// QSettings waits half a minute on a lock file it finds, even an empty one left by a process killed while creating
-// it. A write holds the lock for milliseconds, so one older than a second is taken for stale and removed first.
-void clearStaleLock(const QString &fileName) {
+// Reading a FIFO or a device could wait or run for ever, and saving would replace the node with a regular file:
+// anything but a regular file (or nothing at all), links followed, is neither read nor written.
+bool isOtherThanRegularFile(const QString &fileName) {
+    const QFileInfo info(fileName);
+    return info.exists() && !info.isFile();
+}
+
+// QSettings waits for ever on a lock it cannot take, and half a minute on one a killed process left half written. A
+// write holds the lock for milliseconds, so one older than a second is taken for stale and removed; one that cannot
+// be had within the wait (a folder in its place, a lock held by a hung process) fails the write instead.
+bool lockCanBeHad(const QString &fileName, int waitMs) {
+    // The folder is made as QSettings would make it for the file.
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
     QLockFile lock(fileName + u".lock"_s);
     lock.setStaleLockTime(1000);
-    if (lock.tryLock(2000)) {
-        lock.unlock();
+    if (!lock.tryLock(waitMs)) {
+        return false;
     }
+    lock.unlock();
+    return true;
 }
 
 // QSettings keeps the first error it meets, so a damaged file would make every later write look failed. Every
 // section is read at once; after a format error a second object, sharing what Qt has cached of the file, starts
 // clean and reports only what happens to its own writes. Values not yet saved carry over to it.
 std::unique_ptr<QSettings> openSettings(const QString &fileName) {
-    clearStaleLock(fileName);
+    if (isOtherThanRegularFile(fileName)) {
+        return nullptr;
+    }
     auto settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
     settings->allKeys();
     if (settings->status() == QSettings::FormatError) {
@@ -54,33 +69,51 @@ std::unique_ptr<QSettings> openSettings(const QString &fileName) {
 } // namespace
 
 SettingsStore::SettingsStore(const QString &fileName, QObject *parent)
-    : QObject(parent), m_settings(openSettings(fileName)) {}
+    : QObject(parent), m_fileName(fileName), m_settings(openSettings(fileName)) {}
 
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::defaultFileName() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)).filePath(u"Vantrelle.ini"_s);
+    return QDir(xdgConfigHome()).filePath(u"Vantrelle.ini"_s);
 }
 
 QString SettingsStore::fileName() const {
-    return m_settings->fileName();
+    return m_fileName;
 }
 
 QString SettingsStore::ReadSetting(const QString &key, const QVariant &defaultValue) const {
     // A key that holds something unreadable still holds a value: it reads as empty text, not as the default.
-    return m_settings->contains(key) ? variantToText(m_settings->value(key)) : variantToText(defaultValue);
+    if (const auto unsaved = m_unsaved.constFind(key); unsaved != m_unsaved.cend()) {
+        return *unsaved;
+    }
+    return m_settings && m_settings->contains(key) ? variantToText(m_settings->value(key))
+                                                   : variantToText(defaultValue);
 }
 
 void SettingsStore::WriteSetting(const QString &key, const QString &text) {
-    if (m_settings->status() != QSettings::NoError) {
+    if (isOtherThanRegularFile(fileName())) {
+        m_settings.reset();
+    } else if (!m_settings || m_settings->status() != QSettings::NoError) {
         m_settings = openSettings(fileName());
     } else if (const QVariant stored = m_settings->value(key);
-               stored.typeId() == QMetaType::QString && stored.toString() == text) {
+               !m_unsaved.contains(key) && stored.typeId() == QMetaType::QString && stored.toString() == text) {
         // The file already holds exactly this: rewriting and syncing it would only stall the caller.
         return;
     }
+    // After a lock that could not be had, later writes do not wait on it again until one succeeds.
+    if (!m_settings || !lockCanBeHad(fileName(), m_lockFailed ? 0 : LockWaitMs)) {
+        m_lockFailed = m_settings != nullptr;
+        // Kept for this run, and saved with the next write that succeeds.
+        m_unsaved.insert(key, text);
+        Q_EMIT writeFailed(tr("The setting \"%1\" could not be saved to %2.").arg(key, fileName()));
+        return;
+    }
+    m_lockFailed = false;
+    for (auto unsaved = m_unsaved.cbegin(); unsaved != m_unsaved.cend(); ++unsaved) {
+        m_settings->setValue(unsaved.key(), unsaved.value());
+    }
+    m_unsaved.clear();
     m_settings->setValue(key, text);
-    clearStaleLock(fileName());
     // QSettings writes through a temporary file renamed over the old one, so a failed or interrupted
     // write leaves the previous file whole.
     m_settings->sync();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -24,7 +25,8 @@ public:
 
     /// The stored text of \a key, or \a defaultValue converted to text when the key holds nothing.
     QString ReadSetting(const QString &key, const QVariant &defaultValue) const;
-    /// Stores \a text under \a key, replacing any earlier value.
+    /// Stores \a text under \a key, replacing any earlier value. A file that is not a regular file (links followed)
+    /// is never written.
     void WriteSetting(const QString &key, const QString &text);
 
 Q_SIGNALS:
@@ -32,5 +34,13 @@ Q_SIGNALS:
     void writeFailed(const QString &reason);
 
 private:
+    /// How long a write waits for the lock beside the file before it fails.
+    static constexpr int LockWaitMs = 2000;
+
+    QString m_fileName;
+    /// Null while the file is something other than a regular file.
     std::unique_ptr<QSettings> m_settings;
+    /// Values whose write was refused before it reached QSettings.
+    QMap<QString, QString> m_unsaved;
+    bool m_lockFailed = false;
 };

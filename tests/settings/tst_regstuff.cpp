@@ -1,6 +1,8 @@
 #include "autostartentryfile.h"
 #include "desktopentry.h"
 #include "regstuff.h"
+#include "settingsstore.h"
+#include "specialfiles.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -8,7 +10,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -18,7 +22,8 @@ class TestRegStuff : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void defaultAutostartFolder_followsXdgConfigHome();
+    void defaultPaths_followTheXdgRules_data();
+    void defaultPaths_followTheXdgRules();
     void addRunValue_joinsFolderAndNameWithOneSeparator_data();
     void addRunValue_joinsFolderAndNameWithOneSeparator();
     void storeValue_otherType_writesNothingAndSucceeds_data();
@@ -27,6 +32,8 @@ private Q_SLOTS:
     void valueName_thatIsNoFileName_isRefusedWithAReason();
     void deleteKeyValue_missingFolderOrDanglingEntry_isNoError();
     void addRunValue_cutShort_keepsTheOldEntry();
+    void entryThroughALink_writesOnlyARegularFileAndRemovesOnlyTheLink_data();
+    void entryThroughALink_writesOnlyARegularFileAndRemovesOnlyTheLink();
 
 private:
     QString m_autostart;
@@ -43,15 +50,36 @@ void TestRegStuff::init() {
     m_autostart = m_dir->filePath(u"config/autostart"_s);
 }
 
-void TestRegStuff::defaultAutostartFolder_followsXdgConfigHome() {
-    // Only the name is looked up here; nothing is written, so leaving test mode for it is safe.
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+void TestRegStuff::defaultPaths_followTheXdgRules_data() {
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<bool>("homeSet");
+    QTest::addColumn<QString>("expected");
+    const QString home = QDir::homePath();
+    QTest::newRow("absolute XDG_CONFIG_HOME") << QByteArray("/xdg/config") << true << u"/xdg/config"_s;
+    QTest::newRow("relative XDG_CONFIG_HOME is ignored") << QByteArray("config") << true << home + u"/.config"_s;
+    QTest::newRow("no HOME: the password database's home")
+        << QByteArray() << false << QFile::decodeName(getpwuid(getuid())->pw_dir) + u"/.config"_s;
+}
+
+void TestRegStuff::defaultPaths_followTheXdgRules() {
+    QFETCH(QByteArray, configHome);
+    QFETCH(bool, homeSet);
+    QFETCH(QString, expected);
+    // Only the names are looked up here; nothing is written, so leaving test mode for it is safe.
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray savedHome = qgetenv("HOME");
     QStandardPaths::setTestModeEnabled(false);
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath(u"config"_s)));
+    qputenv("XDG_CONFIG_HOME", configHome);
+    if (!homeSet) {
+        qunsetenv("HOME");
+    }
     const QString folder = RegStuff::defaultAutostartFolder();
-    qputenv("XDG_CONFIG_HOME", saved);
+    const QString settings = SettingsStore::defaultFileName();
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    qputenv("HOME", savedHome);
     QStandardPaths::setTestModeEnabled(true);
-    QCOMPARE(folder, m_autostart);
+    QCOMPARE(folder, expected + u"/autostart"_s);
+    QCOMPARE(settings, expected + u"/Vantrelle.ini"_s);
     QCOMPARE(RegStuff(u"/opt"_s).autostartFolder(), RegStuff::defaultAutostartFolder());
 }
 
@@ -134,6 +162,40 @@ void TestRegStuff::addRunValue_cutShort_keepsTheOldEntry() {
 
     QCOMPARE(readAutostartEntry(entry), before);
     QVERIFY(!ok);
+}
+
+void TestRegStuff::entryThroughALink_writesOnlyARegularFileAndRemovesOnlyTheLink_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("regular file") << u"file"_s;
+    QTest::newRow("socket") << u"socket"_s;
+    QTest::newRow("fifo") << u"fifo"_s;
+}
+
+void TestRegStuff::entryThroughALink_writesOnlyARegularFileAndRemovesOnlyTheLink() {
+    QFETCH(QString, kind);
+    QVERIFY(QDir().mkpath(m_autostart));
+    const QString entry = m_autostart + u"/somnivox.desktop"_s;
+    const QString target = m_dir->filePath(u"target"_s);
+    if (kind == u"file"_s) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(makeSpecialFile(target, kind));
+    }
+    QVERIFY(QFile::link(target, entry));
+    const mode_t type = nodeType(target);
+    const RegStuff regStuff(u"/opt"_s, m_autostart);
+    const RegStuff::Result added = regStuff.AddRunValue(u"somnivox"_s);
+    QCOMPARE(added.ok(), kind == u"file"_s);
+    QVERIFY(added.ok() || !added.reason.isEmpty());
+    QCOMPARE(nodeType(entry), mode_t(S_IFLNK));
+    QCOMPARE(nodeType(target), type);
+    if (kind == u"file"_s) {
+        QVERIFY(readAutostartEntry(target).contains(u"Exec"_s));
+    }
+    QVERIFY(regStuff.RemoveRunValue(u"somnivox"_s).ok());
+    QCOMPARE(nodeType(entry), mode_t(0));
+    QCOMPARE(nodeType(target), type);
 }
 
 QTEST_GUILESS_MAIN(TestRegStuff)

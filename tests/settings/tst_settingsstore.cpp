@@ -1,4 +1,5 @@
 #include "settingsstore.h"
+#include "specialfiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -99,6 +100,64 @@ private Q_SLOTS:
         store.WriteSetting(u"Volume"_s, u"80"_s);
         QCOMPARE(failed.count(), 1);
         QVERIFY(failed.at(0).at(0).toString().contains(u"Volume"_s));
+    }
+
+    void nonRegularFile_isNeitherReadNorReplaced_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("throughLink");
+        for (const QString &kind : {u"socket"_s, u"fifo"_s}) {
+            QTest::addRow("%s", qPrintable(kind)) << kind << false;
+            QTest::addRow("link to a %s", qPrintable(kind)) << kind << true;
+        }
+    }
+    void nonRegularFile_isNeitherReadNorReplaced() {
+        QFETCH(QString, kind);
+        QFETCH(bool, throughLink);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        const QString node = throughLink ? dir.filePath(u"node"_s) : file;
+        QVERIFY(makeSpecialFile(node, kind));
+        if (throughLink) {
+            QVERIFY(QFile::link(node, file));
+        }
+        const mode_t type = nodeType(node);
+        SettingsStore store(file);
+        QSignalSpy failed(&store, &SettingsStore::writeFailed);
+        QCOMPARE(store.ReadSetting(u"Volume"_s, u"50"_s), u"50"_s);
+        store.WriteSetting(u"Volume"_s, u"80"_s);
+        store.WriteSetting(u"Volume"_s, u"81"_s);
+        QCOMPARE(failed.count(), 2);
+        QCOMPARE(nodeType(node), type);
+        QCOMPARE(nodeType(file), throughLink ? mode_t(S_IFLNK) : type);
+    }
+
+    void linkToARegularFile_isWrittenThrough() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        const QString target = dir.filePath(u"dotfiles/Vantrelle.ini"_s);
+        QVERIFY(QDir().mkpath(dir.filePath(u"dotfiles"_s)));
+        QVERIFY(QFile::link(target, file));
+        SettingsStore(file).WriteSetting(u"Volume"_s, u"80"_s);
+        QCOMPARE(nodeType(file), mode_t(S_IFLNK));
+        QCOMPARE(SettingsStore(target).ReadSetting(u"Volume"_s, u"50"_s), u"80"_s);
+    }
+
+    void lockThatCannotBeHad_failsTheWriteInsteadOfWaiting() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        SettingsStore(file).WriteSetting(u"Volume"_s, u"30"_s);
+        // A folder left where the lock file goes is never stale to Qt, which would wait on it for ever.
+        QVERIFY(QDir(dir.path()).mkdir(u"Vantrelle.ini.lock"_s));
+        SettingsStore store(file);
+        QSignalSpy failed(&store, &SettingsStore::writeFailed);
+        store.WriteSetting(u"Volume"_s, u"80"_s);
+        store.WriteSetting(u"Volume"_s, u"81"_s);
+        QCOMPARE(failed.count(), 2);
+        QCOMPARE(SettingsStore(file).ReadSetting(u"Volume"_s, u"50"_s), u"30"_s);
+        QVERIFY(QDir(dir.path()).rmdir(u"Vantrelle.ini.lock"_s));
+        store.WriteSetting(u"Volume"_s, u"82"_s);
+        QCOMPARE(failed.count(), 2);
+        QCOMPARE(SettingsStore(file).ReadSetting(u"Volume"_s, u"50"_s), u"82"_s);
     }
 };
 
