@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <stdexcept>
@@ -34,9 +35,17 @@ void setDateTime(QDateTimeEdit *picker, const QDateTime &value) {
     if (!value.isValid() || value < earliest || value > latest) {
         refuse();
     }
-    // A picker that shows only the time narrows its range to the date of each value it is given.
-    picker->setDateTimeRange(earliest, latest);
-    picker->setDateTime(value);
+    // A picker that shows only the time narrows its range to the date of each value it is given, first clamping
+    // the value it holds into that range. The steps stay quiet; the handler hears only the value given.
+    const QDateTime before = picker->dateTime();
+    {
+        const QSignalBlocker quiet(picker);
+        picker->setDateTimeRange(earliest, latest);
+        picker->setDateTime(value);
+    }
+    if (picker->dateTime() != before) {
+        Q_EMIT picker->dateTimeChanged(picker->dateTime());
+    }
 }
 
 } // namespace ControlValues

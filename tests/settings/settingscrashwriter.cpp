@@ -1,17 +1,96 @@
 // Writes the settings round after round until it is killed; prints "ready" once the first round is on disk.
+// With "--start-up FILE N" it runs the main window's start-up over that settings file instead and kills itself
+// right after the N-th write reaches the disk; a start-up with fewer writes prints their number and ends.
 
 #include "settingscrashrounds.h"
 #include "settingsstore.h"
 
-#include <QCoreApplication>
+#include "form1.h"
+#include "mstartup.h"
+#include "procedureerrorreport.h"
+#include "skinframework.h"
 
+#include "fakes/fakeclock.h"
+#include "fakes/fakeplayer.h"
+#include "fakes/faketraynotifier.h"
+#include "fakes/recordingnotifier.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QUrl>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray watchedFile;
+int writesBeforeKill = 0;
+int writes = 0;
+
+void renamed(const char *to) {
+    if (!watchedFile.isEmpty() && QByteArray(to).endsWith(watchedFile) && ++writes == writesBeforeKill) {
+        ::raise(SIGKILL);
+    }
+}
+
+int startUp(int argc, char *argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString file = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    watchedFile = QFile::encodeName(u'/' + QFileInfo(file).fileName());
+    writesBeforeKill = std::atoi(argv[3]);
+    SettingsStore store(file);
+    FakePlayer player;
+    RecordingNotifier notifier;
+    ProcedureErrorReport report(notifier, QStringLiteral("support@example.org"));
+    FakeClock clock;
+    FakeTrayNotifier tray;
+    SkinFramework skin;
+    const QDir folder = QFileInfo(file).dir();
+    const mStartUp startUp(folder.filePath(QStringLiteral("somnivox")), folder.filePath(QStringLiteral("autostart")));
+    Form1 form({store, player, notifier, report, clock, &tray, startUp, skin, folder.path(), QIcon(), [] { return 50; },
+                [](const QUrl &) {}});
+    form.Form_Load();
+    form.showAfterLoad();
+    QCoreApplication::processEvents();
+    std::printf("%d\n", writes);
+    return 0;
+}
+
+} // namespace
+
+// Every settings write ends by renaming a new file into place: counting renames counts writes.
+extern "C" int rename(const char *from, const char *to) noexcept {
+    const int result = ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+    if (result == 0) {
+        renamed(to);
+    }
+    return result;
+}
+
+extern "C" int renameat2(int fromFolder, const char *from, int toFolder, const char *to, unsigned int flags) noexcept {
+    const auto result = static_cast<int>(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
+    if (result == 0) {
+        renamed(to);
+    }
+    return result;
+}
 
 int main(int argc, char *argv[]) {
+    if (argc == 4 && std::strcmp(argv[1], "--start-up") == 0) {
+        return startUp(argc, argv);
+    }
     QCoreApplication app(argc, argv);
     if (argc != 2) {
-        std::fputs("usage: settingscrashwriter SETTINGS-FILE\n", stderr);
+        std::fputs("usage: settingscrashwriter SETTINGS-FILE | --start-up SETTINGS-FILE N\n", stderr);
         return 2;
     }
     SettingsStore store(QString::fromLocal8Bit(argv[1]));

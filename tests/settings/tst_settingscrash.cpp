@@ -1,4 +1,6 @@
+#include "settingconversions.h"
 #include "settingscrashrounds.h"
+#include "settingsstore.h"
 #include "testseed.h"
 
 #include <QDir>
@@ -82,6 +84,55 @@ private Q_SLOTS:
             QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(u"Vantrelle.ini."_s);
         qInfo("%d kills, %lld rounds written, cut after %lld different keys, %lld temporary files left", Kills,
               previousRound, static_cast<qint64>(cutPlaces.size()), static_cast<qint64>(leftovers.size()));
+    }
+
+    void startUpWithEarlierDates_killedAtEachWrite_leavesTheStoredTimes() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        QVERIFY(QDir(dir.path()).mkpath(u"sounds"_s));
+        QFile sound(dir.filePath(u"sounds/White Noise.mp3"_s));
+        QVERIFY(sound.open(QIODevice::WriteOnly));
+        const QDate yesterday = QDate::currentDate().addDays(-1);
+        const QString from = SettingConversions::dateTimeToText(QDateTime(yesterday, QTime(22, 0)));
+        const QString to = SettingConversions::dateTimeToText(QDateTime(yesterday, QTime(6, 30)));
+        {
+            SettingsStore store(file);
+            for (const auto &[key, value] :
+                 std::initializer_list<std::pair<QString, QString>>{{u"Combo1"_s, u"0"_s},
+                                                                    {u"Volume"_s, u"50"_s},
+                                                                    {u"Pitch"_s, u"1"_s},
+                                                                    {u"Windows Startup"_s, u"Off"_s},
+                                                                    {u"Minimized"_s, u"Off"_s},
+                                                                    {u"Time From"_s, from},
+                                                                    {u"Time To"_s, to},
+                                                                    {u"Option"_s, u"Timed"_s},
+                                                                    {u"StartStopState"_s, u"ON"_s}}) {
+                store.WriteSetting(key, value);
+            }
+        }
+        QFile stored(file);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        const QByteArray before = stored.readAll();
+        stored.close();
+
+        // Each round ends the start-up right after one more of its writes; the last runs it whole.
+        for (int killAt = 1;; ++killAt) {
+            QProcess writer;
+            writer.start(QStringLiteral(SETTINGS_WRITER), {u"--start-up"_s, file, QString::number(killAt)});
+            QVERIFY(writer.waitForFinished(60'000));
+            const SettingsStore after(file);
+            QCOMPARE(after.ReadSetting(u"Time From"_s, QString()), from);
+            QCOMPARE(after.ReadSetting(u"Time To"_s, QString()), to);
+            if (writer.exitStatus() == QProcess::NormalExit) {
+                QVERIFY2(writer.exitCode() == 0, writer.readAllStandardError().constData());
+                QCOMPARE(writer.readAllStandardOutput().trimmed().toInt(), killAt - 1);
+                break;
+            }
+            QVERIFY(killAt < 100);
+        }
+        // A start-up that changes nothing writes nothing.
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), before);
     }
 
     void lockLeftEmptyByAKill_doesNotHoldUpTheNextStart_data() {
