@@ -21,6 +21,7 @@
 #include "stylelibrary.h"
 #include "traypicture.h"
 #include "usernotifier.h"
+#include "warningafterinput.h"
 #include "windowpointer.h"
 
 #include <QApplication>
@@ -125,6 +126,8 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     connectHandlers();
     m_pointer = std::make_unique<WindowPointer>(this);
     connectMouseMoves();
+    // A write fails inside the handler of the control that changed; the warning waits until that is done.
+    m_writeWarning = new WarningAfterInput(m_services.notifier, this);
     connect(&m_services.store, &SettingsStore::writeFailed, this, &Form1::warnWriteFailed);
     if (const std::optional<PropertyBag> saved = PropertyBag::load(SavedTrayControl)) {
         cSysTray1->UserControl_ReadProperties(*saved);
@@ -562,8 +565,8 @@ void Form1::warnWriteFailed(const QString &reason) {
         return;
     }
     m_writeFailureShown = true;
-    m_services.notifier.showWarning(QString::fromLatin1(ProductName),
-                                    reason + u"\n\nYour settings will not be kept after the program ends."_s);
+    m_writeWarning->post(QString::fromLatin1(ProductName),
+                         reason + u"\n\nYour settings will not be kept after the program ends."_s);
 }
 
 QList<QWidget *> Form1::controlsInOrder() const {
@@ -593,13 +596,20 @@ void Form1::Check4_Click() {
     }
     SettingsStore &store = m_services.store;
     if (Check4->isChecked()) {
+        const bool check8Visible = Check8->isVisibleTo(this);
         Check8->setVisible(true);
         store.WriteSetting(u"Windows Startup"_s, u"On"_s);
         const RegStuff::Result added = m_services.startUp.RunEntryAdd();
         if (!added.ok()) {
             warnStartUpEntry(added.reason);
-            // The program will not start at login: the box must not say it will.
-            Check4->setChecked(false);
+            // The program will not start at login: the box must not say it will. Clearing it is no unticking,
+            // which would also clear "Start in system tray".
+            {
+                const QSignalBlocker quiet(Check4);
+                Check4->setChecked(false);
+            }
+            Check8->setVisible(check8Visible);
+            store.WriteSetting(u"Windows Startup"_s, u"Off"_s);
         }
     } else {
         Check8->setChecked(false);

@@ -29,6 +29,7 @@ class QRadioButton;
 class QSlider;
 class SettingsStore;
 class UserNotifier;
+class WarningAfterInput;
 
 /// The main window: its controls, its start-up sequence and the handlers of their events.
 class Form1 : public QWidget {
@@ -135,6 +136,7 @@ private:
     bool m_unloaded = false;
     QString m_appTitle;
     std::unique_ptr<WindowPointer> m_pointer;
+    WarningAfterInput *m_writeWarning = nullptr;
 
     // Controls in their creation order.
     QPushButton *PushButton2 = nullptr;

@@ -205,9 +205,11 @@ private Q_SLOTS:
         QCOMPARE(rig.stored(u"Windows Startup"_s), u"On"_s);
     }
 
-    void runAtLogin_entryThatCannotBeWrittenIsToldAndTheBoxCleared() {
-        Form1Rig rig;
+    void runAtLogin_entryThatCannotBeWrittenIsToldAndOnlyTheBoxCleared() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Minimized"_s, u"On"_s}});
         rig.load();
+        auto *check8 = rig.child<QCheckBox>("Check8");
+        const bool check8Visible = check8->isVisibleTo(rig.form.get());
         // A file where the autostart folder should be blocks the entry, even for root.
         QVERIFY(QDir().mkpath(rig.dir.filePath(u"config"_s)));
         QFile blocker(rig.autostartFolder());
@@ -219,7 +221,10 @@ private Q_SLOTS:
         QVERIFY(rig.notifier.texts.at(0).contains(u"start at login"_s));
         QVERIFY(!check4->isChecked());
         QCOMPARE(rig.stored(u"Windows Startup"_s), u"Off"_s);
-        QVERIFY(!rig.child<QCheckBox>("Check8")->isVisibleTo(rig.form.get()));
+        // Start in tray keeps its setting and its box as they were.
+        QCOMPARE(rig.stored(u"Minimized"_s), u"On"_s);
+        QVERIFY(check8->isChecked());
+        QCOMPARE(check8->isVisibleTo(rig.form.get()), check8Visible);
     }
 
     void startInTray_aloneOnlyWritesItsSetting() {
