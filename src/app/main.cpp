@@ -1,12 +1,19 @@
 #include "appassembly.h"
 #include "buildconfig.h"
 #include "singleinstance.h"
+#include "sessionbusprobe.h"
 
 #include <QApplication>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[]) {
+    // A closed log reader (a launcher gone, a terminal closed) must not end the program at its next log line.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Qt waits on every D-Bus reply; a session bus that takes connections but never answers would hold the window.
+    SessionBusProbe::ignoreIfSilent(1000);
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"somnivox"_s);
     QApplication::setApplicationVersion(QString::fromLatin1(BuildConfig::Version));

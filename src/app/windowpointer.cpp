@@ -1,6 +1,7 @@
 #include "windowpointer.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 #include <QtEndian>
@@ -18,6 +19,13 @@ void WindowPointer::setMousePointer(int pointer) {
 }
 
 bool WindowPointer::loadMouseIcon(const QString &curPath, QString *error) {
+    // Anything but a regular file (a FIFO, a device) could hold the read for ever: it counts as unreadable.
+    if (!QFileInfo(curPath).isFile()) {
+        if (error != nullptr) {
+            *error = u"%1 cannot be read: it is not a regular file"_s.arg(curPath);
+        }
+        return false;
+    }
     // Qt's "cur" reader gives the picture but not the hot spot, which is read from the file itself.
     const std::optional<QPoint> hotSpot = cursorFileHotSpot(curPath);
     QImageReader reader(curPath, "cur");
