@@ -30,7 +30,7 @@ mkfifo "$work/stderr"
 exec 3<>"$work/stderr" # holds the FIFO open, so the program's open of it does not wait for a reader
 HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled: \
     LANG=C LC_ALL=C TZ=UTC SOMNIVOX_AUDIO_SINK='fakesink sync=true' \
-    "$work/somnivox" >/dev/null 2>"$work/stderr" &
+    "$work/somnivox" >/dev/null 2>"$work/stderr" 3<&- &
 pid=$!
 exec 4<"$work/stderr"
 exec 3<&-
