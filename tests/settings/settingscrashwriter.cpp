@@ -5,21 +5,12 @@
 #include "settingscrashrounds.h"
 #include "settingsstore.h"
 
-#include "form1.h"
-#include "mstartup.h"
-#include "procedureerrorreport.h"
-#include "skinframework.h"
-
-#include "fakes/fakeclock.h"
 #include "fakes/fakeplayer.h"
-#include "fakes/faketraynotifier.h"
-#include "fakes/recordingnotifier.h"
+#include "fakes/form1world.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
-#include <QUrl>
 
 #include <csignal>
 #include <cstdio>
@@ -47,17 +38,13 @@ int startUp(int argc, char *argv[]) {
     const QString file = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
     watchedFile = QFile::encodeName(u'/' + QFileInfo(file).fileName());
     writesBeforeKill = std::atoi(argv[3]);
-    SettingsStore store(file);
+    Form1World world;
+    world.store = std::make_unique<SettingsStore>(file);
+    QDir(world.programFolder()).mkdir(QStringLiteral("sounds"));
+    QFile sound(world.programFolder() + QStringLiteral("/sounds/White Noise.mp3"));
+    sound.open(QIODevice::WriteOnly);
     FakePlayer player;
-    RecordingNotifier notifier;
-    ProcedureErrorReport report(notifier, QStringLiteral("support@example.org"));
-    FakeClock clock;
-    FakeTrayNotifier tray;
-    SkinFramework skin;
-    const QDir folder = QFileInfo(file).dir();
-    const mStartUp startUp(folder.filePath(QStringLiteral("somnivox")), folder.filePath(QStringLiteral("autostart")));
-    Form1 form({store, player, notifier, report, clock, &tray, startUp, skin, folder.path(), QIcon(), [] { return 50; },
-                [](const QUrl &) {}});
+    Form1 form(world.services(player));
     form.Form_Load();
     form.showAfterLoad();
     QCoreApplication::processEvents();

@@ -89,9 +89,6 @@ private Q_SLOTS:
     void startUpWithEarlierDates_killedAtEachWrite_leavesTheStoredTimes() {
         QTemporaryDir dir;
         const QString file = dir.filePath(u"Vantrelle.ini"_s);
-        QVERIFY(QDir(dir.path()).mkpath(u"sounds"_s));
-        QFile sound(dir.filePath(u"sounds/White Noise.mp3"_s));
-        QVERIFY(sound.open(QIODevice::WriteOnly));
         const QDate yesterday = QDate::currentDate().addDays(-1);
         const QString from = SettingConversions::dateTimeToText(QDateTime(yesterday, QTime(22, 0)));
         const QString to = SettingConversions::dateTimeToText(QDateTime(yesterday, QTime(6, 30)));
