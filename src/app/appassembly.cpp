@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QRandomGenerator>
 #include <QTime>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -46,12 +47,15 @@ AppAssembly::AppAssembly(const QString &programFolder)
 }
 
 void AppAssembly::start() {
-    // Reached while the window loads. A bus settled by then (or known to be missing) is used before the window
-    // shows, so the tray is chosen as it shows; the replies to what is asked of the bus come after.
     m_sessionBus.connectInBackground();
     m_form.Form_Load();
-    m_sessionBus.deliverIfReady();
+    // The tray icon and the rest of the bus's work are set up once the window shows. Only a start into the tray
+    // asks first, while it decides whether there is a tray to go to: a bus settled by then serves that decision.
+    if (m_form.isMinimized()) {
+        m_sessionBus.deliverIfReady();
+    }
     m_form.showAfterLoad();
+    QTimer::singleShot(0, &m_sessionBus, &SessionBus::deliverIfReady);
 }
 
 void AppAssembly::showWindow() {

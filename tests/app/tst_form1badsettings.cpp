@@ -328,6 +328,7 @@ private Q_SLOTS:
         const QDate yesterday = QDate::currentDate().addDays(-1);
         for (const auto &[key, value] : std::initializer_list<std::pair<QString, QString>>{
                  {u"Combo1"_s, u"0"_s},
+                 {u"Style"_s, u"Brown Noise"_s},
                  {u"Volume"_s, u"30"_s},
                  {u"Pitch"_s, u"1"_s},
                  {u"Windows Startup"_s, u"Off"_s},
