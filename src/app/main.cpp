@@ -1,7 +1,7 @@
 #include "appassembly.h"
 #include "buildconfig.h"
-#include "singleinstance.h"
 #include "sessionbusprobe.h"
+#include "singleinstance.h"
 
 #include <QApplication>
 
