@@ -15,6 +15,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A program folder of its own, whose only sound is no MP3.
 cp "$SOMNIVOX" "$work/somnivox"
+cp "$(dirname "$SOMNIVOX")"/*.so "$work/" 2>/dev/null || true # the sound engine, loaded from beside the program
 mkdir -p "$work/sounds" "$work/config" "$work/home"
 echo "not a sound" >"$work/sounds/White Noise.mp3"
 cat >"$work/config/Vantrelle.ini" <<'INI'

@@ -45,6 +45,7 @@ cursor-fifo)
     # A program folder of its own, the sounds shared, the cursor file a FIFO.
     mkdir "$WORK/program"
     cp "$SOMNIVOX" "$WORK/program/somnivox"
+    cp "$(dirname "$SOMNIVOX")"/*.so "$WORK/program/" 2>/dev/null || true
     ln -s "$(dirname "$SOMNIVOX")/sounds" "$WORK/program/sounds"
     mkfifo "$WORK/program/HAND-M.CUR"
     SOMNIVOX="$WORK/program/somnivox"
