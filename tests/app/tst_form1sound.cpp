@@ -1,4 +1,6 @@
+#include "apptimer.h"
 #include "gstplayer.h"
+#include "settingconversions.h"
 
 #include "fakes/form1world.h"
 #include "sound/capture.h"
@@ -6,6 +8,8 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -63,6 +67,45 @@ private Q_SLOTS:
         QTest::qWait(600);
         QCOMPARE(capture.frames(), stoppedAt);
         QVERIFY(world.notifier.texts.isEmpty());
+    }
+
+    void timedWindow_fadeOutSix_lastSecondIsFarBelowTheLevelTenSecondsEarlier() {
+        const Capture capture;
+        Form1World world;
+        QVERIFY(QDir(world.programFolder()).mkdir(u"sounds"_s));
+        QVERIFY(QFile::copy(soundfiles::path(u"noise-loop.mp3"_s), world.dir.filePath(u"sounds/Noise.mp3"_s)));
+        SettingsStore &store = *world.store;
+        store.WriteSetting(u"StartStopState"_s, u"ON"_s);
+        store.WriteSetting(u"Option"_s, u"Timed"_s);
+        store.WriteSetting(u"Volume"_s, u"100"_s);
+        store.WriteSetting(u"Fade In"_s, u"0"_s);
+        store.WriteSetting(u"Fade Out"_s, u"6"_s);
+        const QDate day = world.clock.current.date();
+        store.WriteSetting(u"Time From"_s, SettingConversions::dateTimeToText({day, QTime(8, 0, 0)}));
+        store.WriteSetting(u"Time To"_s, SettingConversions::dateTimeToText({day, QTime(8, 0, 11)}));
+
+        GstPlayer player;
+        Form1 form(world.services(player));
+        form.Form_Load();
+        // The clock follows the sound: a tick for every second captured, the window ending with its 12th.
+        form.timer1()->setEnabled(false);
+        constexpr qsizetype Second = 44100;
+        for (int k = 0; k <= 12; ++k) {
+            QVERIFY(capture.waitForFrames(k * Second));
+            world.clock.current = QDateTime(day, QTime(8, 0, 0).addSecs(k));
+            form.Timer1_Timer();
+        }
+        QVERIFY(player.playState() != Player::Playing);
+
+        const soundfiles::Pcm heard = capture.read(12 * Second);
+        const auto level = [&](qsizetype from) {
+            double sum = 0;
+            for (qsizetype i = 2 * from; i < 2 * (from + Second); ++i) {
+                sum += double(heard.at(std::size_t(i))) * heard.at(std::size_t(i));
+            }
+            return std::sqrt(sum / (2 * Second));
+        };
+        QCOMPARE_LT(level(11 * Second), level(1 * Second) / 4);
     }
 };
 
