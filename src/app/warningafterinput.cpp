@@ -9,10 +9,6 @@ WarningAfterInput::WarningAfterInput(UserNotifier &notifier, QObject *parent) : 
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-WarningAfterInput::~WarningAfterInput() {
-    QCoreApplication::instance()->removeEventFilter(this);
-}
-
 void WarningAfterInput::post(const QString &title, const QString &text) {
     m_pending.append({title, text});
     QMetaObject::invokeMethod(this, &WarningAfterInput::showPending, Qt::QueuedConnection);

@@ -16,7 +16,7 @@ class WarningAfterInput : public QObject {
 
 public:
     explicit WarningAfterInput(UserNotifier &notifier, QObject *parent = nullptr);
-    ~WarningAfterInput() override;
+    ~WarningAfterInput() override = default;
 
     void post(const QString &title, const QString &text);
 
