@@ -1,5 +1,6 @@
 #!/bin/sh
 # Whole-program figures, each against a floor, in one Xvfb session with a tray host:
+#   5. (first) listing a folder of 50,000 files, bench_listing;
 #   0. time to the first audio: a click on "Turn On", and exec with the stored state ON (median of RUNS each);
 #   1. start-up, exec to the main window mapped, with 3 and with 300 sounds, against a bare Qt window with a
 #      tray icon (bench_bare_window) started the same way; median of RUNS starts each, interleaved;
@@ -7,7 +8,7 @@
 #   3. CPU while looping for SECONDS, against mpg123 --loop -1 decoding the same file into the same sink;
 #   4. wakeups per second of the program turned off and idle, over IDLE seconds, against the bare window.
 # Usage: bench/whole-program-bench.sh BUILD_DIR [SECONDS [IDLE [RUNS]]]   (defaults 60 30 11)
-# after `cmake --build BUILD_DIR --target somnivox bench_bare_window bench_launch`.
+# after `cmake --build BUILD_DIR --target somnivox somnivox-engine bench_bare_window bench_launch bench_listing`.
 set -eu
 
 build=$(cd "${1:?usage: $0 BUILD_DIR [SECONDS [IDLE [RUNS]]]}" && pwd)
@@ -139,6 +140,14 @@ wait_for_audio() {
         sleep 0.001
     done
 }
+echo "== 5. Listing 50,000 files (target <= 120 ms)"
+if [ -x "$build/bench/bench_listing" ]; then
+    echo "   $("$build/bench/bench_listing" 50000)"
+else
+    echo "   build bench_listing for this row"
+fi
+echo
+
 echo "== 0. Time to the first audio (median of $runs; a file sink paced in real time)"
 : >"$work/exec-audio.ms"
 : >"$work/click-audio.ms"
