@@ -145,7 +145,8 @@ private Q_SLOTS:
         rows("Time%20From", 160,
              {"abc", "", huge, hugeNumber, variant, byteArray, brokenVariant, binary, "1, 2", "99/99/9999 99:99:99",
               otherDate});
-        rows("Time%20To", 162, {"abc", "", huge, variant, byteArray, binary, "31.02.2026 25:61:61", otherDate});
+        rows("Time%20To", 162,
+             {"abc", "", huge, hugeNumber, variant, byteArray, binary, "31.02.2026 25:61:61", otherDate});
         for (const char *key : {"Windows%20Startup", "Minimized", "Option", "StartStopState"}) {
             rows(key, 0, {"abc", "", huge, variant, byteArray, brokenVariant, binary, "On, Off", "on", "\"ON \"", "1"});
         }
@@ -179,7 +180,9 @@ private Q_SLOTS:
         QCOMPARE(rig.styles()->currentIndex(), key == "Combo1" ? -1 : 1);
         QCOMPARE(rig.child<QSlider>("Slider1")->value(), key == "Volume" ? 50 : 30);
         QCOMPARE(rig.child<QSlider>("Slider2")->value(), key == "Pitch" ? 50 : 2);
+        // The player always gets what the sliders show.
         QCOMPARE(rig.player.volume, rig.child<QSlider>("Slider1")->value());
+        QCOMPARE(rig.player.rate, double(rig.child<QSlider>("Slider2")->value()));
         if (key.startsWith("Time")) {
             auto *picker = rig.child<QDateTimeEdit>(key == "Time%20From" ? "DTPicker1" : "DTPicker2");
             QCOMPARE(picker->time(), QTime(0, 0));
@@ -202,6 +205,11 @@ private Q_SLOTS:
         QTest::newRow("pitch exponent") << QByteArray("Pitch") << QByteArray("2.5e1") << 25;
         QTest::newRow("pitch huge tail") << QByteArray("Pitch") << QByteArray("3") + QByteArray(1 << 20, 'x') << 3;
         QTest::newRow("style padded") << QByteArray("Combo1") << QByteArray("\" 2 \"") << 2;
+        // Halves round to even.
+        QTest::newRow("style 1.5") << QByteArray("Combo1") << QByteArray("1.5") << 2;
+        QTest::newRow("volume 50.5") << QByteArray("Volume") << QByteArray("50.5") << 50;
+        QTest::newRow("volume 51.5") << QByteArray("Volume") << QByteArray("51.5") << 52;
+        QTest::newRow("volume 75 dB") << QByteArray("Volume") << QByteArray("75 dB") << 75;
     }
     void restore_valuesThatStillRead() {
         QFETCH(QByteArray, key);

@@ -155,14 +155,10 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("to");
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<bool>("inside");
+        // The pickers' times reach the window's rule in their order; the rule itself is tst_dailywindow's.
         QTest::newRow("09:00:00 in 08-09") << QTime(8, 0) << QTime(9, 0) << at(9, 0, 0) << true;
         QTest::newRow("09:00:01 in 08-09") << QTime(8, 0) << QTime(9, 0) << at(9, 0, 1) << false;
-        QTest::newRow("one-second window") << QTime(8, 0) << QTime(8, 0) << at(8, 0) << true;
-        QTest::newRow("after one-second window") << QTime(8, 0) << QTime(8, 0) << at(8, 0, 1) << false;
-        QTest::newRow("overnight at 23:00") << QTime(22, 0) << QTime(6, 0) << at(23, 0) << true;
         QTest::newRow("overnight at 03:00") << QTime(22, 0) << QTime(6, 0) << at(3, 0) << true;
-        QTest::newRow("overnight at 12:00") << QTime(22, 0) << QTime(6, 0) << at(12, 0) << false;
-        QTest::newRow("22:30 is not 10:30") << QTime(21, 0) << QTime(23, 0) << at(10, 30) << false;
     }
     void timedTick_playsOnlyInsideTheWindow() {
         QFETCH(QTime, from);

@@ -42,18 +42,9 @@ private Q_SLOTS:
 
         // The output is the loop repeated, sample for sample (a sink may drop the very first frame).
         const soundfiles::Pcm heard = capture.read();
-        const auto departure = [&](qsizetype shift, qsizetype end) -> qsizetype {
-            for (qsizetype frame = 1; frame < end; ++frame) {
-                const auto at = static_cast<std::size_t>(2 * frame);
-                const auto expected = static_cast<std::size_t>(2 * ((frame + shift) % loopFrames));
-                if (heard.at(at) != loop.at(expected) || heard.at(at + 1) != loop.at(expected + 1)) {
-                    return frame;
-                }
-            }
-            return -1;
-        };
-        const qsizetype shift = departure(0, 2000) < 0 ? 0 : 1;
-        QCOMPARE(departure(shift, 3 * loopFrames), -1);
+        const int shift = alignment(heard, loop);
+        QVERIFY(shift >= 0);
+        QCOMPARE(firstDifference(heard, loop, shift, {}, 3 * loopFrames), -1);
 
         const qsizetype playing = capture.frames();
         form.findChild<QPushButton *>(u"PushButton2"_s)->click();

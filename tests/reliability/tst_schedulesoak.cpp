@@ -21,9 +21,12 @@ int secondOfDay(const QDateTime &moment) {
     return moment.time().msecsSinceStartOfDay() / 1000;
 }
 
-// The window as the user means it: both ends included, over midnight when the start is later than the end.
+// The daily window, told as a walk: from the start's time of day forward in time to the end's, every second met is
+// inside, both ends included, past midnight when the end comes earlier in the day than the start.
 bool insideWindow(int start, int end, int now) {
-    return start <= end ? start <= now && now <= end : now >= start || now <= end;
+    const int walkedToNow = (now - start + Day) % Day;
+    const int walkedToEnd = (end - start + Day) % Day;
+    return walkedToNow <= walkedToEnd;
 }
 
 QTime timeAt(int second) {

@@ -1,10 +1,10 @@
 #include "capture.h"
 #include "gstplayer.h"
 #include "soundfiles.h"
+#include "unplayablefiles.h"
 #include "unprivileged.h"
 
 #include <QLoggingCategory>
-#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,26 +50,15 @@ QString TestGstPlayerFailures::write(const QString &name, const QByteArray &byte
 void TestGstPlayerFailures::setUrl_unplayableFile_reportsNotPlayingAndTheNextFilePlays_data() {
     QFile mp3(good());
     QVERIFY(mp3.open(QIODevice::ReadOnly));
-    const QByteArray sound = mp3.readAll();
-    QByteArray noise(32 * 1024, Qt::Uninitialized);
-    QRandomGenerator random(7);
-    random.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
-    QFile raw(soundfiles::path(u"sine-cbr.raw"_s));
-    QVERIFY(raw.open(QIODevice::ReadOnly));
-    const QByteArray wav = "RIFF" + QByteArray(4, '\0') + "WAVEfmt " +
-                           QByteArray::fromHex("100000000100020044ac000010b1020004001000") + "data" +
-                           QByteArray(4, '\0') + raw.readAll();
-
-    const QString locked = write(u"locked.mp3"_s, sound);
+    const QString locked = write(u"locked.mp3"_s, mp3.readAll());
     QFile::setPermissions(locked, {});
 
     QTest::addColumn<QString>("file");
     QTest::newRow("missing") << m_dir.filePath(u"missing.mp3"_s);
     QTest::newRow("unreadable") << locked;
-    QTest::newRow("empty") << write(u"empty.mp3"_s, {});
-    QTest::newRow("random bytes") << write(u"random.mp3"_s, noise);
-    QTest::newRow("truncated") << write(u"truncated.mp3"_s, sound.left(300));
-    QTest::newRow("WAV renamed") << write(u"wave.mp3"_s, wav);
+    for (const auto &[name, bytes] : soundfiles::unplayableFiles()) {
+        QTest::newRow(name) << write(QString::fromLatin1(name), bytes);
+    }
 }
 
 void TestGstPlayerFailures::setUrl_unplayableFile_reportsNotPlayingAndTheNextFilePlays() {

@@ -12,31 +12,6 @@ using soundfiles::Pcm;
 
 namespace {
 
-struct Playback {
-    int step = 1;      // frames of the file per output frame
-    double gain = 1.0; // a gain other than 1 may round each value either way
-};
-
-bool matches(const Pcm &capture, qsizetype i, const Pcm &reference, qsizetype at, double gain) {
-    const double tolerance = gain == 1.0 ? 0.0 : 1.0;
-    return std::abs(capture[2 * i] - reference[2 * at] * gain) <= tolerance &&
-           std::abs(capture[2 * i + 1] - reference[2 * at + 1] * gain) <= tolerance;
-}
-
-/// The first output frame, from the second on, that differs from the file's decode played as \a playback and
-/// repeated, starting \a shift frames in; -1 when none does.
-qsizetype firstDifference(const Pcm &capture, const Pcm &reference, int shift, Playback playback = {},
-                          qsizetype limit = -1) {
-    const qsizetype length = soundfiles::frames(reference);
-    const qsizetype end = limit < 0 ? soundfiles::frames(capture) : std::min(limit, soundfiles::frames(capture));
-    for (qsizetype i = 1; i < end; ++i) {
-        if (!matches(capture, i, reference, (i * playback.step + shift) % length, playback.gain)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 /// Root-mean-square level of frames \a from to \a to.
 double level(const Pcm &pcm, qsizetype from, qsizetype to) {
     double sum = 0;
@@ -48,17 +23,6 @@ double level(const Pcm &pcm, qsizetype from, qsizetype to) {
 
 double decibels(double level, double reference) {
     return 20.0 * std::log10(std::max(level, 1e-3) / reference);
-}
-
-/// Where the repeated decode lines up with the capture: 0, or 1 when the sink dropped the very first frame;
-/// -1 when neither fits.
-int alignment(const Pcm &capture, const Pcm &reference, Playback playback = {}) {
-    for (int shift = 0; shift <= 1; ++shift) {
-        if (firstDifference(capture, reference, shift, playback, 2000) < 0) {
-            return shift;
-        }
-    }
-    return -1;
 }
 
 } // namespace
