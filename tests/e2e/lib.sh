@@ -8,7 +8,7 @@ set -euo pipefail
 : "${SOMNIVOX:?SOMNIVOX must name the program}"
 : "${E2E_ARTIFACTS:?E2E_ARTIFACTS must name the artifacts folder}"
 
-for tool in Xvfb openbox trayer xdotool wmctrl xprop xwininfo xdpyinfo import od; do
+for tool in Xvfb openbox trayer xdotool wmctrl xmessage xprop xwininfo xdpyinfo import od; do
     command -v "$tool" >/dev/null ||
         { echo "FAIL: $tool is not installed (scripts/install-deps.sh --tests installs it)" >&2; exit 1; }
 done
@@ -67,6 +67,11 @@ now() { date +%s.%N; }
 # Seconds elapsed since a time taken with now(), to the millisecond.
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
 
+# openbox can leave events it has already read unhandled until another one reaches it (a map request, at its start
+# or later): no window appears until then. Every poll below sends it a harmless one, a request to stay on the
+# current desktop.
+wm_poke() { [ -z "$WM_PID" ] || xdotool set_desktop 0 >/dev/null 2>&1 || true; }
+
 # wait_until SECONDS COMMAND...: polls COMMAND every 100 ms until it succeeds; false when the time runs out.
 wait_until() {
     local limit=$1
@@ -80,6 +85,7 @@ wait_until() {
         if awk -v t="$(now)" -v d="$deadline" 'BEGIN { exit !(t > d) }'; then
             return 1
         fi
+        wm_poke
         sleep 0.1
     done
 }
@@ -92,6 +98,7 @@ holds_for() {
     deadline=$(awk -v t="$(now)" -v s="$limit" 'BEGIN { printf "%.3f", t + s }')
     while awk -v t="$(now)" -v d="$deadline" 'BEGIN { exit !(t <= d) }'; do
         "$@" >/dev/null 2>&1 || return 1
+        wm_poke
         sleep 0.1
     done
 }
@@ -108,6 +115,18 @@ stop_process() {
     kill -KILL "$pid" 2>/dev/null || true
 }
 
+# process_report PID: the state of a process and of each of its threads, with their stacks when gdb is at hand.
+process_report() {
+    grep -E '^(State|Threads)' "/proc/$1/status"
+    local task
+    for task in /proc/"$1"/task/*; do
+        echo "$(cat "$task/comm") $(cat "$task/wchan" 2>/dev/null)"
+    done
+    if command -v gdb >/dev/null; then
+        timeout 10 gdb -p "$1" -batch -ex 'thread apply all bt' 2>&1
+    fi
+}
+
 cleanup() {
     local status=$?
     trap - EXIT
@@ -115,24 +134,21 @@ cleanup() {
     if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ] && [ -n "$XVFB_PID" ]; then
         shot "at-failure"
         xwininfo -root -tree >"$WORK/windows-at-failure.log" 2>&1
+    fi
+    if [ "$status" -ne 0 ]; then
+        # Where each process of the session stands: a hang may be the window manager's or the tray host's.
         local name pid
         for name in XVFB BUS WM TRAY APP; do
             pid=${name}_PID
             pid=${!pid}
-            [ -z "$pid" ] || echo "$name $pid: $(kill -0 "$pid" 2>/dev/null && echo running || echo gone)"
-        done >"$WORK/processes-at-failure.log"
-    fi
-    if [ "$status" -ne 0 ] && [ -n "$APP_PID" ] && app_running; then
-        {
-            echo "program $APP_PID:"
-            grep -E '^(State|Threads)' "/proc/$APP_PID/status"
-            for task in /proc/"$APP_PID"/task/*; do
-                echo "$(cat "$task/comm") $(cat "$task/wchan" 2>/dev/null)"
-            done
-            if command -v gdb >/dev/null; then
-                timeout 10 gdb -p "$APP_PID" -batch -ex 'thread apply all bt' 2>&1
+            [ -n "$pid" ] || continue
+            if ! kill -0 "$pid" 2>/dev/null; then
+                echo "$name $pid: gone" >>"$WORK/processes-at-failure.log"
+                continue
             fi
-        } >"$WORK/program-at-failure.log" 2>&1
+            echo "$name $pid: running" >>"$WORK/processes-at-failure.log"
+            process_report "$pid" >"$WORK/${name,,}-at-failure.log" 2>&1
+        done
     fi
     stop_process "$WATCHDOG_PID"
     stop_process "$APP_PID"
@@ -202,16 +218,35 @@ start_x() {
 
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
+probe_managed() {
+    local w
+    for w in $(xdotool search --name '^somnivox-e2e-probe$' 2>/dev/null); do
+        in_client_list "$w" && return 0
+    done
+    return 1
+}
+
+# Starts openbox and waits until it takes on a window: its check property alone is set before it handles any.
 start_wm() {
     openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
-    wait_until 15 wm_running || fail "openbox did not start"
+    xmessage -title somnivox-e2e-probe probe >/dev/null 2>&1 &
+    local probe=$!
+    if ! wait_until 15 wm_running || ! wait_until 15 probe_managed; then
+        stop_process "$probe"
+        fail "openbox took on no window"
+    fi
+    stop_process "$probe"
 }
 
 # The tray host's panel, the window that embeds the icons.
 tray_window() { xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]\+\) "panel": ("panel" "trayer").*/\1/p' | head -n 1; }
 
-tray_running() { [ -n "$(tray_window)" ]; }
+tray_running() {
+    local tray
+    tray=$(tray_window)
+    [ -n "$tray" ] && window_mapped "$tray"
+}
 
 start_tray() {
     trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true --SetPartialStrut false \
