@@ -429,16 +429,18 @@ wait_app_ended() {
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
-main_window_closed() { app_ended || ! window_mapped "$APP_WINDOW"; }
+window_closed() { app_ended || ! window_mapped "$1"; }
 
-# Closes the main window as its close button does: a close request to the window manager, which sends the program
-# WM_DELETE_WINDOW. Waits until the window manager manages the window (it ignores requests for others) and until
-# the window has left the screen.
-close_main_window() {
-    wait_until 10 in_client_list "$APP_WINDOW" || fail "the window manager does not manage the main window"
-    wmctrl -i -c "$APP_WINDOW"
-    wait_until 15 main_window_closed || fail "the main window stayed on the screen after a close request"
+# close_window ID: closes a window as its close button does: a close request to the window manager, which sends
+# the program WM_DELETE_WINDOW. Waits until the window manager manages the window (it ignores requests for
+# others) and until the window has left the screen.
+close_window() {
+    wait_until 10 in_client_list "$1" || fail "the window manager does not manage window $1"
+    wmctrl -i -c "$1"
+    wait_until 15 window_closed "$1" || fail "window $1 stayed on the screen after a close request"
 }
+
+close_main_window() { close_window "$APP_WINDOW"; }
 
 # --- Settings ----------------------------------------------------------------------------------------------------
 

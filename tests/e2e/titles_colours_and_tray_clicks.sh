@@ -45,8 +45,7 @@ box=$(error_box)
 [ "$(window_title "$box")" = "Application Error" ] || fail "the error box is titled '$(window_title "$box")'"
 pass "the error box's title bar reads exactly \"Application Error\""
 shot error-box
-xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
-xdotool key Return
+close_window "$box"
 wait_main_window
 [ "$(window_title "$APP_WINDOW")" = "Somnivox Noise Player" ] ||
     fail "the main window is titled '$(window_title "$APP_WINDOW")'"
