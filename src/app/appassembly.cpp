@@ -14,6 +14,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Window managers and panels draw a window's icon at most this large, and the window hands each offered size over.
+constexpr int LargestWindowIcon = 48;
+
 int drawPercent() {
     QRandomGenerator random(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
     return static_cast<int>(random.generateDouble() * 100) + 1;
@@ -25,7 +28,7 @@ AppAssembly::AppAssembly(const QString &programFolder)
     : m_player(programFolder + u"/somnivox-engine.so"_s),
       m_report(m_notifier, QString::fromUtf8(BuildConfig::SupportEmail)),
       m_form({m_store, m_player, m_notifier, m_report, m_clock, &m_trayNotifier, m_startUp, m_skin, programFolder,
-              QString::fromUtf8(BuildConfig::HomePage), applicationIcon(), drawPercent,
+              QString::fromUtf8(BuildConfig::HomePage), applicationIcon(LargestWindowIcon), drawPercent,
               [](const QUrl &url) { QDesktopServices::openUrl(url); }}),
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },

@@ -60,6 +60,15 @@ private Q_SLOTS:
         verifyLooksLikeTheIcon(icon.pixmap(QSize(32, 32)).toImage(), 32);
     }
 
+    void applicationIcon_offeringTheSmallSizes_drawsALargeOneFromItsOwnPicture() {
+        const QIcon icon = applicationIcon(48);
+        QList<QSize> offered = icon.availableSizes();
+        std::sort(offered.begin(), offered.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        QCOMPARE(offered, (QList<QSize>{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}}));
+        verifyLooksLikeTheIcon(icon.pixmap(QSize(128, 128)).toImage(), 128);
+        verifyLooksLikeTheIcon(icon.pixmap(QSize(40, 40)).toImage(), 40);
+    }
+
     void trayIconFile_isOne16PixelImageAt24Bits() {
         QFile file(buildDir + u"/icons/somnivox.ico"_s);
         QVERIFY(file.open(QIODevice::ReadOnly));
