@@ -26,20 +26,33 @@ bool WindowPointer::loadMouseIcon(const QString &curPath, QString *error) {
         }
         return false;
     }
-    // Qt's "cur" reader gives the picture but not the hot spot, which is read from the file itself.
     const std::optional<QPoint> hotSpot = cursorFileHotSpot(curPath);
-    QImageReader reader(curPath, "cur");
-    const QImage image = reader.read();
-    if (!hotSpot || image.isNull()) {
+    if (!hotSpot) {
         if (error != nullptr) {
-            *error = image.isNull() ? reader.errorString() : u"%1 is not a cursor file"_s.arg(curPath);
+            *error = u"%1 is not a cursor file"_s.arg(curPath);
         }
         return false;
     }
-    const bool inside = image.rect().contains(*hotSpot);
-    m_mouseIcon = QCursor(QPixmap::fromImage(image), inside ? hotSpot->x() : -1, inside ? hotSpot->y() : -1);
+    m_iconFile = IconFile{curPath, *hotSpot};
+    m_mouseIcon.reset();
     applyToWindow();
     return true;
+}
+
+QCursor WindowPointer::MouseIcon() const {
+    if (!m_iconFile) {
+        return QCursor(Qt::ArrowCursor);
+    }
+    if (!m_mouseIcon) {
+        // Qt's "cur" reader gives the picture but not the hot spot, which came from the file itself.
+        const QImage image = QImageReader(m_iconFile->path, "cur").read();
+        const QPoint hotSpot = m_iconFile->hotSpot;
+        const bool inside = image.rect().contains(hotSpot);
+        m_mouseIcon = image.isNull()
+                          ? QCursor(Qt::ArrowCursor)
+                          : QCursor(QPixmap::fromImage(image), inside ? hotSpot.x() : -1, inside ? hotSpot.y() : -1);
+    }
+    return *m_mouseIcon;
 }
 
 void WindowPointer::mouseMovedOver(int newPointer) {
@@ -49,7 +62,8 @@ void WindowPointer::mouseMovedOver(int newPointer) {
 }
 
 std::optional<QPoint> WindowPointer::cursorFileHotSpot(const QString &curPath) {
-    // ICONDIR (reserved, type 2, count) followed by the first entry, whose bytes 4 to 7 hold the hot spot.
+    // ICONDIR (reserved, type 2, count) followed by the first entry, whose bytes 4 to 7 hold the hot spot and 8 to
+    // 15 the size and offset of its picture.
     QFile file(curPath);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
@@ -59,7 +73,9 @@ std::optional<QPoint> WindowPointer::cursorFileHotSpot(const QString &curPath) {
         return std::nullopt;
     }
     const auto word = [&head](int offset) { return qFromLittleEndian<quint16>(head.constData() + offset); };
-    if (word(0) != 0 || word(2) != 2 || word(4) == 0) {
+    const auto dword = [&head](int offset) { return qFromLittleEndian<quint32>(head.constData() + offset); };
+    if (word(0) != 0 || word(2) != 2 || word(4) == 0 || dword(14) == 0 ||
+        quint64(dword(14)) + dword(18) > quint64(file.size())) {
         return std::nullopt;
     }
     return QPoint(word(10), word(12));
@@ -71,8 +87,8 @@ void WindowPointer::applyToWindow() {
     }
     if (m_pointer == Busy) {
         m_window->setCursor(Qt::WaitCursor);
-    } else if (m_pointer == Custom && m_mouseIcon) {
-        m_window->setCursor(*m_mouseIcon);
+    } else if (m_pointer == Custom && m_iconFile) {
+        m_window->setCursor(MouseIcon());
     } else {
         m_window->unsetCursor();
     }

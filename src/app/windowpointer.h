@@ -24,18 +24,20 @@ public:
     /// Throws std::invalid_argument for a kind other than Default, Busy and Custom.
     void setMousePointer(int pointer);
 
-    /// Loads a Windows cursor file as MouseIcon, with the hot spot the file gives. On failure MouseIcon stays as it
-    /// was, false is returned and error (when given) says why.
+    /// Takes a Windows cursor file as MouseIcon, with the hot spot the file gives. Only the file's header is checked
+    /// here; the picture is decoded when the pointer first shows it. On failure MouseIcon stays as it was, false is
+    /// returned and error (when given) says why.
     bool loadMouseIcon(const QString &curPath, QString *error = nullptr);
-    bool hasMouseIcon() const { return m_mouseIcon.has_value(); }
-    /// The loaded picture, or the arrow when none is loaded.
-    QCursor MouseIcon() const { return m_mouseIcon.value_or(QCursor(Qt::ArrowCursor)); }
+    bool hasMouseIcon() const { return m_iconFile.has_value(); }
+    /// The loaded picture, or the arrow when none is loaded or its picture does not decode.
+    QCursor MouseIcon() const;
 
     /// The rule of every mouse-move handler: while the pointer is busy nothing changes, otherwise it becomes
     /// newPointer.
     void mouseMovedOver(int newPointer);
 
-    /// The hot spot stored in the first directory entry of a cursor file, if it is one.
+    /// The hot spot stored in the first directory entry of a cursor file, if it is one and holds that entry's
+    /// picture whole.
     static std::optional<QPoint> cursorFileHotSpot(const QString &curPath);
 
 private:
@@ -43,5 +45,10 @@ private:
 
     QPointer<QWidget> m_window;
     int m_pointer = Default;
-    std::optional<QCursor> m_mouseIcon;
+    struct IconFile {
+        QString path;
+        QPoint hotSpot;
+    };
+    std::optional<IconFile> m_iconFile;
+    mutable std::optional<QCursor> m_mouseIcon; // decoded from m_iconFile on first use
 };
