@@ -227,7 +227,7 @@ bool TestBadSoundFiles::startWithBadStyle(ReliabilityRig &rig, bool infinite) {
     QFETCH(int, kind);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, listed);
-    if (Kind(kind) == Kind::Locked && ranAsNobody()) {
+    if (Kind(kind) == Kind::Locked && ranUnprivileged()) {
         return false;
     }
     makeBadFile(rig.soundPath(file), Kind(kind), bytes);

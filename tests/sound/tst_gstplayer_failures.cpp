@@ -64,7 +64,7 @@ void TestGstPlayerFailures::setUrl_unplayableFile_reportsNotPlayingAndTheNextFil
 void TestGstPlayerFailures::setUrl_unplayableFile_reportsNotPlayingAndTheNextFilePlays() {
     QFETCH(QString, file);
     if (qstrcmp(QTest::currentDataTag(), "unreadable") == 0) {
-        if (ranAsNobody()) {
+        if (ranUnprivileged()) {
             return;
         }
         QVERIFY(!QFileInfo(file).isReadable());
