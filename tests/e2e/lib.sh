@@ -49,6 +49,10 @@ mkdir -p "$WORK/home" "$WORK/config" "$WORK/runtime" "$WORK/shots"
 # which a failure keeps.
 ulimit -c unlimited 2>/dev/null || true
 chmod 700 "$WORK/runtime"
+# Everything a scenario starts (window manager, panels, sound clients) keeps its caches and settings in the work
+# folder, never in the home of whoever runs the tests.
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_CACHE_HOME="$WORK/home/.cache" \
+    XDG_DATA_HOME="$WORK/home/.local/share"
 
 log() { printf '[%s %s] %s\n' "$(date +%T.%3N)" "$E2E_NAME" "$*"; }
 
