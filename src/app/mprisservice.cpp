@@ -7,7 +7,6 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCall>
 #include <QLoggingCategory>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -53,8 +52,13 @@ QVariantMap MprisService::metadata() const {
             {u"mpris:trackid"_s, QVariant::fromValue(QDBusObjectPath(u"/org/mpris/MediaPlayer2/TrackList/NoTrack"_s))}};
     }
     // A track id is an object path: the style's name with every other character made an underscore.
+    // Built by hand: the state is checked every second while on, and a pattern would be compiled each time.
     QString element = style;
-    element.replace(QRegularExpression(u"[^A-Za-z0-9_]"_s), u"_"_s);
+    for (QChar &c : element) {
+        if (c.unicode() > 0x7f || (!c.isLetterOrNumber() && c != u'_')) {
+            c = u'_';
+        }
+    }
     return {{u"mpris:trackid"_s, QVariant::fromValue(QDBusObjectPath(u"/org/vantrelle/Somnivox/style/"_s + element))},
             {u"xesam:title"_s, style}};
 }
