@@ -10,6 +10,11 @@ for tool in dbus-daemon dbus-send sway swaymsg waybar setpriv; do
 done
 
 AS_USER=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+# The unprivileged user may not reach the build folder (a checkout in root's home), so it runs a copy of the
+# program folder: the program, its sound engine and its sounds.
+mkdir -p "$WORK/program"
+cp -a "$(dirname "$SOMNIVOX")"/{somnivox,somnivox-engine.so,sounds} "$WORK/program/"
+SOMNIVOX="$WORK/program/somnivox"
 BUS_PREFIX=("${AS_USER[@]}")
 APP_PREFIX=(env -u DISPLAY XDG_SESSION_TYPE=wayland "${AS_USER[@]}")
 chown -R 65534:65534 "$WORK"
