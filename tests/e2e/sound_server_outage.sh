@@ -112,6 +112,9 @@ start_recorder() {
 # Sound arrives: the last second recorded holds noise, not the silence of an idle sink.
 sound_arrives() {
     local levels
+    # A recorder that gave up on a server still settling after its start ("Connection failure: Timeout") records
+    # nothing more: start another.
+    kill -0 "$RECORDER_PID" 2>/dev/null || start_recorder
     levels=$(capture_levels)
     [ "${levels% *}" -gt 1000 ]
 }
