@@ -17,6 +17,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cp "$SOMNIVOX" "$work/somnivox"
 cp "$(dirname "$SOMNIVOX")"/*.so "$work/" 2>/dev/null || true # the sound engine, loaded from beside the program
 mkdir -p "$work/sounds" "$work/config" "$work/home"
+mkdir -m 700 "$work/runtime" # one instance per runtime folder: a folder of its own beside other checks
 echo "not a sound" >"$work/sounds/White Noise.mp3"
 cat >"$work/config/Vantrelle.ini" <<'INI'
 [Somnivox%20Noise%20Player]
@@ -29,7 +30,7 @@ INI
 mkfifo "$work/stderr"
 
 exec 3<>"$work/stderr" # holds the FIFO open, so the program's open of it does not wait for a reader
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled: \
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled: \
     LANG=C LC_ALL=C TZ=UTC SOMNIVOX_AUDIO_SINK='fakesink sync=true' \
     "$work/somnivox" >/dev/null 2>"$work/stderr" 3<&- &
 pid=$!

@@ -6,7 +6,9 @@ starts_and_lists_sounds() {
     home=$(mktemp -d)
     (
         cd "$home" || exit 1
-        export HOME="$home" XDG_CONFIG_HOME="$home/config" QT_QPA_PLATFORM=offscreen
+        # A runtime folder of its own: the program allows one instance per runtime folder, and checks run side by side.
+        mkdir -m 700 "$home/runtime"
+        export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=offscreen
         export SOMNIVOX_AUDIO_SINK='fakesink sync=true'
         "$@" >"$home/output.txt" 2>&1 &
         pid=$!
