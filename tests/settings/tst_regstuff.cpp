@@ -1,8 +1,8 @@
 #include "autostartentryfile.h"
 #include "desktopentry.h"
+#include "nonregularfiles.h"
 #include "regstuff.h"
 #include "settingsstore.h"
-#include "specialfiles.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -180,7 +180,7 @@ void TestRegStuff::entryThroughALink_writesOnlyARegularFileAndRemovesOnlyTheLink
         QFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly));
     } else {
-        QVERIFY(makeSpecialFile(target, kind));
+        QVERIFY(makeNonRegularFile(target, kind));
     }
     QVERIFY(QFile::link(target, entry));
     const mode_t type = nodeType(target);

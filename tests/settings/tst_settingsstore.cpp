@@ -1,5 +1,5 @@
+#include "nonregularfiles.h"
 #include "settingsstore.h"
-#include "specialfiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString file = dir.filePath(u"Vantrelle.ini"_s);
         const QString node = throughLink ? dir.filePath(u"node"_s) : file;
-        QVERIFY(makeSpecialFile(node, kind));
+        QVERIFY(makeNonRegularFile(node, kind));
         if (throughLink) {
             QVERIFY(QFile::link(node, file));
         }

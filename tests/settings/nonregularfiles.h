@@ -12,7 +12,7 @@
 
 /// Makes a node that is no regular file at \a path: "fifo" or "socket" (a bound local socket; opening it fails at
 /// once, so the old code under test cannot hang on it).
-inline bool makeSpecialFile(const QString &path, const QString &kind) {
+inline bool makeNonRegularFile(const QString &path, const QString &kind) {
     const QByteArray name = QFile::encodeName(path);
     if (kind == QLatin1String("fifo")) {
         return ::mkfifo(name.constData(), 0600) == 0;
