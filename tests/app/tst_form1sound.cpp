@@ -13,6 +13,20 @@
 
 using namespace Qt::StringLiterals;
 
+// A sounds folder holding the noise loop, and the stored state ON in OPTION at full volume with no fade-in, so the
+// output must equal the decoded samples.
+static bool storeNoiseOn(Form1World &world, const QString &option) {
+    if (!QDir(world.programFolder()).mkdir(u"sounds"_s) ||
+        !QFile::copy(soundfiles::path(u"noise-loop.mp3"_s), world.dir.filePath(u"sounds/Noise.mp3"_s))) {
+        return false;
+    }
+    world.store->WriteSetting(u"StartStopState"_s, u"ON"_s);
+    world.store->WriteSetting(u"Option"_s, option);
+    world.store->WriteSetting(u"Volume"_s, u"100"_s);
+    world.store->WriteSetting(u"Fade In"_s, u"0"_s);
+    return true;
+}
+
 // The main window over the real player, heard through a capture file.
 class TestForm1Sound : public QObject {
     Q_OBJECT
@@ -21,14 +35,8 @@ private Q_SLOTS:
     void storedOnState_isHeardAtOnceLoopsWithoutAGapAndStopsAtTurnOff() {
         const Capture capture;
         Form1World world;
-        QVERIFY(QDir(world.programFolder()).mkdir(u"sounds"_s));
-        QVERIFY(QFile::copy(soundfiles::path(u"noise-loop.mp3"_s), world.dir.filePath(u"sounds/Noise.mp3"_s)));
+        QVERIFY(storeNoiseOn(world, u"Infinite"_s));
         SettingsStore &store = *world.store;
-        store.WriteSetting(u"StartStopState"_s, u"ON"_s);
-        store.WriteSetting(u"Option"_s, u"Infinite"_s);
-        // Full volume and no fade-in, so the output must equal the decoded samples.
-        store.WriteSetting(u"Volume"_s, u"100"_s);
-        store.WriteSetting(u"Fade In"_s, u"0"_s);
 
         GstPlayer player;
         Form1 form(world.services(player));
@@ -62,13 +70,8 @@ private Q_SLOTS:
     void timedWindow_fadeOutSix_lastSecondIsFarBelowTheLevelTenSecondsEarlier() {
         const Capture capture;
         Form1World world;
-        QVERIFY(QDir(world.programFolder()).mkdir(u"sounds"_s));
-        QVERIFY(QFile::copy(soundfiles::path(u"noise-loop.mp3"_s), world.dir.filePath(u"sounds/Noise.mp3"_s)));
+        QVERIFY(storeNoiseOn(world, u"Timed"_s));
         SettingsStore &store = *world.store;
-        store.WriteSetting(u"StartStopState"_s, u"ON"_s);
-        store.WriteSetting(u"Option"_s, u"Timed"_s);
-        store.WriteSetting(u"Volume"_s, u"100"_s);
-        store.WriteSetting(u"Fade In"_s, u"0"_s);
         store.WriteSetting(u"Fade Out"_s, u"6"_s);
         const QDate day = world.clock.current.date();
         store.WriteSetting(u"Time From"_s, SettingConversions::dateTimeToText({day, QTime(8, 0, 0)}));
