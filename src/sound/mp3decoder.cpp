@@ -5,9 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
-#include <cstring>
-
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -18,39 +15,33 @@ std::runtime_error failure(const QString &path, const char *what) {
     return std::runtime_error(QStringLiteral("%1: %2").arg(path, QLatin1StringView(what)).toStdString());
 }
 
-// Whether the Xing or Info tag of the file's first frame claims more frames than the file can hold. libmpg123
-// converts the claimed length frame by frame when it resamples, so a damaged count of billions holds it for minutes.
-bool claimsImpossibleFrameCount(int fd) {
-    std::array<unsigned char, 512> head{};
-    const ssize_t got = ::pread(fd, head.data(), head.size(), 0);
+// Whether the file's Xing or Info tag claims a length it cannot have: more frames than its size holds, or more
+// padding than sound. libmpg123 converts the claimed length frame by frame when it resamples, so such a tag would
+// hold it for minutes; a probe at the file's own rate reads the claim without that cost.
+bool claimsImpossibleLength(int fd) {
     struct stat status {};
-    if (got < 64 || ::fstat(fd, &status) != 0) {
+    if (::fstat(fd, &status) != 0) {
         return false;
     }
-    qsizetype frame = 0;
-    if (std::memcmp(head.data(), "ID3", 3) == 0) {
-        const qsizetype tagEnd =
-            10 + (head[5] & 0x10 ? 10 : 0) +
-            ((head[6] & 0x7f) << 21 | (head[7] & 0x7f) << 14 | (head[8] & 0x7f) << 7 | (head[9] & 0x7f));
-        if (tagEnd + 64 <= got) {
-            frame = tagEnd;
-        } else if (::pread(fd, head.data(), head.size(), tagEnd) < 64) {
-            return false;
-        }
+    int error = MPG123_OK;
+    mpg123_handle *probe = mpg123_new(nullptr, &error);
+    if (!probe) {
+        return false;
     }
-    // The tag follows the frame's header and side information: 9, 17 or 32 bytes by version and channels.
-    for (const qsizetype offset : {13, 21, 36}) {
-        const unsigned char *tag = head.data() + frame + offset;
-        if (std::memcmp(tag, "Xing", 4) == 0 || std::memcmp(tag, "Info", 4) == 0) {
-            if (!(tag[7] & 1)) {
-                return false;
-            }
-            const quint32 frames = quint32(tag[8]) << 24 | quint32(tag[9]) << 16 | quint32(tag[10]) << 8 | tag[11];
-            // No layer III frame is shorter than 24 bytes.
-            return frames > status.st_size / 24 + 1;
-        }
+    mpg123_param(probe, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0.0);
+    long rate = 0;
+    int channels = 0;
+    int encoding = 0;
+    bool impossible = false;
+    if (mpg123_open_fd(probe, fd) == MPG123_OK) {
+        const int format = mpg123_getformat(probe, &rate, &channels, &encoding);
+        // No MPEG audio frame is shorter than 24 bytes.
+        impossible =
+            mpg123_framelength(probe) > status.st_size / 24 + 1 || (format == MPG123_DONE && mpg123_length(probe) <= 0);
     }
-    return false;
+    mpg123_delete(probe);
+    ::lseek(fd, 0, SEEK_SET);
+    return impossible;
 }
 
 } // namespace
@@ -78,8 +69,8 @@ void Mp3Decoder::open(const QString &path) {
     close();
     // Opened here, not by libmpg123, so that a FIFO or a device in the file's place cannot block the caller.
     const int fd = openRegularFile(path);
-    mpg123_param(m_handle, claimsImpossibleFrameCount(fd) ? MPG123_ADD_FLAGS : MPG123_REMOVE_FLAGS,
-                 MPG123_IGNORE_INFOFRAME, 0.0);
+    mpg123_param(m_handle, claimsImpossibleLength(fd) ? MPG123_ADD_FLAGS : MPG123_REMOVE_FLAGS, MPG123_IGNORE_INFOFRAME,
+                 0.0);
     if (mpg123_open_fd(m_handle, fd) != MPG123_OK) {
         ::close(fd);
         throw failure(path, mpg123_strerror(m_handle));
