@@ -10,7 +10,7 @@ source "$(dirname "$0")/lib.sh"
 SERVER=${1:?usage: sound_server_outage.sh pulseaudio|pipewire}
 case $SERVER in
 pulseaudio) tools="pulseaudio pactl parec" ;;
-pipewire) tools="pipewire wireplumber pipewire-pulse pactl parec" ;;
+pipewire) tools="pipewire pw-cli pw-metadata wireplumber pipewire-pulse pactl parec" ;;
 *) fail "unknown sound server $SERVER" ;;
 esac
 for tool in $tools; do
@@ -51,6 +51,22 @@ stop_recorder() {
 finish() {
     local status=$?
     set +e
+    if [ "$status" -ne 0 ]; then
+        # What the server made of its clients: which streams exist, and which are linked to the sink.
+        in_session timeout 10 pactl list sink-inputs >"$WORK/server-sink-inputs-at-failure.log" 2>&1
+        if [ "$SERVER" = pipewire ]; then
+            in_session timeout 10 wpctl status >"$WORK/server-graph-at-failure.log" 2>&1
+            in_session timeout 10 pw-dump >"$WORK/server-dump-at-failure.log" 2>&1
+        fi
+        local pid name
+        for pid in "${SERVER_PIDS[@]}"; do
+            if name=$(cat "/proc/$pid/comm" 2>/dev/null); then
+                process_report "$pid" >"$WORK/server-$name-at-failure.log" 2>&1
+            else
+                echo "server process $pid: gone" >>"$WORK/processes-at-failure.log"
+            fi
+        done
+    fi
     stop_recorder
     stop_server
     stop_process "$BUS_PID"
@@ -61,17 +77,18 @@ trap finish EXIT
 
 server_answers() { in_session pactl list short sinks | grep -q "$SINK"; }
 
+default_sink_chosen() { in_session pw-metadata -n default 0 default.audio.sink | grep -qF "\"name\":\"$SINK\""; }
+
 start_server() {
     mkdir -p "$WORK/server-config"
+    SINK=nullsink
     case $SERVER in
     pulseaudio)
-        SINK=nullsink
         printf '%s\n' "load-module module-null-sink sink_name=$SINK" \
             'load-module module-native-protocol-unix auth-anonymous=1' "set-default-sink $SINK" >"$WORK/server.pa"
         spawn_server pulseaudio --daemonize=no --exit-idle-time=-1 -n -F "$WORK/server.pa" >>"$WORK/server.log" 2>&1
         ;;
     pipewire)
-        SINK=auto_null
         # WirePlumber, which links the streams, needs a session bus; it outlives the server's restarts.
         if [ -z "$BUS_PID" ]; then
             dbus-daemon --session --nofork --nopidfile --address="unix:path=$WORK/runtime/bus" \
@@ -80,9 +97,24 @@ start_server() {
             SESSION_ENV+=(DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/runtime/bus")
             wait_until 20 test -S "$WORK/runtime/bus" || fail "the session bus did not start"
         fi
+        # The null sink is the server's own, as a sound card would be. Without it pipewire-pulse makes a stand-in
+        # sink of its own at start, and a stream arriving at that moment can leave WirePlumber setting up both
+        # for good, no client answered any more.
+        mkdir -p "$WORK/server-config/pipewire/pipewire.conf.d"
+        cat >"$WORK/server-config/pipewire/pipewire.conf.d/null-sink.conf" <<EOF
+context.objects = [
+    { factory = adapter
+        args = { factory.name = support.null-audio-sink node.name = "$SINK" media.class = "Audio/Sink"
+                 audio.position = [ FL FR ] object.linger = true } }
+]
+EOF
         spawn_server pipewire >>"$WORK/server.log" 2>&1
-        wait_until 20 test -S "$WORK/runtime/pipewire-0" || fail "pipewire did not start"
+        # Answering, not only its socket: a killed server leaves its socket behind, and a WirePlumber that finds
+        # nobody listening there exits, leaving every stream unlinked.
+        wait_until 20 in_session pw-cli info 0 || fail "pipewire did not start"
         spawn_server wireplumber >>"$WORK/server-wireplumber.log" 2>&1
+        # Streams are taken in once WirePlumber has the sink as its default, as after a login.
+        wait_until 20 default_sink_chosen || fail "WirePlumber did not take $SINK as the default sink"
         spawn_server pipewire-pulse >>"$WORK/server-pulse.log" 2>&1
         ;;
     esac
