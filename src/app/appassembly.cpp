@@ -41,6 +41,8 @@ AppAssembly::AppAssembly(const QString &programFolder)
     }
     QObject::connect(m_form.findChild<QComboBox *>(u"Combo1"_s), &QComboBox::currentIndexChanged, &m_mpris, refresh,
                      Qt::QueuedConnection);
+    // Queued: a call that passes through other states on its way is seen where it ends.
+    QObject::connect(&m_player, &Player::playStateChanged, &m_mpris, refresh, Qt::QueuedConnection);
     QObject::connect(&m_sessionBus, &SessionBus::ready, &m_mpris, [this](const std::optional<QDBusConnection> &bus) {
         m_trayNotifier.useSessionBus(bus);
         if (bus) {

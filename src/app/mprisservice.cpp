@@ -22,9 +22,6 @@ const QString PlayerInterface = u"org.mpris.MediaPlayer2.Player"_s;
 MprisService::MprisService(Controls controls, QObject *parent) : QObject(parent), m_controls(std::move(controls)) {
     new MprisRootAdaptor(this);
     new MprisPlayerAdaptor(this);
-    m_poll.setTimerType(Qt::VeryCoarseTimer);
-    m_poll.setInterval(PollMs);
-    connect(&m_poll, &QTimer::timeout, this, &MprisService::refresh);
 }
 
 void MprisService::publish(const QDBusConnection &bus) {
@@ -52,7 +49,6 @@ QVariantMap MprisService::metadata() const {
             {u"mpris:trackid"_s, QVariant::fromValue(QDBusObjectPath(u"/org/mpris/MediaPlayer2/TrackList/NoTrack"_s))}};
     }
     // A track id is an object path: the style's name with every other character made an underscore.
-    // Built by hand: the state is checked every second while on, and a pattern would be compiled each time.
     QString element = style;
     for (QChar &c : element) {
         if (c.unicode() > 0x7f || (!c.isLetterOrNumber() && c != u'_')) {
@@ -72,13 +68,6 @@ void MprisService::refresh() {
     if (const QVariantMap now = metadata(); now != m_metadata) {
         m_metadata = now;
         changed.insert(u"Metadata"_s, now);
-    }
-    if (m_controls.isOn() || m_status == u"Playing"_s) {
-        if (!m_poll.isActive()) {
-            m_poll.start();
-        }
-    } else {
-        m_poll.stop();
     }
     if (changed.isEmpty() || !m_bus) {
         return;

@@ -3,7 +3,6 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <QVariantMap>
 
 #include <functional>
@@ -33,15 +32,13 @@ public:
     static constexpr auto ServiceName = "org.mpris.MediaPlayer2.somnivox";
     static constexpr auto Identity = "Somnivox Noise Player";
     static constexpr auto DesktopEntry = "org.vantrelle.Somnivox";
-    /// How often the sound is looked at while it may change by itself (the program is on or something plays).
-    static constexpr int PollMs = 1000;
-
     explicit MprisService(Controls controls, QObject *parent = nullptr);
     ~MprisService() override = default;
 
     /// Exports the player on \a bus and asks for its name there, without waiting for the answer.
     void publish(const QDBusConnection &bus);
-    /// Looks at the program again and tells the bus what changed.
+    /// Looks at the program again and tells the bus what changed; called whenever the sound, the on/off state or
+    /// the style may have changed.
     void refresh();
 
     QString playbackStatus() const;
@@ -55,7 +52,6 @@ public:
 private:
     Controls m_controls;
     std::optional<QDBusConnection> m_bus;
-    QTimer m_poll;
     QString m_status;
     QVariantMap m_metadata;
 };

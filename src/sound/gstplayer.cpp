@@ -185,7 +185,7 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
     halt();
     m_path = path;
     m_fadeIn = fadeIn;
-    m_state = Undefined;
+    setState(Undefined);
     std::unique_ptr<Decoder> decoder;
     try {
         decoder = openDecoder(path);
@@ -198,7 +198,7 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
         m_pipeline = openPipeline();
         if (!m_pipeline) {
             // Playing in name: the recovery starts the file once the output opens.
-            m_state = Player::Playing;
+            setState(Player::Playing);
             outputLost(u"no audio output answers"_s);
             return;
         }
@@ -214,7 +214,7 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
             throw std::runtime_error("the audio output does not start");
         }
         dropPipeline();
-        m_state = Player::Playing;
+        setState(Player::Playing);
         outputLost(u"the audio output does not start"_s);
         return;
     }
@@ -222,7 +222,7 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
     GstTagList *tags =
         gst_tag_list_new(GST_TAG_TITLE, QFileInfo(path).completeBaseName().toUtf8().constData(), nullptr);
     gst_element_send_event(m_pipeline->source.get(), gst_event_new_tag(tags));
-    m_state = Player::Playing;
+    setState(Player::Playing);
 }
 
 void GstPlayer::fadeOut(std::chrono::milliseconds duration) {
@@ -288,11 +288,18 @@ void GstPlayer::stop() {
         halt();
     }
     endRecovery();
-    m_state = Stopped;
+    setState(Stopped);
 }
 
 int GstPlayer::playState() const {
     return m_state;
+}
+
+void GstPlayer::setState(int state) {
+    if (state != m_state) {
+        m_state = state;
+        Q_EMIT playStateChanged();
+    }
 }
 
 QString GstPlayer::sinkDescription() const {
@@ -390,7 +397,7 @@ void GstPlayer::reopenOutput() {
     } catch (const std::runtime_error &e) {
         qCWarning(lcPlayer) << e.what();
         endRecovery();
-        m_state = Undefined;
+        setState(Undefined);
     }
 }
 
@@ -422,7 +429,7 @@ void GstPlayer::handleEnd(quint64 run) {
         halt();
     } else if (run == m_run && m_state == Player::Playing) {
         halt();
-        m_state = MediaEnded;
+        setState(MediaEnded);
     }
 }
 
@@ -452,5 +459,5 @@ void GstPlayer::handleFailure(quint64 run, const QString &reason, bool fromSink)
     qCWarning(lcPlayer) << "playback failed:" << reason;
     halt();
     endRecovery();
-    m_state = Undefined;
+    setState(Undefined);
 }

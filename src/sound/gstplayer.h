@@ -61,6 +61,7 @@ private:
     struct Pipeline;
 
     std::unique_ptr<Pipeline> openPipeline();
+    void setState(int state);
     void applyVolume();
     void halt();
     void dropPipeline();

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 // The engine's values of playState() before it is loaded.
@@ -26,6 +27,7 @@ Player &LazyPlayer::engine() {
             throw std::runtime_error("the sound engine cannot be loaded: " + module.errorString().toStdString());
         }
         m_engine.reset(create());
+        connect(m_engine.get(), &Player::playStateChanged, this, &Player::playStateChanged);
         if (m_loop) {
             m_engine->setLoop(*m_loop);
         }
@@ -75,9 +77,10 @@ void LazyPlayer::setRate(double rate) {
 }
 
 void LazyPlayer::stop() {
-    m_stopped = true;
     if (m_engine) {
         m_engine->stop();
+    } else if (!std::exchange(m_stopped, true)) {
+        Q_EMIT playStateChanged();
     }
 }
 

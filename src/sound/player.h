@@ -35,4 +35,8 @@ public:
     virtual void stop() = 0;
     /// Playing while a file is accepted and has not ended, been stopped or failed; anything else is not playing.
     virtual int playState() const = 0;
+
+Q_SIGNALS:
+    /// playState() has changed; a call may pass through more than one state before it returns.
+    void playStateChanged();
 };

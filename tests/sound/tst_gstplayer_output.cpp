@@ -2,6 +2,7 @@
 #include "gstplayer.h"
 #include "soundfiles.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <chrono>
@@ -151,7 +152,10 @@ void TestGstPlayerOutput::setLoop_off_playsTheFileOnceThenReportsNotPlaying() {
     player.setLoop(false);
     player.setUrl(file, {});
     QCOMPARE(player.playState(), Player::Playing);
-    QTRY_VERIFY_WITH_TIMEOUT(player.playState() != Player::Playing, 10000);
+    // The end is told, not only seen by asking: the media controls learn of it so.
+    QSignalSpy changes(&player, &Player::playStateChanged);
+    QVERIFY(changes.wait(10000));
+    QCOMPARE_NE(player.playState(), Player::Playing);
 
     const Pcm output = capture.read();
     const int shift = alignment(output, reference);
