@@ -29,6 +29,9 @@ void initGStreamer() {
         g_clear_error(&error);
         throw std::runtime_error("GStreamer cannot start: " + reason);
     }
+    // The streaming threads of a stopped pipeline end at once instead of idling in GLib's pool, where they wake
+    // now and then through an outage or a night turned off.
+    g_thread_pool_set_max_unused_threads(0);
 }
 
 // pulsesink reaches PulseAudio and PipeWire's pulse server alike and, unlike autoaudiosink, fails when no server

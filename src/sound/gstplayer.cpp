@@ -385,9 +385,9 @@ void GstPlayer::outputLost(const QString &reason) {
 }
 
 void GstPlayer::reopenOutput() {
-    // While the server's socket refuses, no pipeline is built: an outage costs a timer and a connect() now and then.
+    // While the server's socket refuses, no pipeline is built, and the watch on its folder tells when to try again.
     if (sinkDescription() == GstOutputSink::Pulse && m_serverWatch.serverAbsent()) {
-        m_recovery.lost();
+        m_recovery.nothingListens();
         return;
     }
     // The file starts afresh; one that has become unplayable ends the outage.

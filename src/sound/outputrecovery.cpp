@@ -17,8 +17,18 @@ bool OutputRecovery::lost() {
         m_pause = FirstPause;
     }
     m_phase = Phase::Waiting;
-    m_timer.start(m_pause, [this] { attemptNow(); });
+    m_timer.start(m_pause, [this] { attemptNow(false); });
     m_pause = std::min(m_pause * 2, LongestPause);
+    return begins;
+}
+
+bool OutputRecovery::nothingListens() {
+    if (m_afterSign) {
+        return lost();
+    }
+    const bool begins = m_phase == Phase::Idle;
+    m_phase = Phase::Waiting;
+    m_timer.start(QuietPause, [this] { attemptNow(false); });
     return begins;
 }
 
@@ -33,12 +43,13 @@ void OutputRecovery::mayBeBack() {
         return;
     }
     m_pause = FirstPause;
-    attemptNow();
+    attemptNow(true);
 }
 
-void OutputRecovery::attemptNow() {
+void OutputRecovery::attemptNow(bool afterSign) {
     m_phase = Phase::Trying;
+    m_afterSign = afterSign;
     // Started first: the attempt may report at once, which replaces this guard.
-    m_timer.start(LongestPause, [this] { attemptNow(); });
+    m_timer.start(LongestPause, [this] { attemptNow(false); });
     m_attempt();
 }

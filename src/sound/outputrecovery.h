@@ -8,9 +8,10 @@
 class RetryTimer;
 
 /// When to try again to open an audio output that failed or was never there, for as long as sound should play.
-/// The first attempt follows the loss by half a second and each failed one doubles the pause, up to five seconds, so a
-/// long outage costs one cheap attempt every few seconds. A sign that the sound server may be back brings the next
-/// attempt forward and starts the pauses over.
+/// The first attempt follows the loss by half a second and each failed one doubles the pause, up to five seconds. A
+/// sign that the sound server may be back brings the next attempt forward and starts the pauses over. While no server
+/// listens at all, nothing can change before such a sign, so the clock is left out: a long outage costs no more than
+/// a program turned off.
 class OutputRecovery {
     Q_DISABLE_COPY_MOVE(OutputRecovery)
 
@@ -18,6 +19,8 @@ public:
     using Pause = std::chrono::milliseconds;
     static constexpr Pause FirstPause{500};
     static constexpr Pause LongestPause{5000};
+    /// While no server listens, the look taken in case a sign was missed.
+    static constexpr Pause QuietPause{60000};
 
     /// \a attempt tries to open the output and tells how that went through lost() or end(), at once or later; an
     /// attempt that has told nothing after LongestPause is made again.
@@ -26,6 +29,10 @@ public:
 
     /// The output failed, or an attempt to open it did: the next attempt is scheduled. True when this begins an outage.
     bool lost();
+    /// An attempt found no sound server listening. Right after a sign the server may still be starting, and the pauses
+    /// go on as after lost(); otherwise the next attempt waits for a sign, or QuietPause. True when this begins an
+    /// outage.
+    bool nothingListens();
     /// The output plays again, or sound is no longer wanted: no more attempts.
     void end();
     /// The output may be back: unless an attempt is under way, one is made now and the pauses start over.
@@ -36,10 +43,11 @@ public:
 private:
     enum class Phase { Idle, Waiting, Trying };
 
-    void attemptNow();
+    void attemptNow(bool afterSign);
 
     RetryTimer &m_timer;
     std::function<void()> m_attempt;
     Phase m_phase = Phase::Idle;
     Pause m_pause = FirstPause;
+    bool m_afterSign = false;
 };

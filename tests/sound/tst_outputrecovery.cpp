@@ -105,6 +105,26 @@ private Q_SLOTS:
         recovery.mayBeBack();
         QCOMPARE(attempts, 6);
     }
+
+    void nothingListening_waitsForASignExceptJustAfterOne() {
+        FakeRetryTimer timer;
+        int attempts = 0;
+        OutputRecovery recovery(timer, [&] {
+            ++attempts;
+            recovery.nothingListens();
+        });
+        QVERIFY(recovery.nothingListens());
+        QCOMPARE(*timer.pending, OutputRecovery::QuietPause);
+        timer.fire();
+        QCOMPARE(*timer.pending, OutputRecovery::QuietPause);
+        // A server that made its socket may not listen yet: one more look soon, then quiet again.
+        recovery.mayBeBack();
+        QCOMPARE(*timer.pending, 500ms);
+        timer.fire();
+        QCOMPARE(*timer.pending, OutputRecovery::QuietPause);
+        QCOMPARE(attempts, 3);
+        QVERIFY(recovery.active());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestOutputRecovery)
