@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Sound-server outages: the built program plays its stored on state (Infinite, the first style) into a private
 # PulseAudio with a null sink; the server is killed (SIGKILL) five times, for 1, 3, 6, 12 and 30 s, and started again.
-# For each outage it prints the time from the server answering again to the program's stream playing (its sink input
-# present and uncorked), and to the first data and the first sound recorded from the null sink's monitor. A recorder
-# on a freshly started PulseAudio gets its first data only after about 1.8 s, with or without the program (measured
-# here), so the stream time is the program's figure: median and worst of it. Then the program's CPU time (perf
-# task-clock) during the 30 s outage against 30 s of the same program turned off, and the same without the outage's
-# first 2 s, when the broken output is taken down.
+# It prints the program's wakeups per second while it loops on the server, then, for each outage, the time from the
+# server answering again to the program's stream playing (its sink input present and uncorked), and to the first data
+# and the first sound recorded from the null sink's monitor. A recorder on a freshly started PulseAudio gets its first
+# data only after about 1.8 s, with or without the program (measured here), so the stream time is the program's
+# figure: median and worst of it. Then the program's CPU time (perf task-clock) during the 30 s outage against 30 s of
+# the same program turned off, and the same without the outage's first 2 s, when the broken output is taken down.
 # Usage: bench/sound-server-outage-bench.sh BUILD_DIR   (after `cmake --build BUILD_DIR --target somnivox
 # default_sounds`; needs pulseaudio, pactl, parec and perf, which scripts/install-deps.sh --tests installs)
 set -euo pipefail
@@ -97,6 +97,11 @@ settings ON
 app=$!
 record "$work/first.raw"
 wait_for_sound "$work/first.raw"
+# Voluntary context switches of all threads: each one is a sleep that a wakeup ends.
+switches() { cat /proc/"$app"/task/*/status | awk '/^voluntary_ctxt_switches:/ { s += $2 } END { print s }'; }
+before=$(switches)
+sleep 10
+echo "wakeups while looping on the server: $(awk -v n="$(($(switches) - before))" 'BEGIN { printf "%.1f", n / 10 }') /s"
 echo "playing on a private PulseAudio; outages follow"
 
 times=()
