@@ -83,7 +83,8 @@ start_server() {
     mkdir -p "$WORK/server-config"
     # Made before any server or client: pactl, polling while the server starts, makes it too, and a pipewire-pulse
     # that meets it halfway through its own start gives up ("File exists").
-    mkdir -p -m 700 "$WORK/runtime/pulse"
+    mkdir -p "$WORK/runtime/pulse"
+    chmod 700 "$WORK/runtime/pulse"
     SINK=nullsink
     case $SERVER in
     pulseaudio)
