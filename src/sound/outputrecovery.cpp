@@ -12,23 +12,19 @@ OutputRecovery::~OutputRecovery() {
 }
 
 bool OutputRecovery::lost() {
-    const bool begins = m_phase == Phase::Idle;
-    if (begins) {
-        m_pause = FirstPause;
-    }
-    m_phase = Phase::Waiting;
-    m_timer.start(m_pause, [this] { attemptNow(false); });
+    const Pause pause = m_pause;
     m_pause = std::min(m_pause * 2, LongestPause);
-    return begins;
+    return waitFor(pause);
 }
 
 bool OutputRecovery::nothingListens() {
-    if (m_afterSign) {
-        return lost();
-    }
+    return m_afterSign ? lost() : waitFor(QuietPause);
+}
+
+bool OutputRecovery::waitFor(Pause pause) {
     const bool begins = m_phase == Phase::Idle;
     m_phase = Phase::Waiting;
-    m_timer.start(QuietPause, [this] { attemptNow(false); });
+    m_timer.start(pause, [this] { attemptNow(false); });
     return begins;
 }
 

@@ -43,6 +43,8 @@ public:
 private:
     enum class Phase { Idle, Waiting, Trying };
 
+    /// Schedules the next attempt \a pause from now; true when this begins an outage.
+    bool waitFor(Pause pause);
     void attemptNow(bool afterSign);
 
     RetryTimer &m_timer;
