@@ -1,8 +1,12 @@
-// The floor for the whole-program figures: a bare Qt Widgets window with a tray icon, started the same way.
+// The floor for the whole-program figures: a bare Qt Widgets window with a tray icon, started the same way. It
+// shows a label and a check box, since any window with text pays for the font stack.
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
+#include <QVBoxLayout>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -26,6 +30,9 @@ int main(int argc, char *argv[]) {
     QWidget window;
     window.setWindowTitle(u"Bare Window"_s);
     window.setWindowIcon(icon);
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLabel(u"Bare Window"_s));
+    layout->addWidget(new QCheckBox(u"Start at login"_s));
     window.resize(400, 300);
     window.show();
     return QApplication::exec();

@@ -48,6 +48,16 @@ until xdpyinfo >/dev/null 2>&1; do
     [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; exit 1; }
     sleep 0.1
 done
+# A desktop has a session bus; without one Qt would start a bus of its own (dbus-launch) in every run.
+dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" >"$work/dbus.log" 2>&1 &
+pids="$pids $!"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+tries=0
+until [ -S "$XDG_RUNTIME_DIR/bus" ]; do
+    tries=$((tries + 1))
+    [ $tries -lt 100 ] || { echo "dbus-daemon did not start" >&2; exit 1; }
+    sleep 0.1
+done
 trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$work/trayer.log" 2>&1 &
 pids="$pids $!"
 sleep 1
@@ -125,7 +135,7 @@ thread_wakeups() {
 }
 
 echo "Whole-program figures: $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "Xvfb :$display with trayer as the tray host; sink: $SOMNIVOX_AUDIO_SINK, or a real-time file sink where said"
+echo "Xvfb :$display with trayer as the tray host and a private session bus; sink: $SOMNIVOX_AUDIO_SINK, or a real-time file sink where said"
 echo
 
 # first_audio: milliseconds from the moment before the action to the first audio written by a file sink.
@@ -166,10 +176,12 @@ while [ $i -lt "$runs" ]; do
     SOMNIVOX_AUDIO_SINK="filesink location=$work/first.raw sync=true buffer-mode=2" "$three" >>"$work/first.log" 2>&1 &
     player=$!
     window=$(xdotool search --sync --onlyvisible --pid $player --name "Somnivox Noise Player" | head -n 1)
+    # "Turn On" is the first button, across the top of the window. The button acts on the release, timed alone:
+    # `xdotool click` sleeps 100 ms of its own after the release before it returns.
+    xdotool mousemove --window "$window" 268 21 mousedown 1
     sleep 0.5
-    # "Turn On" is the first button, across the top of the window.
     start=$(now_ms)
-    xdotool mousemove --window "$window" 268 21 click 1
+    xdotool mouseup 1
     wait_for_audio "$work/first.raw" && echo $(($(now_ms) - start)) >>"$work/click-audio.ms"
     kill $player
     wait $player 2>/dev/null || true
