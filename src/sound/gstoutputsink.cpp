@@ -1,5 +1,8 @@
 #include "gstoutputsink.h"
 
+#include <gst/audio/audio.h>
+#include <gst/base/gstbasesink.h>
+
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -72,6 +75,16 @@ void nameStream(GstElement *sink) {
             g_object_set(element, "latency-time", LatencyTimeUs, nullptr);
         }
     });
+}
+
+bool playsEachBufferOnTime(GstElement *sink) {
+    bool audioSink = false;
+    bool syncs = false;
+    forEachElement(sink, [&](GstElement *element) {
+        audioSink = audioSink || GST_IS_AUDIO_BASE_SINK(element);
+        syncs = syncs || (GST_IS_BASE_SINK(element) && gst_base_sink_get_sync(GST_BASE_SINK(element)));
+    });
+    return syncs && !audioSink;
 }
 
 bool isFake(GstElement *sink) {

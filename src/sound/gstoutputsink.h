@@ -18,6 +18,9 @@ QString defaultDescription();
 /// Gives every pulse sink inside \a sink the program's client name and stream properties (application name, id and
 /// icon, media role), before the sink opens.
 void nameStream(GstElement *sink);
+/// True when \a sink plays each buffer when its time comes, rather than keeping audio ahead in a device's buffer as
+/// an audio sink does.
+bool playsEachBufferOnTime(GstElement *sink);
 /// True when \a sink, once open, plays into a fake sink: autoaudiosink's choice when no device answers.
 bool isFake(GstElement *sink);
 

@@ -1,5 +1,6 @@
 #include "gstplayer.h"
 
+#include "clockpacer.h"
 #include "decoder.h"
 #include "fader.h"
 #include "gstoutputsink.h"
@@ -25,9 +26,10 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcPlayer, "somnivox.player")
 
-// 1024 frames, about 23 ms: a volume or rate change reaches the output within a buffer or two.
-constexpr qsizetype ChunkFrames = 1024;
-constexpr guint QueueBytes = 16 * 1024;
+// 80 ms: a sink that plays each buffer at its time wakes about 12 times a second, and a buffer is made just before
+// its time, so a volume or rate change is heard within one buffer. An audio sink holds its own buffer ahead anyway.
+constexpr qsizetype ChunkFrames = Mp3Decoder::SampleRate * 80 / 1000;
+constexpr guint QueueBytes = 2 * ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t);
 constexpr double MinRate = 0.1;
 constexpr double MaxRate = 50.0;
 // The ramp that ends a stopped sound, after what is already on its way out: short enough to count as at once, long
@@ -76,12 +78,16 @@ struct GstPlayer::Pipeline {
     // next buffer a short ramp to silence and the last of the stream.
     std::atomic<qint64> fadeOutFrames{-1};
     std::atomic<bool> ending{false};
+    // Set for a sink that plays each buffer at its time: the streaming thread then makes each buffer just before.
+    bool paced = false;
+    ClockPacer pacer;
 
     ~Pipeline() {
         // No message may reach the player once it is gone; reaching NULL joins the streaming threads.
         if (bus) {
             gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
         }
+        pacer.interrupt();
         gst_element_set_state(bin.get(), GST_STATE_NULL);
     }
     Q_DISABLE_COPY_MOVE(Pipeline)
@@ -126,6 +132,11 @@ struct GstPlayer::Pipeline {
 void GstPlayer::Pipeline::push(GstAppSrc *source) {
     if (feedEnded || !feed) {
         return;
+    }
+    // A buffer is made when its time comes, and the sink, finding it due, plays it without a wait of its own: one
+    // wakeup a buffer. The first is wanted at once, to start the output.
+    if (paced && framesPushed > 0) {
+        pacer.waitUntil(bin.get(), gst_util_uint64_scale(framesPushed, GST_SECOND, Mp3Decoder::SampleRate));
     }
     // A stopped sound goes on from where it is into a ramp to silence, and ends there.
     const bool last = ending;
@@ -356,12 +367,15 @@ std::unique_ptr<GstPlayer::Pipeline> GstPlayer::openPipeline() {
     }
     pipeline->streamVolume =
         GstRef<GstElement>::adopt(gst_bin_get_by_interface(GST_BIN(pipeline->sink.get()), GST_TYPE_STREAM_VOLUME));
+    pipeline->paced = GstOutputSink::playsEachBufferOnTime(pipeline->sink.get());
     return pipeline;
 }
 
 void GstPlayer::halt() {
     if (m_pipeline) {
+        m_pipeline->pacer.interrupt();
         gst_element_set_state(m_pipeline->bin.get(), GST_STATE_READY);
+        m_pipeline->pacer.resume();
         // The streaming thread has stopped, so the feed is ours alone.
         m_pipeline->feed.reset();
         m_pipeline->ending = false;
