@@ -1,10 +1,20 @@
 #include "singleinstance.h"
 
 #include <QDeadlineTimer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QLoggingCategory>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <cerrno>
+#include <cstring>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -12,8 +22,30 @@ Q_LOGGING_CATEGORY(lcInstance, "somnivox.instance")
 
 namespace {
 
+// A plain socket rather than Qt's network module, which would bring its libraries into every start.
 const QByteArray ShowRequest = "show\n";
 const QByteArray ShowAnswer = "shown\n";
+
+bool socketAddress(const QString &path, sockaddr_un &address) {
+    const QByteArray encoded = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (encoded.size() >= qsizetype(sizeof(address.sun_path))) {
+        return false;
+    }
+    std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
+    return true;
+}
+
+// Waits until \a fd is ready for \a events, at most \a waitMs.
+bool ready(int fd, short events, qint64 waitMs) {
+    pollfd wanted{fd, events, 0};
+    int result = 0;
+    do {
+        result = ::poll(&wanted, 1, static_cast<int>(qMax<qint64>(waitMs, 0)));
+    } while (result < 0 && errno == EINTR);
+    return result > 0 && (wanted.revents & events);
+}
 
 } // namespace
 
@@ -21,7 +53,14 @@ SingleInstance::SingleInstance(const QString &folder, QObject *parent)
     : QObject(parent), m_lock(folder + u"/somnivox.lock"_s), m_socketPath(folder + u"/somnivox.socket"_s) {
     // Only a lock whose process has ended is taken over, however old it is.
     m_lock.setStaleLockTime(0);
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
+}
+
+SingleInstance::~SingleInstance() {
+    if (m_listener >= 0) {
+        m_incoming.reset();
+        ::close(m_listener);
+        ::unlink(QFile::encodeName(m_socketPath).constData());
+    }
 }
 
 QString SingleInstance::defaultFolder() {
@@ -32,12 +71,8 @@ SingleInstance::Role SingleInstance::claim(int patienceMs) {
     const QDeadlineTimer deadline(patienceMs);
     while (true) {
         if (m_lock.tryLock(0)) {
-            // A socket left by a killed program would refuse the listen.
-            QLocalServer::removeServer(m_socketPath);
-            m_server.setSocketOptions(QLocalServer::UserAccessOption);
-            if (!m_server.listen(m_socketPath)) {
-                qCWarning(lcInstance, "cannot listen on %s: %s", qPrintable(m_socketPath),
-                          qPrintable(m_server.errorString()));
+            if (!listen()) {
+                qCWarning(lcInstance, "cannot listen on %s: %s", qPrintable(m_socketPath), std::strerror(errno));
             }
             return Role::First;
         }
@@ -57,35 +92,95 @@ SingleInstance::Role SingleInstance::claim(int patienceMs) {
     }
 }
 
-bool SingleInstance::handOver(int waitMs) const {
-    QLocalSocket socket;
-    socket.connectToServer(m_socketPath);
-    if (!socket.waitForConnected(qMin(waitMs, 1000))) {
+bool SingleInstance::listen() {
+    sockaddr_un address{};
+    if (!socketAddress(m_socketPath, address)) {
+        errno = ENAMETOOLONG;
         return false;
     }
-    socket.write(ShowRequest);
-    // The program answers from its event loop, which a first start reaches only after loading its settings.
-    const QDeadlineTimer deadline(waitMs);
-    while (!socket.canReadLine()) {
-        if (deadline.hasExpired() || !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
-            return false;
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (listener < 0) {
+        return false;
+    }
+    // A socket left by a killed program would refuse the bind. Only the user may ask for the window.
+    ::unlink(address.sun_path);
+    if (::bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0 ||
+        ::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(listener, 8) != 0) {
+        const int error = errno;
+        ::close(listener);
+        errno = error;
+        return false;
+    }
+    m_listener = listener;
+    m_incoming = std::make_unique<QSocketNotifier>(listener, QSocketNotifier::Read);
+    connect(m_incoming.get(), &QSocketNotifier::activated, this, &SingleInstance::answer);
+    return true;
+}
+
+bool SingleInstance::handOver(int waitMs) const {
+    sockaddr_un address{};
+    if (!socketAddress(m_socketPath, address)) {
+        return false;
+    }
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        return false;
+    }
+    const auto closeAndReturn = [fd](bool result) {
+        ::close(fd);
+        return result;
+    };
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
+        int error = 0;
+        socklen_t size = sizeof(error);
+        if (errno != EAGAIN || !ready(fd, POLLOUT, qMin(waitMs, 1000)) ||
+            ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) {
+            return closeAndReturn(false);
         }
     }
-    return socket.readLine() == ShowAnswer;
+    if (::send(fd, ShowRequest.constData(), std::size_t(ShowRequest.size()), MSG_NOSIGNAL) != ShowRequest.size()) {
+        return closeAndReturn(false);
+    }
+    // The program answers from its event loop, which a first start reaches only after loading its settings.
+    const QDeadlineTimer deadline(waitMs);
+    QByteArray answer;
+    while (!answer.contains('\n') && answer.size() < ShowAnswer.size()) {
+        if (!ready(fd, POLLIN, deadline.remainingTime())) {
+            return closeAndReturn(false);
+        }
+        char chunk[16];
+        const ssize_t got = ::recv(fd, chunk, sizeof(chunk), 0);
+        if (got <= 0 && !(got < 0 && (errno == EAGAIN || errno == EINTR))) {
+            return closeAndReturn(false);
+        }
+        answer.append(chunk, qMax<ssize_t>(got, 0));
+    }
+    return closeAndReturn(answer == ShowAnswer);
 }
 
 void SingleInstance::answer() {
-    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine()) {
+    int fd = -1;
+    while ((fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+        auto *request = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        auto received = std::make_shared<QByteArray>();
+        connect(request, &QSocketNotifier::activated, this, [this, request, received, fd] {
+            char chunk[16];
+            const ssize_t got = ::recv(fd, chunk, sizeof(chunk), 0);
+            if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
                 return;
             }
-            if (socket->readLine() == ShowRequest) {
-                Q_EMIT activationRequested();
-                socket->write(ShowAnswer);
+            received->append(chunk, qMax<ssize_t>(got, 0));
+            // A whole line, a closed connection, or more than a request holds ends the exchange.
+            if (got > 0 && !received->contains('\n') && received->size() < ShowRequest.size()) {
+                return;
             }
-            socket->disconnectFromServer();
+            if (*received == ShowRequest) {
+                Q_EMIT activationRequested();
+                ::send(fd, ShowAnswer.constData(), std::size_t(ShowAnswer.size()), MSG_NOSIGNAL);
+            }
+            request->setEnabled(false);
+            request->deleteLater();
+            ::close(fd);
         });
     }
 }

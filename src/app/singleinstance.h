@@ -1,9 +1,12 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+
+#include <memory>
+
+class QSocketNotifier;
 
 /// One running program per user: the first start holds a lock and listens on a local socket in the user's runtime
 /// folder; a later start asks it to show its window and ends. A lock or socket left behind by a killed program is
@@ -24,7 +27,7 @@ public:
 
     /// \a folder holds the lock and the socket; it must belong to the user alone.
     explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
-    ~SingleInstance() override = default;
+    ~SingleInstance() override;
 
     /// The user's runtime folder ($XDG_RUNTIME_DIR).
     static QString defaultFolder();
@@ -38,10 +41,12 @@ Q_SIGNALS:
     void activationRequested();
 
 private:
+    bool listen();
     bool handOver(int waitMs) const;
     void answer();
 
     QLockFile m_lock;
-    QLocalServer m_server;
     QString m_socketPath;
+    int m_listener = -1;
+    std::unique_ptr<QSocketNotifier> m_incoming;
 };
