@@ -2,7 +2,7 @@
 
 #include "sizedfilesiconengine.h"
 
-#include <QDir>
+#include <QDirIterator>
 
 #include <algorithm>
 
@@ -10,10 +10,12 @@ using namespace Qt::StringLiterals;
 
 QIcon applicationIcon(int largestOffered) {
     // The folders are named by size ("48x48"), so no picture is opened here.
-    const QDir hicolor(u":/icons/hicolor"_s);
+    // No name filter: QDir's default one would load the regular-expression engine into every start.
+    const QString hicolor = u":/icons/hicolor/"_s;
     QMap<int, QString> files;
     QList<int> offered;
-    for (const QString &folder : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (QDirIterator folders(hicolor, QDir::Dirs | QDir::NoDotAndDotDot); folders.hasNext();) {
+        const QString folder = folders.nextFileInfo().fileName();
         const QStringList sides = folder.split(u'x');
         bool wide = false;
         bool high = false;
@@ -21,7 +23,7 @@ QIcon applicationIcon(int largestOffered) {
         if (!wide || sides.at(1).toInt(&high) != edge || !high || edge <= 0) {
             continue;
         }
-        files.insert(edge, hicolor.filePath(folder + u"/apps/somnivox.png"_s));
+        files.insert(edge, hicolor + folder + u"/apps/somnivox.png"_s);
         if (edge <= largestOffered) {
             offered << edge;
         }

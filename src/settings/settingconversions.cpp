@@ -1,6 +1,6 @@
 #include "settingconversions.h"
 
-#include <QRegularExpression>
+#include <QLocale>
 
 #include <cfenv>
 #include <cmath>
@@ -38,12 +38,48 @@ qint16 toInt16(const QString &text) {
 }
 
 double leadingNumber(const QString &text) {
-    static const QRegularExpression number(u"^[ \\t\\r\\n]*([+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eEdD][+-]?\\d+)?)"_s);
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch()) {
+    // By hand: a regular expression would load its engine into every start, which reads numbers from the settings.
+    const auto at = [&text](qsizetype i) { return i < text.size() ? text.at(i).unicode() : char16_t(0); };
+    const auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    qsizetype i = 0;
+    while (at(i) == u' ' || at(i) == u'\t' || at(i) == u'\r' || at(i) == u'\n') {
+        ++i;
+    }
+    const qsizetype start = i;
+    if (at(i) == u'+' || at(i) == u'-') {
+        ++i;
+    }
+    const qsizetype whole = i;
+    while (isDigit(at(i))) {
+        ++i;
+    }
+    if (i > whole || isDigit(at(i + 1))) {
+        if (at(i) == u'.') {
+            ++i;
+        }
+        while (isDigit(at(i))) {
+            ++i;
+        }
+    }
+    if (i == whole) {
         return 0.0;
     }
-    QString digits = match.captured(1);
+    // An exponent counts only with its digits.
+    qsizetype exponent = i;
+    const char16_t mark = at(exponent);
+    if (mark == u'e' || mark == u'E' || mark == u'd' || mark == u'D') {
+        ++exponent;
+        if (at(exponent) == u'+' || at(exponent) == u'-') {
+            ++exponent;
+        }
+        if (isDigit(at(exponent))) {
+            while (isDigit(at(exponent))) {
+                ++exponent;
+            }
+            i = exponent;
+        }
+    }
+    QString digits = text.mid(start, i - start);
     digits.replace(u'd', u'e').replace(u'D', u'e');
     bool ok = false;
     const double value = QLocale::c().toDouble(digits, &ok);
@@ -62,18 +98,37 @@ int toPosition(const QString &text) {
 }
 
 QString dateFormat(const QLocale &locale) {
-    QString format = locale.dateFormat(QLocale::ShortFormat);
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
     // Two-digit years read back as 19xx: always write four.
-    static const QRegularExpression years(u"y+"_s);
-    format.replace(years, u"yyyy"_s);
-    return format;
+    QString fourDigitYears;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        if (format.at(i) != u'y') {
+            fourDigitYears += format.at(i);
+        } else if (i == 0 || format.at(i - 1) != u'y') {
+            fourDigitYears += u"yyyy"_s;
+        }
+    }
+    return fourDigitYears;
 }
 
 QString timeFormat(const QLocale &locale) {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    // The long time carries a time-zone field that does not read back; drop it with its blank.
-    static const QRegularExpression zone(u"\\s*t+\\s*"_s);
-    format.replace(zone, u" "_s);
+    const QString longFormat = locale.timeFormat(QLocale::LongFormat);
+    // The long time carries a time-zone field that does not read back; drop it with the blanks around it. By hand:
+    // a regular expression would load its engine into every start.
+    QString format;
+    for (qsizetype i = 0; i < longFormat.size();) {
+        if (longFormat.at(i) != u't') {
+            format += longFormat.at(i++);
+            continue;
+        }
+        while (!format.isEmpty() && format.back().isSpace()) {
+            format.chop(1);
+        }
+        while (i < longFormat.size() && (longFormat.at(i) == u't' || longFormat.at(i).isSpace())) {
+            ++i;
+        }
+        format += u' ';
+    }
     return format.trimmed();
 }
 

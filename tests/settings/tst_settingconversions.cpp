@@ -58,6 +58,10 @@ private Q_SLOTS:
         QTest::newRow("exponent") << u"1e2"_s << 100;
         QTest::newRow("negative") << u"-3"_s << -3;
         QTest::newRow("fraction only") << u".5"_s << 0;
+        QTest::newRow("exponent written d") << u"1D2"_s << 100;
+        QTest::newRow("exponent without digits") << u"7e+x"_s << 7;
+        QTest::newRow("sign alone") << u"- 5"_s << 0;
+        QTest::newRow("point alone") << u".x"_s << 0;
     }
     void toPosition_readsTheLeadingNumber() {
         QFETCH(QString, text);
