@@ -22,20 +22,22 @@ for file in "$build/somnivox" "$build/somnivox-engine.so" "$launch" "$bare" "$bu
 done
 
 work=$(mktemp -d)
+# The runtime folder is in memory, as a desktop's /run/user/UID is.
+runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 pids=""
 cleanup() {
     for pid in $pids; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
-    rm -rf "$work"
+    rm -rf "$work" "$runtime"
 }
 trap cleanup EXIT INT TERM
 
 # Programs must touch nothing of the user's; the settings of each run are laid fresh below.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
 export SOMNIVOX_AUDIO_SINK='fakesink sync=true'
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER 2>/dev/null || true
 mkdir -p "$HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 
 display=90
 while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
