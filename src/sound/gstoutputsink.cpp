@@ -3,6 +3,11 @@
 #include <gst/audio/audio.h>
 #include <gst/base/gstbasesink.h>
 
+#include <QFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -11,6 +16,52 @@ namespace {
 
 // How much audio a pulse sink's server asks for at a time.
 constexpr gint64 LatencyTimeUs = 50000;
+
+// What every pipeline plays through: the source, the conversion and the volume. The pulse sink's plugin comes when the
+// default output is first asked for.
+constexpr std::array PipelinePlugins{"coreelements", "app", "audioconvert", "volume"};
+constexpr const char *PulsePlugin = "pulseaudio";
+
+QByteArray pluginFile(const char *name) {
+    return QByteArrayLiteral(SOMNIVOX_GST_PLUGINS_DIR "/libgst") + name + ".so";
+}
+
+// Where the user has set GStreamer's own plugin or registry paths, GStreamer is left to them.
+bool userSetsRegistry() {
+    for (const char *name : {"GST_PLUGIN_PATH", "GST_PLUGIN_PATH_1_0", "GST_PLUGIN_SYSTEM_PATH",
+                             "GST_PLUGIN_SYSTEM_PATH_1_0", "GST_REGISTRY", "GST_REGISTRY_1_0"}) {
+        if (qEnvironmentVariableIsSet(name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool installed(const char *plugin) {
+    return QFile::exists(QFile::decodeName(pluginFile(plugin)));
+}
+
+// Set while only the plugins the program plays through are registered.
+bool someRegistered = false;
+
+void registerEverything() {
+    gst_registry_scan_path(gst_registry_get(), SOMNIVOX_GST_PLUGINS_DIR);
+    someRegistered = false;
+}
+
+// Loads one plugin into the registry, or failing that registers every installed one.
+void registerPlugin(const char *name) {
+    GError *error = nullptr;
+    GstPlugin *plugin = gst_plugin_load_file(pluginFile(name).constData(), &error);
+    if (!plugin) {
+        qWarning("GStreamer plugin %s unusable (%s): looking through every installed plugin", name,
+                 error ? error->message : "unknown error");
+        g_clear_error(&error);
+        registerEverything();
+        return;
+    }
+    gst_object_unref(plugin);
+}
 
 template<typename Visit>
 void forEachElement(GstElement *bin, Visit visit) {
@@ -28,12 +79,38 @@ void forEachElement(GstElement *bin, Visit visit) {
 
 namespace GstOutputSink {
 
+// A registry of every installed plugin takes about 1.3 MB while the sound plays, and GStreamer rebuilds it (about
+// 100 ms) in every home that has none yet: only the plugins the program plays through are registered.
 void initGStreamer() {
+    if (gst_is_initialized()) {
+        return;
+    }
+    const bool some = !userSetsRegistry() && installed(PulsePlugin) &&
+                      std::all_of(PipelinePlugins.begin(), PipelinePlugins.end(), installed);
+    if (some) {
+        // Nothing is scanned, and the registry file is the program's own, so the one other programs share stays as
+        // it is. The variables go again before anything could start a program that inherits them.
+        qputenv("GST_PLUGIN_SYSTEM_PATH_1_0", QByteArray());
+        qputenv("GST_REGISTRY_1_0",
+                QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+                                  u"/somnivox/gstreamer-registry.bin"_s));
+    }
     GError *error = nullptr;
-    if (!gst_init_check(nullptr, nullptr, &error)) {
+    const bool started = gst_init_check(nullptr, nullptr, &error);
+    if (some) {
+        qunsetenv("GST_PLUGIN_SYSTEM_PATH_1_0");
+        qunsetenv("GST_REGISTRY_1_0");
+    }
+    if (!started) {
         const std::string reason = error ? error->message : "unknown error";
         g_clear_error(&error);
         throw std::runtime_error("GStreamer cannot start: " + reason);
+    }
+    someRegistered = some;
+    for (const char *name : PipelinePlugins) {
+        if (someRegistered) {
+            registerPlugin(name);
+        }
     }
     // The streaming threads of a stopped pipeline end at once instead of idling in GLib's pool, where they wake
     // now and then through an outage or a night turned off.
@@ -42,8 +119,24 @@ void initGStreamer() {
 
 // pulsesink reaches PulseAudio and PipeWire's pulse server alike and, unlike autoaudiosink, fails when no server
 // answers instead of settling on a fake sink.
+bool registerEveryPlugin() {
+    if (!someRegistered) {
+        return false;
+    }
+    registerEverything();
+    return true;
+}
+
 QString defaultDescription() {
     initGStreamer();
+    if (someRegistered) {
+        GstPlugin *pulse = gst_registry_find_plugin(gst_registry_get(), PulsePlugin);
+        if (pulse) {
+            gst_object_unref(pulse);
+        } else {
+            registerPlugin(PulsePlugin);
+        }
+    }
     GstElementFactory *pulse = gst_element_factory_find(Pulse.toUtf8().constData());
     if (!pulse) {
         return u"autoaudiosink"_s;

@@ -11,8 +11,11 @@ namespace GstOutputSink {
 /// The sink for PulseAudio and PipeWire's pulse server.
 inline const QString Pulse = QStringLiteral("pulsesink");
 
-/// Initialises GStreamer once; throws std::runtime_error when it cannot start.
+/// Initialises GStreamer once; throws std::runtime_error when it cannot start. Unless the user has set GStreamer's
+/// plugin or registry paths, only the plugins that the program plays through are registered at first.
 void initGStreamer();
+/// Registers every installed plugin, for a sink that names other elements; false when all are registered already.
+bool registerEveryPlugin();
 /// Pulse where GStreamer has the pulse plugin, else `autoaudiosink`.
 QString defaultDescription();
 /// Gives every pulse sink inside \a sink the program's client name and stream properties (application name, id and

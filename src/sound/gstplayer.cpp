@@ -327,6 +327,12 @@ std::unique_ptr<GstPlayer::Pipeline> GstPlayer::openPipeline() {
     GError *parseError = nullptr;
     pipeline->sink = GstRef<GstElement>::sink(
         gst_parse_bin_from_description(sinkDescription.toUtf8().constData(), TRUE, &parseError));
+    if (!pipeline->sink && g_error_matches(parseError, GST_PARSE_ERROR, GST_PARSE_ERROR_NO_SUCH_ELEMENT) &&
+        GstOutputSink::registerEveryPlugin()) {
+        g_clear_error(&parseError);
+        pipeline->sink = GstRef<GstElement>::sink(
+            gst_parse_bin_from_description(sinkDescription.toUtf8().constData(), TRUE, &parseError));
+    }
     if (!pipeline->sink) {
         throw std::runtime_error(
             QStringLiteral("audio sink \"%1\" unusable: %2").arg(sinkDescription, takeError(parseError)).toStdString());
