@@ -41,6 +41,7 @@ private Q_SLOTS:
     void setUrl_whilePlaying_startsTheNewFileFromItsFirstSample();
     void sinkDescription_followsTheEnvironment_data();
     void sinkDescription_followsTheEnvironment();
+    void setUrl_aSinkOfElementsBeyondThePlayersOwn_plays();
     void fades_riseFromSilenceAndFallToItWhenAsked();
     void stop_endsTheSoundInARampOfAFewMilliseconds();
 };
@@ -201,6 +202,16 @@ void TestGstPlayerOutput::sinkDescription_followsTheEnvironment() {
     }
     const GstPlayer player;
     QCOMPARE(player.sinkDescription(), sink);
+}
+
+void TestGstPlayerOutput::setUrl_aSinkOfElementsBeyondThePlayersOwn_plays() {
+    Capture capture;
+    // The player registers only the plugins it plays through until a sink asks for more.
+    qputenv("SOMNIVOX_AUDIO_SINK", "audioresample ! " + qgetenv("SOMNIVOX_AUDIO_SINK"));
+    GstPlayer player;
+    player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {});
+    QCOMPARE(player.playState(), Player::Playing);
+    QVERIFY(capture.waitForFrames(4410));
 }
 
 void TestGstPlayerOutput::fades_riseFromSilenceAndFallToItWhenAsked() {
