@@ -46,7 +46,8 @@ endif()
 # qt6-wayland is Qt's Wayland platform plugin, which no library links: without it the program cannot start on a
 # Wayland session that has no Xwayland, and it would be started there at every login. A dependency, not a
 # recommendation: recommendations are often left out, and the plugin is small.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-wayland")
+# libsndfile is loaded at run time, where dpkg-shlibdeps does not see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-wayland, libsndfile1")
 # A real sound output for autoaudiosink to find; without one it plays into a fake sink.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-pulseaudio | gstreamer1.0-pipewire | gstreamer1.0-alsa")
 include(CPack)

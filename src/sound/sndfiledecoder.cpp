@@ -1,6 +1,6 @@
 #include "sndfiledecoder.h"
 
-#include <sndfile.h>
+#include "sndfilelibrary.h"
 
 #include <unistd.h>
 
@@ -21,6 +21,11 @@ SndFileDecoder::~SndFileDecoder() {
 void SndFileDecoder::open(const QString &path) {
     close();
     m_path = path;
+    try {
+        m_sf = &SndFileLibrary::get();
+    } catch (const std::runtime_error &e) {
+        throw std::runtime_error(m_path.toStdString() + ": " + e.what());
+    }
     m_fd = openRegularFile(path);
     try {
         openStream();
@@ -37,9 +42,9 @@ void SndFileDecoder::open(const QString &path) {
 
 void SndFileDecoder::openStream() {
     SF_INFO info{};
-    m_file = sf_open_fd(m_fd, SFM_READ, &info, SF_FALSE);
+    m_file = m_sf->openFd(m_fd, SFM_READ, &info, SF_FALSE);
     if (!m_file) {
-        throw std::runtime_error(m_path.toStdString() + ": " + sf_strerror(nullptr));
+        throw std::runtime_error(m_path.toStdString() + ": " + m_sf->strError(nullptr));
     }
     if (info.channels < 1 || info.samplerate < 1 || info.samplerate > MaxRate) {
         throw std::runtime_error(m_path.toStdString() + ": unusable channel count or sample rate");
@@ -50,7 +55,7 @@ void SndFileDecoder::openStream() {
     m_rate = info.samplerate;
     m_channels = info.channels;
     // Floating-point data may exceed full scale; scaled, it is heard as written instead of clipped or wrapped.
-    sf_command(m_file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
+    m_sf->command(m_file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
     m_scratch.resize(static_cast<std::size_t>(ScratchFrames * m_channels));
 }
 
@@ -62,9 +67,9 @@ qsizetype SndFileDecoder::read(std::span<std::int16_t> out) {
     qsizetype total = 0;
     while (total < wanted) {
         const qsizetype frames = std::min(wanted - total, ScratchFrames);
-        const sf_count_t got = sf_readf_short(m_file, m_scratch.data(), frames);
-        if (sf_error(m_file) != SF_ERR_NO_ERROR) {
-            throw std::runtime_error(m_path.toStdString() + ": " + sf_strerror(m_file));
+        const sf_count_t got = m_sf->readfShort(m_file, m_scratch.data(), frames);
+        if (m_sf->error(m_file) != SF_ERR_NO_ERROR) {
+            throw std::runtime_error(m_path.toStdString() + ": " + m_sf->strError(m_file));
         }
         std::int16_t *to = out.data() + total * Channels;
         for (sf_count_t i = 0; i < got; ++i) {
@@ -86,7 +91,7 @@ void SndFileDecoder::rewind() {
     }
     // Opened afresh rather than sought: every pass decodes exactly as the first, whatever the codec's seeking does.
     if (m_file) {
-        sf_close(m_file);
+        m_sf->close(m_file);
         m_file = nullptr;
     }
     if (::lseek(m_fd, 0, SEEK_SET) != 0) {
@@ -97,7 +102,7 @@ void SndFileDecoder::rewind() {
 
 void SndFileDecoder::close() {
     if (m_file) {
-        sf_close(m_file);
+        m_sf->close(m_file);
         m_file = nullptr;
     }
     if (m_fd >= 0) {

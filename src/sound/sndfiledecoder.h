@@ -7,6 +7,7 @@
 #include <vector>
 
 struct sf_private_tag;
+struct SndFileLibrary;
 
 /// Streams a FLAC, Ogg Vorbis, Opus or WAV file with libsndfile at the file's own rate: a mono file is heard on
 /// both sides, a file of more channels by its first two.
@@ -31,6 +32,7 @@ private:
     void close();
 
     QString m_path;
+    const SndFileLibrary *m_sf = nullptr;
     sf_private_tag *m_file = nullptr;
     int m_fd = -1;
     int m_rate = 0;
