@@ -1,6 +1,8 @@
 #include "sizedfilesiconengine.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -22,7 +24,12 @@ QPixmap SizedFilesIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon:
     const int fileEdge = fileEdgeFor(qMax(size.width(), size.height()));
     auto decoded = m_decoded.find(fileEdge);
     if (decoded == m_decoded.end()) {
-        decoded = m_decoded.insert(fileEdge, QPixmap(m_files.value(fileEdge)));
+        // Read in the format its suffix names, by Qt's own decoder: to guess it, Qt would load every image plugin
+        // and ask each.
+        const QString file = m_files.value(fileEdge);
+        QImageReader reader(file, QFileInfo(file).suffix().toLatin1());
+        reader.setAutoDetectImageFormat(false);
+        decoded = m_decoded.insert(fileEdge, QPixmap::fromImage(reader.read()));
     }
     QPixmap result = *decoded;
     if (result.isNull()) {
