@@ -60,6 +60,17 @@ void Fader::rampToSilence(std::span<std::int16_t> frames) {
     }
 }
 
+void Fader::scale(std::span<std::int16_t> samples, int percent) {
+    constexpr int Unity = 1 << 13;
+    const int factor = (std::clamp(percent, 0, 100) * Unity + 50) / 100;
+    if (factor == Unity) {
+        return;
+    }
+    for (std::int16_t &sample : samples) {
+        sample = static_cast<std::int16_t>((sample * factor) >> 13);
+    }
+}
+
 std::chrono::seconds Fader::secondsFromSetting(const QString &text, std::chrono::seconds fallback) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);

@@ -24,6 +24,10 @@ public:
     /// sound that is stopped at once.
     static void rampToSilence(std::span<std::int16_t> frames);
 
+    /// Scales \a samples to \a percent of their level by a 13-bit fixed-point factor, rounding down, as GStreamer's
+    /// volume element does for 16-bit audio; 100 leaves them bit for bit.
+    static void scale(std::span<std::int16_t> samples, int percent);
+
     /// A fade length in whole seconds as stored in a setting: garbage, a negative value or one over an hour gives
     /// \a fallback.
     static std::chrono::seconds secondsFromSetting(const QString &text, std::chrono::seconds fallback);

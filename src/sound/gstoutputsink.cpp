@@ -17,9 +17,9 @@ namespace {
 // How much audio a pulse sink's server asks for at a time.
 constexpr gint64 LatencyTimeUs = 50000;
 
-// What every pipeline plays through: the source, the conversion and the volume. The pulse sink's plugin comes when the
+// What every pipeline plays through: the source and the conversion. The pulse sink's plugin comes when the
 // default output is first asked for.
-constexpr std::array PipelinePlugins{"coreelements", "app", "audioconvert", "volume"};
+constexpr std::array PipelinePlugins{"coreelements", "app", "audioconvert"};
 constexpr const char *PulsePlugin = "pulseaudio";
 
 QByteArray pluginFile(const char *name) {

@@ -64,9 +64,8 @@ struct GstPlayer::Pipeline {
     GstPlayer *player;
     GstRef<GstElement> bin;
     GstRef<GstElement> source;
-    GstRef<GstElement> volume;
     GstRef<GstElement> sink;
-    // The sink's own volume, where it has one.
+    // The sink's own volume, where it has one; the feed applies the volume where it has none.
     GstRef<GstElement> streamVolume;
     GstRef<GstBus> bus;
 
@@ -154,8 +153,12 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
             feed->fadeOut(fade);
         }
         frames = feed->fill(pcm, player->m_rate.load(), player->m_loop.load());
+        const auto filled = pcm.first(std::size_t(frames * Mp3Decoder::Channels));
         if (last) {
-            Fader::rampToSilence(pcm.first(std::size_t(frames * Mp3Decoder::Channels)));
+            Fader::rampToSilence(filled);
+        }
+        if (!streamVolume) {
+            Fader::scale(filled, player->m_volume.load());
         }
     } catch (const std::exception &e) {
         failure = QString::fromLocal8Bit(e.what());
@@ -265,16 +268,9 @@ void GstPlayer::setVolume(int volume) {
 // Only the program's own changes are applied: a change made in the system mixer holds until the slider moves or the
 // next stream opens.
 void GstPlayer::applyVolume() {
-    if (!m_pipeline) {
-        return;
-    }
-    const double level = m_volume / 100.0;
-    if (m_pipeline->streamVolume) {
+    if (m_pipeline && m_pipeline->streamVolume) {
         gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
-                                     level);
-        g_object_set(m_pipeline->volume.get(), "volume", 1.0, nullptr);
-    } else {
-        g_object_set(m_pipeline->volume.get(), "volume", level, nullptr);
+                                     m_volume / 100.0);
     }
 }
 
@@ -323,7 +319,6 @@ std::unique_ptr<GstPlayer::Pipeline> GstPlayer::openPipeline() {
     auto pipeline = std::make_unique<Pipeline>(this);
     pipeline->bin = GstRef<GstElement>::sink(gst_pipeline_new("player"));
     pipeline->source = GstRef<GstElement>::sink(makeElement("appsrc"));
-    pipeline->volume = GstRef<GstElement>::sink(makeElement("volume"));
     GError *parseError = nullptr;
     pipeline->sink = GstRef<GstElement>::sink(
         gst_parse_bin_from_description(sinkDescription.toUtf8().constData(), TRUE, &parseError));
@@ -340,10 +335,8 @@ std::unique_ptr<GstPlayer::Pipeline> GstPlayer::openPipeline() {
     g_clear_error(&parseError);
     GstOutputSink::nameStream(pipeline->sink.get());
     GstElement *convert = makeElement("audioconvert");
-    gst_bin_add_many(GST_BIN(pipeline->bin.get()), pipeline->source.get(), convert, pipeline->volume.get(),
-                     pipeline->sink.get(), nullptr);
-    if (!gst_element_link_many(pipeline->source.get(), convert, pipeline->volume.get(), pipeline->sink.get(),
-                               nullptr)) {
+    gst_bin_add_many(GST_BIN(pipeline->bin.get()), pipeline->source.get(), convert, pipeline->sink.get(), nullptr);
+    if (!gst_element_link_many(pipeline->source.get(), convert, pipeline->sink.get(), nullptr)) {
         throw std::runtime_error("cannot link the audio pipeline to \"" + sinkDescription.toStdString() + '"');
     }
 

@@ -11,8 +11,9 @@
 #include <memory>
 
 /// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
-/// `appsrc ! audioconvert ! volume ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one
-/// endless stream with no seam; the rate is a resampling step of the feed, and the fades are computed there too. The
+/// `appsrc ! audioconvert ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one endless
+/// stream with no seam; the rate is a resampling step of the feed, and the fades and the volume are computed there too.
+/// The
 /// sink is the GStreamer description in the environment variable
 /// SOMNIVOX_AUDIO_SINK when it is set, otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or
 /// `autoaudiosink` where GStreamer has no pulse plugin.
@@ -23,7 +24,8 @@
 /// warning is logged per outage. A sink named by SOMNIVOX_AUDIO_SINK fails instead, as the tests expect.
 ///
 /// The stream names itself to the sound server (application, icon, role, and the file's base name as its title), and
-/// where the sink has a stream volume (pulsesink) the volume is set there, where the system mixer shows it.
+/// where the sink has a stream volume (pulsesink) the volume is set there, where the system mixer shows it, instead of
+/// in the feed.
 ///
 /// A file that cannot be played (missing, unreadable, empty, not MPEG audio) is not an error of setUrl: the player
 /// is then simply not playing, and the reason is logged. Failures and the end of a file arrive as queued events on
@@ -85,7 +87,7 @@ private:
     int m_state = Undefined;
     std::chrono::milliseconds m_fadeIn{0};
     bool m_ending = false;
-    int m_volume = 50;
+    std::atomic<int> m_volume{50};
     std::atomic<double> m_rate{1.0};
     std::atomic<bool> m_loop{false};
     std::atomic<quint64> m_run{0};
