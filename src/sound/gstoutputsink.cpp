@@ -117,8 +117,6 @@ void initGStreamer() {
     g_thread_pool_set_max_unused_threads(0);
 }
 
-// pulsesink reaches PulseAudio and PipeWire's pulse server alike and, unlike autoaudiosink, fails when no server
-// answers instead of settling on a fake sink.
 bool registerEveryPlugin() {
     if (!someRegistered) {
         return false;
@@ -127,6 +125,8 @@ bool registerEveryPlugin() {
     return true;
 }
 
+// pulsesink reaches PulseAudio and PipeWire's pulse server alike and, unlike autoaudiosink, fails when no server
+// answers instead of settling on a fake sink.
 QString defaultDescription() {
     initGStreamer();
     if (someRegistered) {
