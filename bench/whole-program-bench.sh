@@ -1,9 +1,12 @@
 #!/bin/sh
-# Whole-program figures, each against a floor, in one Xvfb session with a tray host:
+# Whole-program figures, each against a floor, in one Xvfb session with a tray host, a private session bus and the
+# runtime folder in memory, as on a desktop:
 #   5. (first) listing a folder of 50,000 files, bench_listing;
-#   0. time to the first audio: a click on "Turn On", and exec with the stored state ON (median of RUNS each);
+#   0. time to the first audio: from the release of a click on "Turn On", and from exec with the stored state ON
+#      (median of RUNS each);
 #   1. start-up, exec to the main window mapped, with 3 and with 300 sounds, against a bare Qt window with a
-#      tray icon (bench_bare_window) started the same way; median of RUNS starts each, interleaved;
+#      tray icon, a label and a check box (bench_bare_window) started the same way; median of RUNS starts each,
+#      interleaved;
 #   2. peak memory (VmHWM) after SECONDS of looping noise, against the bare window over the same time;
 #   3. CPU while looping for SECONDS, against mpg123 --loop -1 decoding the same file into the same sink;
 #   4. wakeups per second of the program turned off and idle, over IDLE seconds, against the bare window.
