@@ -26,12 +26,10 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcPlayer, "somnivox.player")
 
-// A sink that plays each buffer at its time gets 80 ms buffers, each made when its time comes: it wakes about 12
-// times a second, and a volume or rate change is heard within one buffer. An audio sink, which wakes for its device
-// whatever the buffers, gets 1024 frames (23 ms), so that a rate change waits little more than what it holds ahead.
-constexpr qsizetype PacedChunkFrames = Mp3Decoder::SampleRate * 80 / 1000;
-constexpr qsizetype DeviceChunkFrames = 1024;
-constexpr guint QueueBytes = 2 * PacedChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t);
+// 80 ms: a sink that plays each buffer at its time wakes about 12 times a second, and a buffer is made just before
+// its time, so a volume or rate change is heard within one buffer. An audio sink holds its own buffer ahead anyway.
+constexpr qsizetype ChunkFrames = Mp3Decoder::SampleRate * 80 / 1000;
+constexpr guint QueueBytes = 2 * ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t);
 constexpr double MinRate = 0.1;
 constexpr double MaxRate = 50.0;
 // The ramp that ends a stopped sound, after what is already on its way out: short enough to count as at once, long
@@ -141,10 +139,9 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     }
     // A stopped sound goes on from where it is into a ramp to silence, and ends there.
     const bool last = ending;
-    const qsizetype chunkFrames = paced ? PacedChunkFrames : DeviceChunkFrames;
-    const qsizetype wanted = last ? EndRampFrames : chunkFrames;
+    const qsizetype wanted = last ? EndRampFrames : ChunkFrames;
     GstBuffer *buffer =
-        gst_buffer_new_allocate(nullptr, chunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t), nullptr);
+        gst_buffer_new_allocate(nullptr, ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t), nullptr);
     GstMapInfo map;
     gst_buffer_map(buffer, &map, GST_MAP_WRITE);
     const std::span<std::int16_t> pcm(reinterpret_cast<std::int16_t *>(map.data),
