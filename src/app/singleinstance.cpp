@@ -1,5 +1,7 @@
 #include "singleinstance.h"
 
+#include "localsocketclient.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLoggingCategory>
@@ -10,7 +12,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -35,16 +36,6 @@ bool socketAddress(const QString &path, sockaddr_un &address) {
     }
     std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
     return true;
-}
-
-// Waits until \a fd is ready for \a events, at most \a waitMs.
-bool ready(int fd, short events, qint64 waitMs) {
-    pollfd wanted{fd, events, 0};
-    int result = 0;
-    do {
-        result = ::poll(&wanted, 1, static_cast<int>(qMax<qint64>(waitMs, 0)));
-    } while (result < 0 && errno == EINTR);
-    return result > 0 && (wanted.revents & events);
 }
 
 } // namespace
@@ -122,40 +113,10 @@ bool SingleInstance::handOver(int waitMs) const {
     if (!socketAddress(m_socketPath, address)) {
         return false;
     }
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0) {
-        return false;
-    }
-    const auto closeAndReturn = [fd](bool result) {
-        ::close(fd);
-        return result;
-    };
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
-        int error = 0;
-        socklen_t size = sizeof(error);
-        if (errno != EAGAIN || !ready(fd, POLLOUT, qMin(waitMs, 1000)) ||
-            ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0) {
-            return closeAndReturn(false);
-        }
-    }
-    if (::send(fd, ShowRequest.constData(), std::size_t(ShowRequest.size()), MSG_NOSIGNAL) != ShowRequest.size()) {
-        return closeAndReturn(false);
-    }
     // The program answers from its event loop, which a first start reaches only after loading its settings.
-    const QDeadlineTimer deadline(waitMs);
-    QByteArray answer;
-    while (!answer.contains('\n') && answer.size() < ShowAnswer.size()) {
-        if (!ready(fd, POLLIN, deadline.remainingTime())) {
-            return closeAndReturn(false);
-        }
-        char chunk[16];
-        const ssize_t got = ::recv(fd, chunk, sizeof(chunk), 0);
-        if (got <= 0 && !(got < 0 && (errno == EAGAIN || errno == EINTR))) {
-            return closeAndReturn(false);
-        }
-        answer.append(chunk, qMax<ssize_t>(got, 0));
-    }
-    return closeAndReturn(answer == ShowAnswer);
+    LocalSocketClient program{QDeadlineTimer(waitMs)};
+    return program.connectTo(address, sizeof address) && program.send(ShowRequest) &&
+           program.receive(true) == ShowAnswer;
 }
 
 void SingleInstance::answer() {

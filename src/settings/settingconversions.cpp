@@ -49,17 +49,16 @@ double leadingNumber(const QString &text) {
     if (at(i) == u'+' || at(i) == u'-') {
         ++i;
     }
+    const auto digitsFrom = [&](qsizetype from) {
+        while (isDigit(at(from))) {
+            ++from;
+        }
+        return from;
+    };
     const qsizetype whole = i;
-    while (isDigit(at(i))) {
-        ++i;
-    }
-    if (i > whole || isDigit(at(i + 1))) {
-        if (at(i) == u'.') {
-            ++i;
-        }
-        while (isDigit(at(i))) {
-            ++i;
-        }
+    i = digitsFrom(whole);
+    if (at(i) == u'.' && (i > whole || isDigit(at(i + 1)))) {
+        i = digitsFrom(i + 1);
     }
     if (i == whole) {
         return 0.0;
@@ -73,10 +72,7 @@ double leadingNumber(const QString &text) {
             ++exponent;
         }
         if (isDigit(at(exponent))) {
-            while (isDigit(at(exponent))) {
-                ++exponent;
-            }
-            i = exponent;
+            i = digitsFrom(exponent);
         }
     }
     QString digits = text.mid(start, i - start);

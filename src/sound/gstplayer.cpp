@@ -134,8 +134,9 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     }
     // A buffer is made when its time comes, and the sink, finding it due, plays it without a wait of its own: one
     // wakeup a buffer. The first is wanted at once, to start the output.
+    const GstClockTime start = gst_util_uint64_scale(framesPushed, GST_SECOND, Mp3Decoder::SampleRate);
     if (paced && framesPushed > 0) {
-        pacer.waitUntil(bin.get(), gst_util_uint64_scale(framesPushed, GST_SECOND, Mp3Decoder::SampleRate));
+        pacer.waitUntil(bin.get(), start);
     }
     // A stopped sound goes on from where it is into a ramp to silence, and ends there.
     const bool last = ending;
@@ -167,7 +168,6 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
 
     if (frames > 0) {
         gst_buffer_set_size(buffer, static_cast<gssize>(frames * Mp3Decoder::Channels * sizeof(std::int16_t)));
-        const GstClockTime start = gst_util_uint64_scale(framesPushed, GST_SECOND, Mp3Decoder::SampleRate);
         framesPushed += static_cast<std::uint64_t>(frames);
         GST_BUFFER_PTS(buffer) = start;
         GST_BUFFER_DURATION(buffer) = gst_util_uint64_scale(framesPushed, GST_SECOND, Mp3Decoder::SampleRate) - start;

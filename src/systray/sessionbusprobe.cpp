@@ -1,15 +1,15 @@
 #include "sessionbusprobe.h"
 
+#include "localsocketclient.h"
+
 #include <QByteArrayList>
 #include <QDeadlineTimer>
 #include <QtEndian>
 #include <QtGlobal>
 
-#include <cerrno>
 #include <cstddef>
 #include <cstring>
 #include <optional>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -76,62 +76,6 @@ QByteArray helloMessage() {
     return message;
 }
 
-class Connection {
-public:
-    explicit Connection(QDeadlineTimer deadline)
-        : m_fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)), m_deadline(deadline) {}
-    ~Connection() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Q_DISABLE_COPY_MOVE(Connection)
-
-    bool connectTo(const sockaddr_un &address, socklen_t length) {
-        return m_fd >= 0 && ::connect(m_fd, reinterpret_cast<const sockaddr *>(&address), length) == 0;
-    }
-
-    bool send(const QByteArray &bytes) {
-        return ::send(m_fd, bytes.constData(), static_cast<size_t>(bytes.size()), MSG_NOSIGNAL) == bytes.size();
-    }
-
-    // Waits for the next bytes: those of a line during authentication, any at all for a reply.
-    QByteArray receive(bool wholeLine) {
-        QByteArray received;
-        m_timedOut = true;
-        while (!m_deadline.hasExpired()) {
-            pollfd wait{m_fd, POLLIN, 0};
-            const int ready = ::poll(&wait, 1, static_cast<int>(qMax<qint64>(1, m_deadline.remainingTime())));
-            if (ready < 0 && errno == EINTR) {
-                continue;
-            }
-            if (ready <= 0) {
-                break;
-            }
-            char buffer[256];
-            const ssize_t count = ::recv(m_fd, buffer, sizeof buffer, 0);
-            if (count <= 0) {
-                m_timedOut = false;
-                break;
-            }
-            received.append(buffer, count);
-            if (!wholeLine || received.contains('\n')) {
-                m_timedOut = false;
-                break;
-            }
-        }
-        return received;
-    }
-
-    /// Whether the last receive ran out of time rather than ending with an answer or a closed connection.
-    bool timedOut() const { return m_timedOut; }
-
-private:
-    int m_fd;
-    QDeadlineTimer m_deadline;
-    bool m_timedOut = false;
-};
-
 } // namespace
 
 Verdict probe(const QByteArray &address, int timeoutMs) {
@@ -139,9 +83,9 @@ Verdict probe(const QByteArray &address, int timeoutMs) {
     if (!socketAddress) {
         return Verdict::Answers;
     }
-    Connection connection{QDeadlineTimer(timeoutMs)};
+    LocalSocketClient connection{QDeadlineTimer(timeoutMs)};
     if (!connection.connectTo(socketAddress->first, socketAddress->second)) {
-        return Verdict::Absent;
+        return connection.timedOut() ? Verdict::Silent : Verdict::Absent;
     }
     const QByteArray uid = QByteArray::number(::getuid()).toHex();
     if (!connection.send(QByteArray(1, '\0') + "AUTH EXTERNAL " + uid + "\r\n")) {
