@@ -1,11 +1,11 @@
 #include "applyskin.h"
 
+#include "regularfile.h"
 #include "skinframework.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,18 +15,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr qint64 MaxHiddenListBytes = 1024 * 1024;
+
 // File managers hide the names listed, one a line, in a folder's ".hidden" file.
 bool listedAsHidden(const QFileInfo &file) {
-    QFile list(file.dir().filePath(u".hidden"_s));
-    if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const std::optional<QByteArray> list = readRegularFile(file.dir().filePath(u".hidden"_s), MaxHiddenListBytes);
+    if (!list) {
         return false;
     }
-    while (!list.atEnd()) {
-        QString name = QString::fromUtf8(list.readLine());
-        if (name.endsWith(u'\n')) {
-            name.chop(1);
+    for (QByteArray line : list->split('\n')) {
+        if (line.endsWith('\r')) {
+            line.chop(1);
         }
-        if (name == file.fileName()) {
+        if (QString::fromUtf8(line) == file.fileName()) {
             return true;
         }
     }

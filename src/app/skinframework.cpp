@@ -1,6 +1,7 @@
 #include "skinframework.h"
 
-#include <QFile>
+#include "regularfile.h"
+
 #include <QWidget>
 
 #include <atomic>
@@ -9,6 +10,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Far beyond any hand-written style sheet; a bigger file is not one.
+constexpr qint64 MaxSkinBytes = 4 * 1024 * 1024;
 
 // Qt has no public style sheet validator: its parser only reports a failure as a warning while polishing.
 std::atomic<bool> qtParseFailed{false};
@@ -76,14 +80,12 @@ QString SkinFramework::styleSheetProblem(const QString &text) {
 
 void SkinFramework::LoadSkin(const QString &path, const QString &iniFileName) {
     Q_UNUSED(iniFileName)
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error(u"Cannot read the skin file %1: %2"_s.arg(path, file.errorString()).toStdString());
+    QString reason;
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxSkinBytes, &reason);
+    if (!bytes) {
+        throw std::runtime_error(u"Cannot read the skin file %1: %2"_s.arg(path, reason).toStdString());
     }
-    const QString text = QString::fromUtf8(file.readAll());
-    if (file.error() != QFileDevice::NoError) {
-        throw std::runtime_error(u"Cannot read the skin file %1: %2"_s.arg(path, file.errorString()).toStdString());
-    }
+    const QString text = QString::fromUtf8(*bytes);
     const QString problem = styleSheetProblem(text);
     if (!problem.isEmpty()) {
         throw std::runtime_error(u"The skin file %1 is not a valid style sheet: %2"_s.arg(path, problem).toStdString());

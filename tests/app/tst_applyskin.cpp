@@ -17,6 +17,8 @@
 
 #include <stdexcept>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -148,11 +150,23 @@ private Q_SLOTS:
         QVERIFY(rig.window.styleSheet().isEmpty());
     }
 
+    void applySkin_withTheFile_recoloursThenCallsTheSkinInOrder_data() {
+        QTest::addColumn<bool>("hiddenListIsFifo");
+        QTest::newRow("a list of hidden names beside it") << false;
+        // Opened for reading, a FIFO with no writer would hold the window for ever.
+        QTest::newRow("a FIFO in place of that list") << true;
+    }
     void applySkin_withTheFile_recoloursThenCallsTheSkinInOrder() {
+        QFETCH(bool, hiddenListIsFifo);
         QTemporaryDir programFolder;
         const QString skinFile = programFolder.filePath(u"x/o.cjs"_s);
         writeFile(skinFile, sheet);
-        writeFile(programFolder.filePath(u"x/.hidden"_s), "o.cjs.bak\n");
+        const QString hiddenList = programFolder.filePath(u"x/.hidden"_s);
+        if (hiddenListIsFifo) {
+            QCOMPARE(::mkfifo(QFile::encodeName(hiddenList).constData(), 0600), 0);
+        } else {
+            writeFile(hiddenList, "o.cjs.bak\n");
+        }
         Rig rig;
         RecordingSkin skin;
         skin.setApplyOptions(4);
