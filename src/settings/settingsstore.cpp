@@ -37,11 +37,17 @@ bool isOtherThanRegularFile(const QString &fileName) {
 
 // QSettings waits for ever on a lock it cannot take, and half a minute on one a killed process left half written. A
 // write holds the lock for milliseconds, so one older than a second is taken for stale and removed; one that cannot
-// be had within the wait (a folder in its place, a lock held by a hung process) fails the write instead.
+// be had within the wait (a folder in its place, a lock held by a hung process) fails the write instead. Qt reads the
+// holder of a lock it cannot take, so a FIFO or a device in the lock's place, which would hold that read for ever, is
+// never handed to it.
 bool lockCanBeHad(const QString &fileName, int waitMs) {
     // The folder is made as QSettings would make it for the file.
     QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QLockFile lock(fileName + u".lock"_s);
+    const QString lockName = fileName + u".lock"_s;
+    if (isOtherThanRegularFile(lockName)) {
+        return false;
+    }
+    QLockFile lock(lockName);
     lock.setStaleLockTime(1000);
     if (!lock.tryLock(waitMs)) {
         return false;

@@ -142,19 +142,27 @@ private Q_SLOTS:
         QCOMPARE(SettingsStore(target).ReadSetting(u"Volume"_s, u"50"_s), u"80"_s);
     }
 
+    void lockThatCannotBeHad_failsTheWriteInsteadOfWaiting_data() {
+        QTest::addColumn<QString>("kind");
+        // A folder left where the lock file goes is never stale to Qt, which would wait on it for ever.
+        QTest::newRow("folder") << u"folder"_s;
+        // Qt would read the lock's holder from it, and wait for a writer for ever.
+        QTest::newRow("fifo") << u"fifo"_s;
+    }
     void lockThatCannotBeHad_failsTheWriteInsteadOfWaiting() {
+        QFETCH(QString, kind);
         QTemporaryDir dir;
         const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        const QString lock = file + u".lock"_s;
         SettingsStore(file).WriteSetting(u"Volume"_s, u"30"_s);
-        // A folder left where the lock file goes is never stale to Qt, which would wait on it for ever.
-        QVERIFY(QDir(dir.path()).mkdir(u"Vantrelle.ini.lock"_s));
+        QVERIFY(kind == u"folder"_s ? QDir().mkdir(lock) : makeNonRegularFile(lock, kind));
         SettingsStore store(file);
         QSignalSpy failed(&store, &SettingsStore::writeFailed);
         store.WriteSetting(u"Volume"_s, u"80"_s);
         store.WriteSetting(u"Volume"_s, u"81"_s);
         QCOMPARE(failed.count(), 2);
         QCOMPARE(SettingsStore(file).ReadSetting(u"Volume"_s, u"50"_s), u"30"_s);
-        QVERIFY(QDir(dir.path()).rmdir(u"Vantrelle.ini.lock"_s));
+        QVERIFY(kind == u"folder"_s ? QDir().rmdir(lock) : QFile::remove(lock));
         store.WriteSetting(u"Volume"_s, u"82"_s);
         QCOMPARE(failed.count(), 2);
         QCOMPARE(SettingsStore(file).ReadSetting(u"Volume"_s, u"50"_s), u"82"_s);
