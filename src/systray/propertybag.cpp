@@ -1,6 +1,7 @@
 #include "propertybag.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -126,11 +127,20 @@ std::optional<PropertyBag> PropertyBag::load(const QString &fileName) {
 }
 
 bool PropertyBag::save(const QString &fileName) const {
+    // Saving renames a new file over the old, or over what a link names: never over a device or a FIFO.
+    if (const QFileInfo existing(fileName); existing.exists() && !existing.isFile()) {
+        return false;
+    }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    file.write(toText().toUtf8());
+    // commit() overlooks a write cut short while flushing (a full disk); the cut file would replace the old one.
+    const QByteArray text = toText().toUtf8();
+    if (file.write(text) != text.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 
