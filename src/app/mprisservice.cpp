@@ -26,14 +26,18 @@ MprisService::MprisService(Controls controls, QObject *parent) : QObject(parent)
 
 void MprisService::publish(const QDBusConnection &bus) {
     m_bus = bus;
+    // A bus met again knows nothing of what was said on the last.
+    m_status.clear();
+    m_metadata.clear();
     if (!m_bus->registerObject(ObjectPath, this, QDBusConnection::ExportAdaptors)) {
         qCWarning(lcMpris, "cannot export the media controls: %s", qPrintable(m_bus->lastError().message()));
         return;
     }
-    constexpr uint DoNotQueue = 4;
+    // Queued behind a client that already holds the name, so the bus hands it over once that one leaves.
+    constexpr uint QueueForTheName = 0;
     QDBusMessage call = QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
                                                        u"org.freedesktop.DBus"_s, u"RequestName"_s);
-    call << QString::fromLatin1(ServiceName) << DoNotQueue;
+    call << QString::fromLatin1(ServiceName) << QueueForTheName;
     m_bus->asyncCall(call);
     refresh();
 }

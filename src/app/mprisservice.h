@@ -35,7 +35,8 @@ public:
     explicit MprisService(Controls controls, QObject *parent = nullptr);
     ~MprisService() override = default;
 
-    /// Exports the player on \a bus and asks for its name there, without waiting for the answer.
+    /// Exports the player on \a bus and asks for its name there, without waiting for the answer; a name held by
+    /// another client passes to the player when that one gives it up. Called again for a bus that came back.
     void publish(const QDBusConnection &bus);
     /// Looks at the program again and tells the bus what changed; called whenever the sound, the on/off state or
     /// the style may have changed.

@@ -19,6 +19,8 @@ DesktopNotifications::DesktopNotifications(QObject *parent) : QObject(parent) {}
 
 void DesktopNotifications::attach(const QDBusConnection &bus) {
     m_bus = bus;
+    // A notification shown through a bus that went away is not known to the one met again.
+    m_id = 0;
     m_bus->connect(Service, Path, Service, u"ActionInvoked"_s, this, SLOT(onActionInvoked(uint, QString)));
 }
 

@@ -56,6 +56,12 @@ StatusNotifierItem::StatusNotifierItem(QObject *parent)
 }
 
 void StatusNotifierItem::attach(const QDBusConnection &bus) {
+    // A bus met again (restarted with the session's services) holds no name of ours, and answers to the last are
+    // of no use.
+    ++m_busGeneration;
+    m_nameOwned = false;
+    m_nameRequested = false;
+    setRegistration(Registration::Pending);
     m_bus = bus;
     if (!m_bus->registerObject(ItemPath, this, QDBusConnection::ExportAdaptors)) {
         qCWarning(lcSni, "cannot export the tray item: %s", qPrintable(m_bus->lastError().message()));
@@ -104,20 +110,24 @@ void StatusNotifierItem::requestName() {
     QDBusMessage call = QDBusMessage::createMethodCall(BusService, BusPath, BusService, u"RequestName"_s);
     call << m_serviceName << DoNotQueue;
     auto *pending = new QDBusPendingCallWatcher(m_bus->asyncCall(call), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
-        call->deleteLater();
-        m_nameRequested = false;
-        const QDBusPendingReply<uint> reply = *call;
-        m_nameOwned = !reply.isError() && (reply.value() == PrimaryOwner || reply.value() == AlreadyOwner);
-        if (!m_nameOwned) {
-            qCWarning(lcSni, "cannot own %s", qPrintable(m_serviceName));
-            setRegistration(Registration::Refused);
-        } else if (m_shown) {
-            registerWithWatcher();
-        } else {
-            releaseName();
-        }
-    });
+    connect(pending, &QDBusPendingCallWatcher::finished, this,
+            [this, generation = m_busGeneration](QDBusPendingCallWatcher *call) {
+                call->deleteLater();
+                if (generation != m_busGeneration) {
+                    return;
+                }
+                m_nameRequested = false;
+                const QDBusPendingReply<uint> reply = *call;
+                m_nameOwned = !reply.isError() && (reply.value() == PrimaryOwner || reply.value() == AlreadyOwner);
+                if (!m_nameOwned) {
+                    qCWarning(lcSni, "cannot own %s", qPrintable(m_serviceName));
+                    setRegistration(Registration::Refused);
+                } else if (m_shown) {
+                    registerWithWatcher();
+                } else {
+                    releaseName();
+                }
+            });
 }
 
 void StatusNotifierItem::releaseName() {
@@ -136,14 +146,15 @@ void StatusNotifierItem::registerWithWatcher() {
                                        QString::fromLatin1(WatcherService), u"RegisterStatusNotifierItem"_s);
     call << m_serviceName;
     auto *pending = new QDBusPendingCallWatcher(m_bus->asyncCall(call), this);
-    connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {
-        call->deleteLater();
-        if (!m_shown) {
-            return;
-        }
-        const QDBusPendingReply<> reply = *call;
-        setRegistration(reply.isError() ? Registration::Refused : Registration::Registered);
-    });
+    connect(pending, &QDBusPendingCallWatcher::finished, this,
+            [this, generation = m_busGeneration](QDBusPendingCallWatcher *call) {
+                call->deleteLater();
+                if (generation != m_busGeneration || !m_shown) {
+                    return;
+                }
+                const QDBusPendingReply<> reply = *call;
+                setRegistration(reply.isError() ? Registration::Refused : Registration::Registered);
+            });
 }
 
 void StatusNotifierItem::watcherOwnerChanged(const QString &newOwner) {

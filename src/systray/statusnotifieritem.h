@@ -63,6 +63,7 @@ private:
     QList<SniPixmap> m_pixmaps;
     QString m_toolTip;
     Registration m_registration = Registration::Pending;
+    int m_busGeneration = 0;
     bool m_shown = false;
     bool m_nameOwned = false;
     bool m_nameRequested = false;

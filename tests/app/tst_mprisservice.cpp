@@ -1,9 +1,45 @@
 #include "mprisservice.h"
+#include "sessionbus.h"
 
+#include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A private session bus at a fixed address, so that one started again is met where the last one was.
+class PrivateBus {
+public:
+    PrivateBus() : m_address(u"unix:path="_s + m_folder.filePath(u"bus"_s)) {}
+    ~PrivateBus() { stop(); }
+    Q_DISABLE_COPY_MOVE(PrivateBus)
+
+    QString address() const { return m_address; }
+    bool start() {
+        m_daemon.start(u"dbus-daemon"_s,
+                       {u"--session"_s, u"--nofork"_s, u"--print-address"_s, u"--address="_s + m_address});
+        return m_daemon.waitForReadyRead(10'000);
+    }
+    void stop() {
+        m_daemon.terminate();
+        m_daemon.waitForFinished(10'000);
+    }
+
+private:
+    QTemporaryDir m_folder;
+    QString m_address;
+    QProcess m_daemon;
+};
+
+QString nameOwner(const QDBusConnection &bus) {
+    return bus.interface()->serviceOwner(QString::fromLatin1(MprisService::ServiceName)).value();
+}
+
+} // namespace
 
 class MprisServiceTest : public QObject {
     Q_OBJECT
@@ -59,6 +95,38 @@ private Q_SLOTS:
         const QVariantMap metadata = service.metadata();
         QCOMPARE(metadata.value(u"xesam:title"_s).toString(), style);
         QVERIFY(!metadata.value(u"mpris:trackid"_s).value<QDBusObjectPath>().path().isEmpty());
+    }
+
+    void name_passesToThePlayerWhenItsHolderLeaves_andIsClaimedAgainOnABusThatCameBack() {
+        PrivateBus daemon;
+        QVERIFY(daemon.start());
+        // Before anything in this process first reaches for the session bus.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", daemon.address().toUtf8());
+        QDBusConnection rival = QDBusConnection::connectToBus(daemon.address(), u"rival"_s);
+        QVERIFY(rival.registerService(QString::fromLatin1(MprisService::ServiceName)));
+
+        MprisService service({[] { return false; }, [] { return false; }, [] {}, [] {}, [] { return QString(); }});
+        SessionBus sessionBus;
+        QList<QDBusConnection> buses;
+        QObject::connect(&sessionBus, &SessionBus::ready, &service, [&](const std::optional<QDBusConnection> &bus) {
+            if (bus) {
+                buses.append(*bus);
+                service.publish(*bus);
+            }
+        });
+        sessionBus.connectInBackground();
+        QTRY_COMPARE_WITH_TIMEOUT(buses.size(), 1, 10'000);
+        QCOMPARE(nameOwner(rival), rival.baseService());
+        QVERIFY(rival.unregisterService(QString::fromLatin1(MprisService::ServiceName)));
+        QTRY_COMPARE_WITH_TIMEOUT(nameOwner(rival), buses.at(0).baseService(), 10'000);
+
+        QDBusConnection::disconnectFromBus(u"rival"_s);
+        daemon.stop();
+        QVERIFY(daemon.start());
+        QTRY_COMPARE_WITH_TIMEOUT(buses.size(), 2, 20'000);
+        const QDBusConnection again = buses.at(1);
+        QVERIFY(again.isConnected());
+        QTRY_COMPARE_WITH_TIMEOUT(nameOwner(again), again.baseService(), 10'000);
     }
 };
 
