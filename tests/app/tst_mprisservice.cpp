@@ -1,43 +1,39 @@
 #include "mprisservice.h"
 #include "sessionbus.h"
 
+#include "fakes/privatebus.h"
+
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A private session bus at a fixed address, so that one started again is met where the last one was.
-class PrivateBus {
-public:
-    PrivateBus() : m_address(u"unix:path="_s + m_folder.filePath(u"bus"_s)) {}
-    ~PrivateBus() { stop(); }
-    Q_DISABLE_COPY_MOVE(PrivateBus)
-
-    QString address() const { return m_address; }
-    bool start() {
-        m_daemon.start(u"dbus-daemon"_s,
-                       {u"--session"_s, u"--nofork"_s, u"--print-address"_s, u"--address="_s + m_address});
-        return m_daemon.waitForReadyRead(10'000);
-    }
-    void stop() {
-        m_daemon.terminate();
-        m_daemon.waitForFinished(10'000);
-    }
-
-private:
-    QTemporaryDir m_folder;
-    QString m_address;
-    QProcess m_daemon;
-};
-
 QString nameOwner(const QDBusConnection &bus) {
     return bus.interface()->serviceOwner(QString::fromLatin1(MprisService::ServiceName)).value();
 }
+
+// What a client following the player hears of its changes.
+class ChangeListener : public QObject {
+    Q_OBJECT
+
+public:
+    QStringList statuses;
+
+public Q_SLOTS:
+    void changed(const QDBusMessage &message) {
+        if (message.arguments().value(0).toString() == u"org.mpris.MediaPlayer2.Player"_s) {
+            const auto changed = qdbus_cast<QVariantMap>(message.arguments().at(1));
+            if (changed.contains(u"PlaybackStatus"_s)) {
+                statuses.append(changed.value(u"PlaybackStatus"_s).toString());
+            }
+        }
+    }
+};
 
 } // namespace
 
@@ -105,7 +101,8 @@ private Q_SLOTS:
         QDBusConnection rival = QDBusConnection::connectToBus(daemon.address(), u"rival"_s);
         QVERIFY(rival.registerService(QString::fromLatin1(MprisService::ServiceName)));
 
-        MprisService service({[] { return false; }, [] { return false; }, [] {}, [] {}, [] { return QString(); }});
+        bool heard = false;
+        MprisService service({[] { return true; }, [&] { return heard; }, [] {}, [] {}, [] { return QString(); }});
         SessionBus sessionBus;
         QList<QDBusConnection> buses;
         QObject::connect(&sessionBus, &SessionBus::ready, &service, [&](const std::optional<QDBusConnection> &bus) {
@@ -119,6 +116,18 @@ private Q_SLOTS:
         QCOMPARE(nameOwner(rival), rival.baseService());
         QVERIFY(rival.unregisterService(QString::fromLatin1(MprisService::ServiceName)));
         QTRY_COMPARE_WITH_TIMEOUT(nameOwner(rival), buses.at(0).baseService(), 10'000);
+
+        // On but not heard (outside a timed window's hours) is not playing; what nobody clicked is told as well.
+        ChangeListener listener;
+        QVERIFY(rival.connect(QString(), u"/org/mpris/MediaPlayer2"_s, u"org.freedesktop.DBus.Properties"_s,
+                              u"PropertiesChanged"_s, &listener, SLOT(changed(QDBusMessage))));
+        // A round trip: the bus has taken the listener's match before the player speaks.
+        QCOMPARE(nameOwner(rival), buses.at(0).baseService());
+        heard = true;
+        service.refresh();
+        heard = false;
+        service.refresh();
+        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}), 3'000);
 
         QDBusConnection::disconnectFromBus(u"rival"_s);
         daemon.stop();
