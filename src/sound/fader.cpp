@@ -41,7 +41,8 @@ void Fader::apply(std::span<std::int16_t> frames) {
             gain = share * share;
         }
         if (m_fadingOut) {
-            const double share = m_outLeft > 0 ? double(m_outLeft--) / double(m_outLength) : 0.0;
+            // As the fade-in starts on a silent frame, the fade-out ends on one.
+            const double share = m_outLeft > 0 ? double(--m_outLeft) / double(m_outLength) : 0.0;
             gain *= m_outFrom * share * share;
         }
         for (int c = 0; c < Channels; ++c) {
