@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -35,6 +36,8 @@ private Q_SLOTS:
         SettingsStore store(file);
         store.WriteSetting(u"Windows Startup"_s, u"On"_s);
         store.WriteSetting(u"Volume"_s, u"42"_s);
+        // Let go once written: another process may write at once.
+        QVERIFY(QLockFile(file + u".lock"_s).tryLock(0));
 
         SettingsStore reopened(file);
         QCOMPARE(reopened.ReadSetting(u"Windows Startup"_s, u"Off"_s), u"On"_s);
