@@ -2,6 +2,10 @@
 #include "buildconfig.h"
 #include "stylelibrary.h"
 
+#include "fakes/mprislistener.h"
+#include "fakes/privatebus.h"
+
+#include <QDBusConnectionInterface>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,6 +40,27 @@ private Q_SLOTS:
     void playerLoadsItsEngineFromTheProgramsFolder() {
         const AppAssembly assembly(m_config.path());
         QCOMPARE(assembly.player().enginePath(), m_config.path() + u"/somnivox-engine.so"_s);
+    }
+
+    // The window's end, an output failure: the media controls learn of what the player does without a click.
+    void mediaControls_announceEveryChangeOfThePlayer() {
+        PrivateBus daemon;
+        QVERIFY(daemon.start());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", daemon.address().toUtf8());
+        qputenv("SOMNIVOX_AUDIO_SINK", "fakesink sync=true");
+        QDBusConnection client = QDBusConnection::connectToBus(daemon.address(), u"client"_s);
+        AppAssembly assembly(QStringLiteral(SOMNIVOX_BUILD_DIR));
+        assembly.start();
+        const QString player = QString::fromLatin1(MprisService::ServiceName);
+        QTRY_VERIFY_WITH_TIMEOUT(client.interface()->isServiceRegistered(player), 10'000);
+        MprisListener listener;
+        QVERIFY(listener.follow(client));
+        QVERIFY(client.interface()->isServiceRegistered(player));
+
+        assembly.form().PushButton2_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, QStringList{u"Playing"_s}, 3'000);
+        assembly.form().PushButton2_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}), 3'000);
     }
 
 private:

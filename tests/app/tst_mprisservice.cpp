@@ -1,11 +1,10 @@
 #include "mprisservice.h"
 #include "sessionbus.h"
 
+#include "fakes/mprislistener.h"
 #include "fakes/privatebus.h"
 
-#include <QDBusArgument>
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QTest>
 
@@ -16,24 +15,6 @@ namespace {
 QString nameOwner(const QDBusConnection &bus) {
     return bus.interface()->serviceOwner(QString::fromLatin1(MprisService::ServiceName)).value();
 }
-
-// What a client following the player hears of its changes.
-class ChangeListener : public QObject {
-    Q_OBJECT
-
-public:
-    QStringList statuses;
-
-public Q_SLOTS:
-    void changed(const QDBusMessage &message) {
-        if (message.arguments().value(0).toString() == u"org.mpris.MediaPlayer2.Player"_s) {
-            const auto changed = qdbus_cast<QVariantMap>(message.arguments().at(1));
-            if (changed.contains(u"PlaybackStatus"_s)) {
-                statuses.append(changed.value(u"PlaybackStatus"_s).toString());
-            }
-        }
-    }
-};
 
 } // namespace
 
@@ -118,9 +99,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(nameOwner(rival), buses.at(0).baseService(), 10'000);
 
         // On but not heard (outside a timed window's hours) is not playing; what nobody clicked is told as well.
-        ChangeListener listener;
-        QVERIFY(rival.connect(QString(), u"/org/mpris/MediaPlayer2"_s, u"org.freedesktop.DBus.Properties"_s,
-                              u"PropertiesChanged"_s, &listener, SLOT(changed(QDBusMessage))));
+        MprisListener listener;
+        QVERIFY(listener.follow(rival));
         // A round trip: the bus has taken the listener's match before the player speaks.
         QCOMPARE(nameOwner(rival), buses.at(0).baseService());
         heard = true;
