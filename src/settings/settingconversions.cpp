@@ -1,10 +1,13 @@
 #include "settingconversions.h"
 
+#include <QList>
 #include <QLocale>
+#include <QSet>
 
 #include <cfenv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -162,22 +165,71 @@ QDateTime localDateTime(QDate date, QTime time) {
 
 } // namespace
 
-QDateTime textToDateTime(const QString &text, const QLocale &locale) {
-    const QString trimmed = text.trimmed();
-    if (QDateTime full = locale.toDateTime(trimmed, dateTimeFormat(locale)); full.isValid()) {
+namespace {
+
+// Far longer than any locale writes a date and time; longer text is not tried against every locale.
+constexpr qsizetype LongestDateTimeText = 64;
+
+std::optional<QDateTime> readAs(const QString &text, const QLocale &locale) {
+    if (QDateTime full = locale.toDateTime(text, dateTimeFormat(locale)); full.isValid()) {
         return full;
     }
     // Read again in UTC, which skips no time, to tell a time in a local gap from text that is no date and time.
-    if (const QDateTime utc = locale.toDateTime(trimmed + u" UTC"_s, dateTimeFormat(locale) + u" t"_s); utc.isValid()) {
+    if (const QDateTime utc = locale.toDateTime(text + u" UTC"_s, dateTimeFormat(locale) + u" t"_s); utc.isValid()) {
         return localDateTime(utc.date(), utc.time());
     }
-    const QDate date = locale.toDate(trimmed, dateFormat(locale));
-    if (date.isValid()) {
+    if (const QDate date = locale.toDate(text, dateFormat(locale)); date.isValid()) {
         return localDateTime(date, QTime(0, 0));
     }
-    const QTime time = locale.toTime(trimmed, timeFormat(locale));
-    if (time.isValid()) {
-        return {zeroDate(), time};
+    if (const QTime time = locale.toTime(text, timeFormat(locale)); time.isValid()) {
+        return QDateTime(zeroDate(), time);
+    }
+    return std::nullopt;
+}
+
+// One locale for each way of writing a date and time; names of months and days count as a way of their own.
+const QList<QLocale> &everyWayOfWriting() {
+    static const QList<QLocale> locales = [] {
+        QList<QLocale> distinct;
+        QSet<QString> seen;
+        for (const QLocale &locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            QString way = dateTimeFormat(locale);
+            if (way.contains(u"MMM"_s) || way.contains(u"ddd"_s) || way.contains(u'a', Qt::CaseInsensitive)) {
+                way += locale.name();
+            }
+            if (!seen.contains(way)) {
+                seen.insert(way);
+                distinct.append(locale);
+            }
+        }
+        return distinct;
+    }();
+    return locales;
+}
+
+} // namespace
+
+QDateTime textToDateTime(const QString &text, const QLocale &locale) {
+    const QString trimmed = text.trimmed();
+    if (std::optional<QDateTime> value = readAs(trimmed, locale)) {
+        return *value;
+    }
+    // Written under another language, or by a Qt whose formats differ: only the time of day matters to the schedule,
+    // so a date whose order is ambiguous does no harm.
+    if (trimmed.isEmpty() || trimmed.size() > LongestDateTimeText) {
+        throw std::runtime_error("Type mismatch");
+    }
+    if (std::optional<QDateTime> value = readAs(trimmed, QLocale::c())) {
+        return *value;
+    }
+    if (const QDateTime iso = QDateTime::fromString(trimmed, Qt::ISODate); iso.isValid()) {
+        return iso;
+    }
+    for (const QLocale &other : everyWayOfWriting()) {
+        if (std::optional<QDateTime> value = readAs(trimmed, other)) {
+            return *value;
+        }
     }
     throw std::runtime_error("Type mismatch");
 }
