@@ -304,6 +304,16 @@ void Form1::RandomHomePageVisit() {
     }
 }
 
+// The user's own sounds follow the program's; a name already listed is the user's file when played.
+void Form1::addUserSounds() {
+    const QStringList names = ListFolderFiles(StyleLibrary::userSoundsFolder(), u"*.*"_s).names();
+    for (const QString &file : names) {
+        if (const QString style = StyleLibrary::styleName(file); Combo1->findText(style) < 0) {
+            Combo1->addItem(style);
+        }
+    }
+}
+
 QString Form1::styleFile() const {
     return StyleLibrary::styleFile(m_services.programFolder, Combo1->currentText());
 }
@@ -340,6 +350,7 @@ void Form1::Form_Load() {
         for (int i = 1; i <= files.upperBound(); ++i) {
             trap.step(134, [&] { Combo1->addItem(StyleLibrary::styleName(files.at(i))); });
         }
+        addUserSounds();
         Combo1->setCurrentIndex(-1);
     }
     trap.step(138, [&] {

@@ -123,6 +123,7 @@ private:
     void warnStartUpEntry(const QString &reason);
     void SetAppTitle();
     void RandomHomePageVisit();
+    void addUserSounds();
     QString styleFile() const;
     /// A fade length stored in whole seconds under \a key.
     std::chrono::seconds fadeSetting(const QString &key, std::chrono::seconds fallback) const;

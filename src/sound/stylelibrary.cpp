@@ -1,6 +1,7 @@
 #include "stylelibrary.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -15,13 +16,29 @@ QString styleName(const QString &fileName) {
     return name.remove(u".mp3"_s, Qt::CaseSensitive);
 }
 
-QString styleFile(const QString &programFolder, const QString &style) {
-    const QString own = soundsFolder(programFolder) + u'/' + style;
+QString userSoundsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/somnivox/sounds"_s;
+}
+
+namespace {
+
+// The file of \a folder that plays \a style, built whether or not it exists.
+QString fileIn(const QString &folder, const QString &style) {
+    const QString own = folder + u'/' + style;
     const QString mp3 = own + u".mp3"_s;
     if (isOtherSoundFormat(style) && !QFileInfo(mp3).isFile() && QFileInfo(own).isFile()) {
         return own;
     }
     return mp3;
+}
+
+} // namespace
+
+QString styleFile(const QString &programFolder, const QString &style) {
+    if (const QString users = fileIn(userSoundsFolder(), style); QFileInfo(users).isFile()) {
+        return users;
+    }
+    return fileIn(soundsFolder(programFolder), style);
 }
 
 bool isOtherSoundFormat(const QString &fileName) {

@@ -8,12 +8,16 @@ namespace StyleLibrary {
 /// The sounds folder beside the program.
 QString soundsFolder(const QString &programFolder);
 
+/// The user's own sounds folder, `$XDG_DATA_HOME/somnivox/sounds` (`~/.local/share/somnivox/sounds`): its files are
+/// listed after the program's own, so the stored numbers of those keep their meaning.
+QString userSoundsFolder();
+
 /// The style a file of the sounds folder becomes: its name with every ".mp3" removed (that letter case only).
 QString styleName(const QString &fileName);
 
 /// The file played for \a style, looked up afresh each time: the style's name with ".mp3", or, when that is not a
-/// file and the name itself is a FLAC, Ogg Vorbis, Opus or WAV file of the folder, that file. Built whether or not
-/// it exists.
+/// file and the name itself is a FLAC, Ogg Vorbis, Opus or WAV file of the folder, that file; the user's own folder
+/// first, so that a name in both plays the user's file. Built in the program's folder when neither has it.
 QString styleFile(const QString &programFolder, const QString &style);
 
 /// Whether \a fileName names a FLAC, Ogg Vorbis, Opus or WAV file, by its extension in any letter case.

@@ -82,6 +82,30 @@ private Q_SLOTS:
         QCOMPARE(items, (QStringList{u"Fan.MP3"_s, u"notes.txt"_s, u"Rain"_s, u"Rain"_s}));
     }
 
+    // Installed, the program's folder belongs to root: a user adds sounds to a folder of their own.
+    void styles_listTheUsersOwnSoundsAfterTheProgramsOnce_andPlayTheUsersFile() {
+        Form1Rig rig({u"Rain.mp3"_s, u"White Noise.mp3"_s});
+        const QString users = rig.dir.filePath(u"data/somnivox/sounds"_s);
+        QVERIFY(QDir().mkpath(users));
+        for (const QString &name : {u"Creek.flac"_s, u"rain.mp3"_s, u"White Noise.mp3"_s}) {
+            QFile file(users + u'/' + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        rig.load();
+        QStringList items;
+        for (int i = 0; i < rig.styles()->count(); ++i) {
+            items << rig.styles()->itemText(i);
+        }
+        QCOMPARE(items, (QStringList{u"Rain"_s, u"White Noise"_s, u"Creek.flac"_s, u"rain"_s}));
+        rig.styles()->setCurrentIndex(1);
+        rig.preview()->click();
+        QCOMPARE(rig.player.url, users + u"/White Noise.mp3"_s);
+        rig.preview()->click();
+        rig.styles()->setCurrentIndex(2);
+        rig.preview()->click();
+        QCOMPARE(rig.player.url, users + u"/Creek.flac"_s);
+    }
+
     void restore_badStoredValuesAreReportedAndStartUpGoesOn_data() {
         QTest::addColumn<QStringList>("sounds");
         QTest::addColumn<Settings>("settings");

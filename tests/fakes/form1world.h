@@ -10,6 +10,7 @@
 #include "fakes/faketraynotifier.h"
 #include "fakes/recordingnotifier.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -31,7 +32,10 @@ public:
 
     Form1World()
         : startUp(std::make_unique<mStartUp>(dir.filePath(QStringLiteral("somnivox")), autostartFolder())),
-          store(std::make_unique<SettingsStore>(settingsFile())) {}
+          store(std::make_unique<SettingsStore>(settingsFile())) {
+        // The user's own sounds, never the real user's.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
+    }
 
     QString settingsFile() const { return dir.filePath(QStringLiteral("config/Vantrelle.ini")); }
     QString programFolder() const { return dir.path(); }
