@@ -2,6 +2,7 @@
 #include "buildconfig.h"
 #include "sessionbusprobe.h"
 #include "singleinstance.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
 
@@ -35,6 +36,10 @@ int main(int argc, char *argv[]) {
     AppAssembly assembly;
     QObject::connect(&instance, &SingleInstance::activationRequested, &assembly.form(),
                      [&assembly] { assembly.showWindow(); });
+    // The end of the session ends the program as a close does: the sound ramps down and the socket goes.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &assembly.form(),
+                     [&assembly] { assembly.form().close(); });
     assembly.start();
     return QApplication::exec();
 }

@@ -3,15 +3,20 @@
 #include "localsocketclient.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -26,6 +31,8 @@ namespace {
 // A plain socket rather than Qt's network module, which would bring its libraries into every start.
 const QByteArray ShowRequest = "show\n";
 const QByteArray ShowAnswer = "shown\n";
+constexpr int AcceptRetryMs = 500;
+constexpr int SetAsideAttempts = 3;
 
 bool socketAddress(const QString &path, sockaddr_un &address) {
     const QByteArray encoded = QFile::encodeName(path);
@@ -38,12 +45,33 @@ bool socketAddress(const QString &path, sockaddr_un &address) {
     return true;
 }
 
+bool privateFolder(const struct stat &status) {
+    return S_ISDIR(status.st_mode) && status.st_uid == ::getuid() && (status.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
+
+// The lock's and the socket's names are the program's own in a folder of the user's own, so whatever stands there is
+// removed; a folder may hold something and is only renamed.
+bool setAside(const char *path) {
+    struct stat status {};
+    if (::lstat(path, &status) != 0) {
+        return errno == ENOENT;
+    }
+    qCWarning(lcInstance, "setting aside %s, which is no lock or socket of a running program", path);
+    if (!S_ISDIR(status.st_mode)) {
+        return ::unlink(path) == 0 || errno == ENOENT;
+    }
+    const QByteArray aside = path + ".set-aside-"_ba + QByteArray::number(QRandomGenerator::global()->generate(), 16);
+    return ::rename(path, aside.constData()) == 0 || errno == ENOENT;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &folder, QObject *parent)
-    : QObject(parent), m_lock(folder + u"/somnivox.lock"_s), m_socketPath(folder + u"/somnivox.socket"_s) {
-    // Only a lock whose process has ended is taken over, however old it is.
-    m_lock.setStaleLockTime(0);
+    : QObject(parent), m_lockPath(folder.isEmpty() ? QString() : folder + u"/somnivox.lock"_s),
+      m_socketPath(folder.isEmpty() ? QString() : folder + u"/somnivox.socket"_s) {
+    m_acceptRetry.setSingleShot(true);
+    m_acceptRetry.setInterval(AcceptRetryMs);
+    connect(&m_acceptRetry, &QTimer::timeout, this, &SingleInstance::resumeAccepting);
 }
 
 SingleInstance::~SingleInstance() {
@@ -52,25 +80,51 @@ SingleInstance::~SingleInstance() {
         ::close(m_listener);
         ::unlink(QFile::encodeName(m_socketPath).constData());
     }
+    // The lock file stays: removing it would let a start that opened it lock a file no later start sees.
+    if (m_lockFd >= 0) {
+        ::close(m_lockFd);
+    }
 }
 
 QString SingleInstance::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    struct stat status {};
+    if (QDir::isAbsolutePath(runtime) && ::stat(QFile::encodeName(runtime).constData(), &status) == 0 &&
+        privateFolder(status)) {
+        return runtime;
+    }
+    // Never the root folder, where another start would find no lock of this user's.
+    const QString name = u"/somnivox-"_s + QString::number(::getuid());
+    for (const QString &parent :
+         {QDir::tempPath(), QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)}) {
+        if (!QDir::isAbsolutePath(parent) || QDir(parent).isRoot()) {
+            continue;
+        }
+        const QByteArray folder = QFile::encodeName(parent + name);
+        ::mkdir(folder.constData(), S_IRWXU);
+        // Made by someone else in a shared folder, it is not the user's own.
+        if (::lstat(folder.constData(), &status) == 0 && privateFolder(status)) {
+            return parent + name;
+        }
+    }
+    return {};
 }
 
 SingleInstance::Role SingleInstance::claim(int patienceMs) {
     const QDeadlineTimer deadline(patienceMs);
     while (true) {
-        if (m_lock.tryLock(0)) {
+        switch (lock()) {
+        case Lock::Held:
             if (!listen()) {
                 qCWarning(lcInstance, "cannot listen on %s: %s", qPrintable(m_socketPath), std::strerror(errno));
             }
             return Role::First;
-        }
-        if (m_lock.error() != QLockFile::LockFailedError) {
+        case Lock::Unusable:
             qCWarning(lcInstance, "cannot lock %s: running without the one-instance guard",
-                      qPrintable(m_lock.fileName()));
+                      m_lockPath.isEmpty() ? "in a folder of the user's own" : qPrintable(m_lockPath));
             return Role::First;
+        case Lock::HeldElsewhere:
+            break;
         }
         if (handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)))) {
             return Role::HandedOver;
@@ -83,18 +137,54 @@ SingleInstance::Role SingleInstance::claim(int patienceMs) {
     }
 }
 
+SingleInstance::Lock SingleInstance::lock() {
+    if (m_lockPath.isEmpty()) {
+        return Lock::Unusable;
+    }
+    const QByteArray path = QFile::encodeName(m_lockPath);
+    for (int attempt = 0; attempt < SetAsideAttempts; ++attempt) {
+        // Neither a FIFO nor a device may hold the start: opened without waiting, only a plain file is a lock.
+        const int fd =
+            ::open(path.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        struct stat status {};
+        if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+            // The kernel ends the lock with its holder, so no lock outlives a program.
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                m_lockFd = fd;
+                return Lock::Held;
+            }
+            const bool held = errno == EWOULDBLOCK;
+            ::close(fd);
+            return held ? Lock::HeldElsewhere : Lock::Unusable;
+        }
+        if (fd >= 0) {
+            ::close(fd);
+        } else if (::lstat(path.constData(), &status) != 0) {
+            // Nothing stands in the way: the folder itself is unusable.
+            return Lock::Unusable;
+        }
+        if (!setAside(path.constData())) {
+            return Lock::Unusable;
+        }
+    }
+    return Lock::Unusable;
+}
+
 bool SingleInstance::listen() {
     sockaddr_un address{};
     if (!socketAddress(m_socketPath, address)) {
         errno = ENAMETOOLONG;
         return false;
     }
+    // With the lock held, whatever is at the socket's place was left by a program that has ended.
+    if (!setAside(address.sun_path)) {
+        return false;
+    }
     const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (listener < 0) {
         return false;
     }
-    // A socket left by a killed program would refuse the bind. Only the user may ask for the window.
-    ::unlink(address.sun_path);
+    // Only the user may ask for the window.
     if (::bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0 ||
         ::chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(listener, 8) != 0) {
         const int error = errno;
@@ -104,7 +194,7 @@ bool SingleInstance::listen() {
     }
     m_listener = listener;
     m_incoming = std::make_unique<QSocketNotifier>(listener, QSocketNotifier::Read);
-    connect(m_incoming.get(), &QSocketNotifier::activated, this, &SingleInstance::answer);
+    connect(m_incoming.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptRequests);
     return true;
 }
 
@@ -119,29 +209,68 @@ bool SingleInstance::handOver(int waitMs) const {
            program.receive(true) == ShowAnswer;
 }
 
-void SingleInstance::answer() {
-    int fd = -1;
-    while ((fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
-        auto *request = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-        auto received = std::make_shared<QByteArray>();
-        connect(request, &QSocketNotifier::activated, this, [this, request, received, fd] {
-            char chunk[16];
-            const ssize_t got = ::recv(fd, chunk, sizeof(chunk), 0);
-            if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
-                return;
-            }
-            received->append(chunk, qMax<ssize_t>(got, 0));
-            // A whole line, a closed connection, or more than a request holds ends the exchange.
-            if (got > 0 && !received->contains('\n') && received->size() < ShowRequest.size()) {
-                return;
-            }
-            if (*received == ShowRequest) {
-                Q_EMIT activationRequested();
-                ::send(fd, ShowAnswer.constData(), std::size_t(ShowAnswer.size()), MSG_NOSIGNAL);
-            }
-            request->setEnabled(false);
-            request->deleteLater();
-            ::close(fd);
-        });
+void SingleInstance::acceptRequests() {
+    while (m_requests < MaxRequests) {
+        const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd >= 0) {
+            serve(fd);
+            continue;
+        }
+        if (errno == EINTR || errno == ECONNABORTED) {
+            continue;
+        }
+        // Out of files the connection stays queued, and the listener would report it at once again.
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            m_incoming->setEnabled(false);
+            m_acceptRetry.start();
+        }
+        return;
     }
+    // The listener's queue holds the rest until a request ends.
+    m_incoming->setEnabled(false);
+}
+
+void SingleInstance::resumeAccepting() {
+    if (m_incoming && m_requests < MaxRequests && !m_acceptRetry.isActive()) {
+        m_incoming->setEnabled(true);
+    }
+}
+
+void SingleInstance::serve(int fd) {
+    ++m_requests;
+    auto *request = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(request, &QObject::destroyed, [fd] { ::close(fd); });
+    auto *patience = new QTimer(request);
+    patience->setSingleShot(true);
+    const auto end = [this, request, patience] {
+        patience->stop();
+        request->setEnabled(false);
+        request->deleteLater();
+        --m_requests;
+        resumeAccepting();
+    };
+    // A client that keeps silent must not hold one of the few places.
+    connect(patience, &QTimer::timeout, request, end);
+    auto received = std::make_shared<QByteArray>();
+    connect(request, &QSocketNotifier::activated, request, [this, fd, received, end] {
+        std::array<char, 16> chunk{};
+        const ssize_t got = ::recv(fd, chunk.data(), chunk.size(), 0);
+        if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
+            return;
+        }
+        received->append(chunk.data(), qMax<ssize_t>(got, 0));
+        // A whole line, a closed connection, or more than a request holds ends the exchange.
+        if (got > 0 && !received->contains('\n') && received->size() < ShowRequest.size()) {
+            return;
+        }
+        const bool show = *received == ShowRequest;
+        if (show) {
+            ::send(fd, ShowAnswer.constData(), std::size_t(ShowAnswer.size()), MSG_NOSIGNAL);
+        }
+        end();
+        if (show) {
+            Q_EMIT activationRequested();
+        }
+    });
+    patience->start(RequestMs);
 }

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
 class QSocketNotifier;
 
-/// One running program per user: the first start holds a lock and listens on a local socket in the user's runtime
-/// folder; a later start asks it to show its window and ends. A lock or socket left behind by a killed program is
-/// taken over, since the lock names a process that no longer runs.
+/// One running program per user: the first start holds a lock and listens on a local socket in a folder of the
+/// user's own; a later start asks it to show its window and ends. The lock is the kernel's, so it ends with its
+/// holder; whatever else takes the place of the lock or the socket is set aside.
 class SingleInstance : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SingleInstance)
@@ -24,12 +24,18 @@ public:
 
     /// How long a later start waits for a program that is still starting before it gives up.
     static constexpr int PatienceMs = 20000;
+    /// How long a connection may take to send its request before it is dropped.
+    static constexpr int RequestMs = 2000;
+    /// How many connections are served at once; more wait in the listener's queue.
+    static constexpr int MaxRequests = 16;
 
-    /// \a folder holds the lock and the socket; it must belong to the user alone.
+    /// \a folder holds the lock and the socket; it must belong to the user alone. An empty \a folder leaves every
+    /// start unguarded.
     explicit SingleInstance(const QString &folder, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    /// The user's runtime folder ($XDG_RUNTIME_DIR).
+    /// The user's runtime folder ($XDG_RUNTIME_DIR) when only the user may enter it, otherwise a folder of the
+    /// user's own made for the program; empty when there is none.
     static QString defaultFolder();
 
     /// Becomes the program or hands over to the one running, waiting at most \a patienceMs for one that is still
@@ -41,12 +47,21 @@ Q_SIGNALS:
     void activationRequested();
 
 private:
+    enum class Lock { Held, HeldElsewhere, Unusable };
+
+    Lock lock();
     bool listen();
     bool handOver(int waitMs) const;
-    void answer();
+    void acceptRequests();
+    void serve(int fd);
+    void resumeAccepting();
 
-    QLockFile m_lock;
+    QString m_lockPath;
     QString m_socketPath;
+    int m_lockFd = -1;
     int m_listener = -1;
+    int m_requests = 0;
     std::unique_ptr<QSocketNotifier> m_incoming;
+    // Out of files, the listener waits for some to be closed rather than fail at once again.
+    QTimer m_acceptRetry;
 };

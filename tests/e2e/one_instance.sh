@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One program per user: a later start shows the running program's window and ends with status 0, changing nothing
-# else; a start after the program was killed runs normally; ten starts at the same moment leave one program.
+# else; a start after the program was killed runs normally; ten starts at the same moment leave one program;
+# SIGTERM ends it as a close does.
 # The later starts have no session bus: the hand-over needs none.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -69,3 +70,12 @@ for pid in "${launches[@]}"; do
 done
 wait_main_window
 pass "ten simultaneous starts leave one program, the others end with status 0"
+
+# The end of the session: the program ends as a close does and a new start is the program at once.
+kill -TERM "$APP_PID"
+wait_app_ended 10
+[ ! -e "$WORK/runtime/somnivox.socket" ] || fail "ended by SIGTERM, the program left its socket behind"
+pass "SIGTERM ends the program with status 0 and takes its socket away"
+start_app
+wait_main_window
+pass "a start after SIGTERM is the program at once"

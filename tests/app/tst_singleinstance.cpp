@@ -1,0 +1,179 @@
+#include "singleinstance.h"
+
+#include <QAbstractEventDispatcher>
+#include <QDir>
+#include <QEventLoop>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <future>
+#include <vector>
+
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Long enough for the silent clients ahead of a later start to be dropped.
+constexpr int LaterPatienceMs = SingleInstance::RequestMs + 3000;
+
+// A later start runs in another thread: the first answers from this thread's event loop.
+SingleInstance::Role laterStart(const QString &folder) {
+    auto later = std::async(std::launch::async, [folder] { return SingleInstance(folder).claim(LaterPatienceMs); });
+    while (later.wait_for(0ms) != std::future_status::ready) {
+        QTest::qWait(10);
+    }
+    return later.get();
+}
+
+// A listener that reports a connection it cannot take wakes the event loop without end.
+int eventLoopSleepsInHalfASecond() {
+    int sleeps = 0;
+    QEventLoop loop;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop,
+                     [&sleeps] { ++sleeps; });
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec();
+    return sleeps;
+}
+
+auto scopedEnvironment(const char *name, const QByteArray &value) {
+    const bool wasSet = qEnvironmentVariableIsSet(name);
+    const QByteArray old = qgetenv(name);
+    value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    return qScopeGuard([=] { wasSet ? qputenv(name, old) : qunsetenv(name); });
+}
+
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void claim_somethingElseInThePlaceOfLockOrSocket_startsAtOnceAndHandsOver_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO as lock") << u"somnivox.lock"_s << u"fifo"_s;
+        QTest::newRow("empty lock") << u"somnivox.lock"_s << u"empty"_s;
+        QTest::newRow("bytes naming no process as lock") << u"somnivox.lock"_s << u"bytes"_s;
+        QTest::newRow("folder as lock") << u"somnivox.lock"_s << u"folder"_s;
+        QTest::newRow("folder as socket") << u"somnivox.socket"_s << u"folder"_s;
+    }
+
+    void claim_somethingElseInThePlaceOfLockOrSocket_startsAtOnceAndHandsOver() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        if (kind == u"fifo"_s) {
+            QVERIFY(::mkfifo(path.constData(), S_IRUSR | S_IWUSR) == 0);
+        } else if (kind == u"folder"_s) {
+            QVERIFY(::mkdir(path.constData(), S_IRWXU) == 0);
+        } else {
+            const QByteArray bytes(kind == u"bytes"_s ? 300 : 0, '\xa5');
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+
+        SingleInstance first(dir.path());
+        QCOMPARE(first.claim(1000), SingleInstance::Role::First);
+        QSignalSpy shown(&first, &SingleInstance::activationRequested);
+        QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
+        QCOMPARE(shown.size(), 1);
+    }
+
+    void accept_silentClientsOrNoFileLeft_neitherSpinsNorKeepsALaterStartOut_data() {
+        QTest::addColumn<int>("clients");
+        QTest::addColumn<bool>("useUpFiles");
+        QTest::newRow("more silent clients than are served") << 3 * SingleInstance::MaxRequests << false;
+        QTest::newRow("no file left to take a client with") << 1 << true;
+    }
+
+    void accept_silentClientsOrNoFileLeft_neitherSpinsNorKeepsALaterStartOut() {
+        QFETCH(int, clients);
+        QFETCH(bool, useUpFiles);
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QCOMPARE(first.claim(0), SingleInstance::Role::First);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray socketPath = QFile::encodeName(dir.filePath(u"somnivox.socket"_s));
+        QVERIFY(socketPath.size() < qsizetype(sizeof address.sun_path));
+        std::memcpy(address.sun_path, socketPath.constData(), std::size_t(socketPath.size()));
+
+        // Room for every client and the few served, not for every client served.
+        rlimit saved{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
+        rlimit lowered = saved;
+        const auto open =
+            QDir(u"/proc/self/fd"_s).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+        lowered.rlim_cur = rlim_t(open + clients + SingleInstance::MaxRequests + 8);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &lowered) == 0);
+        // The silent clients, then the files that use up the rest.
+        std::vector<int> held;
+        const auto release = qScopeGuard([&] {
+            std::for_each(held.begin(), held.end(), ::close);
+            ::setrlimit(RLIMIT_NOFILE, &saved);
+        });
+        for (int i = 0; i < clients; ++i) {
+            held.push_back(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+            QVERIFY(held.back() >= 0);
+        }
+        for (int fd = 0; useUpFiles && (fd = ::dup(held.front())) >= 0;) {
+            held.push_back(fd);
+        }
+        for (int i = 0; i < clients; ++i) {
+            // Beyond those served and the listener's queue a client is refused.
+            (void)::connect(held[i], reinterpret_cast<const sockaddr *>(&address), sizeof address);
+            QCoreApplication::processEvents();
+        }
+
+        const int sleeps = eventLoopSleepsInHalfASecond();
+        QVERIFY2(sleeps < 20, qPrintable(u"the listener woke the program %1 times in half a second"_s.arg(sleeps)));
+        std::for_each(held.begin() + clients, held.end(), ::close);
+        held.resize(clients);
+        QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
+    }
+
+    void defaultFolder_noPrivateRuntimeFolder_isAFolderOfTheUsersOwn_data() {
+        QTest::addColumn<bool>("runtimeSet");
+        QTest::newRow("runtime folder unset") << false;
+        QTest::newRow("runtime folder open to others") << true;
+    }
+
+    void defaultFolder_noPrivateRuntimeFolder_isAFolderOfTheUsersOwn() {
+        QFETCH(bool, runtimeSet);
+        QTemporaryDir dir;
+        const QByteArray shared = QFile::encodeName(dir.filePath(u"shared"_s));
+        QVERIFY(::mkdir(shared.constData(), 0) == 0 && ::chmod(shared.constData(), 0755) == 0);
+        // The usual fallback under the temporary folder is taken, by a folder open to others.
+        const QByteArray temp = QFile::encodeName(dir.filePath(u"tmp"_s));
+        const QByteArray taken = temp + "/runtime-" + ::getpwuid(::geteuid())->pw_name;
+        QVERIFY(::mkdir(temp.constData(), S_IRWXU) == 0 && ::mkdir(taken.constData(), 0) == 0 &&
+                ::chmod(taken.constData(), 0755) == 0);
+        const auto tempSet = scopedEnvironment("TMPDIR", temp);
+        const auto runtimeSetTo = scopedEnvironment("XDG_RUNTIME_DIR", runtimeSet ? shared : QByteArray());
+
+        const QString folder = SingleInstance::defaultFolder();
+        struct stat status {};
+        QVERIFY2(::lstat(QFile::encodeName(folder).constData(), &status) == 0 && !QDir(folder).isRoot() &&
+                     S_ISDIR(status.st_mode) && status.st_uid == ::getuid() && (status.st_mode & 0777) == 0700,
+                 qPrintable(folder));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
