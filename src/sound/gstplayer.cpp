@@ -501,6 +501,10 @@ void GstPlayer::outputLost(const QString &reason) {
 }
 
 void GstPlayer::reopenOutput() {
+    // A start still waiting on the server tells how it went by itself; another would only queue behind it.
+    if (m_starting) {
+        return;
+    }
     // While the server's socket refuses, no pipeline is built, and the watch on its folder tells when to try again.
     if (sinkDescription() == GstOutputSink::Pulse && m_serverWatch.serverAbsent()) {
         m_recovery.nothingListens();
