@@ -189,4 +189,15 @@ bool isFake(GstElement *sink) {
     return found;
 }
 
+bool mayWait(GstElement *sink) {
+    bool audio = false;
+    forEachElement(sink, [&audio](GstElement *element) {
+        GstElementFactory *factory = gst_element_get_factory(element);
+        audio =
+            audio || (factory && gst_element_factory_list_is_type(factory, GST_ELEMENT_FACTORY_TYPE_SINK |
+                                                                               GST_ELEMENT_FACTORY_TYPE_MEDIA_AUDIO));
+    });
+    return audio;
+}
+
 } // namespace GstOutputSink

@@ -26,5 +26,8 @@ void nameStream(GstElement *sink);
 bool playsEachBufferOnTime(GstElement *sink);
 /// True when \a sink, once open, plays into a fake sink: autoaudiosink's choice when no device answers.
 bool isFake(GstElement *sink);
+/// True when opening, starting or closing \a sink may wait on something outside the program: it plays into an audio
+/// device or a sound server.
+bool mayWait(GstElement *sink);
 
 } // namespace GstOutputSink

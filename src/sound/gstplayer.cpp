@@ -18,6 +18,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <mutex>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -58,21 +60,57 @@ GstElement *makeElement(const char *factory) {
 
 } // namespace
 
-struct GstPlayer::Pipeline {
-    explicit Pipeline(GstPlayer *owner) : player(owner) {}
+// What the pipelines share with the player. A pipeline left behind at a hung server outlives the player, and then
+// tells nobody.
+struct GstPlayer::Shared {
+    explicit Shared(GstPlayer *owner) : player(owner) {}
 
+    std::atomic<int> volume{50};
+    std::atomic<double> rate{1.0};
+    std::atomic<bool> loop{false};
+
+    /// Calls \a handle on the player's thread, queued, unless the player is gone.
+    void post(std::function<void(GstPlayer *)> handle) {
+        const std::lock_guard lock(mutex);
+        if (player) {
+            QMetaObject::invokeMethod(
+                player, [player = player, handle = std::move(handle)] { handle(player); }, Qt::QueuedConnection);
+        }
+    }
+    void forget() {
+        const std::lock_guard lock(mutex);
+        player = nullptr;
+    }
+
+private:
+    std::mutex mutex;
     GstPlayer *player;
+};
+
+// Built by the owner; its state is changed, and it is destroyed, only on the worker.
+struct GstPlayer::Pipeline {
+    Pipeline(std::shared_ptr<Shared> shared, quint64 serial, bool fakeIsNoOutput)
+        : shared(std::move(shared)), serial(serial), fakeIsNoOutput(fakeIsNoOutput) {}
+
+    const std::shared_ptr<Shared> shared;
+    const quint64 serial;
+    // The default output: a fake sink that autoaudiosink settles on plays nothing.
+    const bool fakeIsNoOutput;
     GstRef<GstElement> bin;
     GstRef<GstElement> source;
     GstRef<GstElement> sink;
     // The sink's own volume, where it has one; the feed applies the volume where it has none.
     GstRef<GstElement> streamVolume;
     GstRef<GstBus> bus;
+    // Set once the output has opened.
+    bool opened = false;
 
-    // Touched by the streaming thread while the pipeline runs, and by the owner only while it is halted.
-    std::unique_ptr<PcmFeed> feed;
+    // Touched by the streaming thread while the pipeline runs, and by the worker only while it is halted.
+    std::shared_ptr<PcmFeed> feed;
     std::atomic<std::uint64_t> framesPushed{0};
     std::atomic<bool> feedEnded{false};
+    // The player's run that the pipeline plays, which tags what it tells the player.
+    std::atomic<quint64> run{0};
     // Handed from the owner to the streaming thread: a fade-out in frames (-1: none), and a stop, which makes the
     // next buffer a short ramp to silence and the last of the stream.
     std::atomic<qint64> fadeOutFrames{-1};
@@ -82,7 +120,7 @@ struct GstPlayer::Pipeline {
     ClockPacer pacer;
 
     ~Pipeline() {
-        // No message may reach the player once it is gone; reaching NULL joins the streaming threads.
+        // Nothing more is told once it goes; reaching NULL joins the streaming threads.
         if (bus) {
             gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
         }
@@ -91,31 +129,35 @@ struct GstPlayer::Pipeline {
     }
     Q_DISABLE_COPY_MOVE(Pipeline)
 
+    QString start(quint64 newRun, std::shared_ptr<PcmFeed> newFeed, const QByteArray &title);
+    void halt();
+
     static void needData(GstAppSrc *source, guint, gpointer self) { static_cast<Pipeline *>(self)->push(source); }
     void push(GstAppSrc *source);
 
     static GstBusSyncReply busMessage(GstBus *, GstMessage *message, gpointer data) {
         auto *self = static_cast<Pipeline *>(data);
+        const quint64 run = self->run;
         switch (GST_MESSAGE_TYPE(message)) {
         case GST_MESSAGE_EOS:
-            self->player->postEnd();
+            self->shared->post([run](GstPlayer *player) { player->handleEnd(run); });
             break;
         case GST_MESSAGE_STATE_CHANGED:
             if (GST_MESSAGE_SRC(message) == GST_OBJECT(self->bin.get())) {
                 GstState state = GST_STATE_NULL;
                 gst_message_parse_state_changed(message, nullptr, &state, nullptr);
                 if (state == GST_STATE_PLAYING) {
-                    self->player->postStarted();
+                    self->shared->post([run](GstPlayer *player) { player->handleStarted(run); });
                 }
             }
             break;
         case GST_MESSAGE_ERROR: {
+            // Whichever element reports it (the sink, or the source whose stream the sink refused), the pipeline
+            // failed.
             GError *error = nullptr;
             gst_message_parse_error(message, &error, nullptr);
-            GstObject *origin = GST_MESSAGE_SRC(message);
-            GstObject *sinkObject = GST_OBJECT(self->sink.get());
-            const bool fromSink = origin == sinkObject || gst_object_has_as_ancestor(origin, sinkObject);
-            self->player->postFailure(takeError(error), fromSink);
+            self->shared->post(
+                [run, reason = takeError(error)](GstPlayer *player) { player->handleFailure(run, reason, true); });
             break;
         }
         default:
@@ -127,6 +169,49 @@ struct GstPlayer::Pipeline {
         return GST_BUS_DROP;
     }
 };
+
+// Opens the output the first time, and halts what plays otherwise; an empty text when the new run has started.
+QString GstPlayer::Pipeline::start(quint64 newRun, std::shared_ptr<PcmFeed> newFeed, const QByteArray &title) {
+    if (!opened) {
+        if (gst_element_set_state(bin.get(), GST_STATE_READY) == GST_STATE_CHANGE_FAILURE) {
+            return u"the audio output cannot be opened"_s;
+        }
+        if (fakeIsNoOutput && GstOutputSink::isFake(sink.get())) {
+            return u"no audio output answers"_s;
+        }
+        streamVolume = GstRef<GstElement>::adopt(gst_bin_get_by_interface(GST_BIN(sink.get()), GST_TYPE_STREAM_VOLUME));
+        paced = GstOutputSink::playsEachBufferOnTime(sink.get());
+        opened = true;
+    } else {
+        halt();
+    }
+    run = newRun;
+    feed = std::move(newFeed);
+    framesPushed = 0;
+    feedEnded = false;
+    // Set while no stream exists, a stream volume is the one the next stream opens with.
+    if (streamVolume) {
+        gst_stream_volume_set_volume(GST_STREAM_VOLUME(streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
+                                     shared->volume / 100.0);
+    }
+    if (gst_element_set_state(bin.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
+        return u"the audio output does not start"_s;
+    }
+    // A sound server shows the title as the stream's name.
+    gst_element_send_event(source.get(),
+                           gst_event_new_tag(gst_tag_list_new(GST_TAG_TITLE, title.constData(), nullptr)));
+    return {};
+}
+
+void GstPlayer::Pipeline::halt() {
+    pacer.interrupt();
+    gst_element_set_state(bin.get(), GST_STATE_READY);
+    pacer.resume();
+    // The streaming thread has stopped, so the feed is ours alone.
+    feed.reset();
+    ending = false;
+    fadeOutFrames = -1;
+}
 
 void GstPlayer::Pipeline::push(GstAppSrc *source) {
     if (feedEnded || !feed) {
@@ -153,13 +238,13 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
         if (const qint64 fade = fadeOutFrames.exchange(-1); fade >= 0) {
             feed->fadeOut(fade);
         }
-        frames = feed->fill(pcm, player->m_rate.load(), player->m_loop.load());
+        frames = feed->fill(pcm, shared->rate.load(), shared->loop.load());
         const auto filled = pcm.first(std::size_t(frames * Mp3Decoder::Channels));
         if (last) {
             Fader::rampToSilence(filled);
         }
         if (!streamVolume) {
-            Fader::scale(filled, player->m_volume.load());
+            Fader::scale(filled, shared->volume.load());
         }
     } catch (const std::exception &e) {
         failure = QString::fromLocal8Bit(e.what());
@@ -177,22 +262,26 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     }
     if (!failure.isEmpty()) {
         feedEnded = true;
-        player->postFailure(failure, false);
+        shared->post([run = run.load(), failure](GstPlayer *player) { player->handleFailure(run, failure, false); });
     } else if (last || frames < wanted) {
         feedEnded = true;
         gst_app_src_end_of_stream(source);
     }
 }
 
-GstPlayer::GstPlayer(QObject *parent) : Player(parent), m_recovery(m_retryTimer, [this] { reopenOutput(); }) {
+GstPlayer::GstPlayer(QObject *parent)
+    : Player(parent), m_recovery(m_retryTimer, [this] { reopenOutput(); }), m_shared(std::make_shared<Shared>(this)) {
     const QByteArray sink = qgetenv("SOMNIVOX_AUDIO_SINK").trimmed();
     m_sinkFromEnvironment = !sink.isEmpty();
     m_sinkDescription = QString::fromLocal8Bit(sink);
     connect(&m_serverWatch, &SoundServerWatch::changed, this, [this] { m_recovery.mayBeBack(); });
 }
 
+// A pipeline stuck on a hung server is not waited for beyond the worker's bound: it is left to end on its own.
 GstPlayer::~GstPlayer() {
-    m_pipeline.reset();
+    m_shared->forget();
+    dropPipeline();
+    m_worker.reset();
 }
 
 void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
@@ -209,38 +298,16 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
         return;
     }
     if (!m_pipeline) {
-        m_pipeline = openPipeline();
-        if (!m_pipeline) {
-            // Playing in name: the recovery starts the file once the output opens.
-            setState(Player::Playing);
-            outputLost(u"no audio output answers"_s);
-            return;
-        }
+        m_pipeline = buildPipeline();
     }
-    m_pipeline->feed = std::make_unique<PcmFeed>(std::move(decoder), framesIn(fadeIn));
-    m_pipeline->framesPushed = 0;
-    m_pipeline->feedEnded = false;
-    // Set while no stream exists, a stream volume is the one the next stream opens with.
-    applyVolume();
-    if (gst_element_set_state(m_pipeline->bin.get(), GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
-        if (m_sinkFromEnvironment) {
-            halt();
-            throw std::runtime_error("the audio output does not start");
-        }
-        dropPipeline();
-        setState(Player::Playing);
-        outputLost(u"the audio output does not start"_s);
-        return;
-    }
-    // A sound server shows the title as the stream's name.
-    GstTagList *tags =
-        gst_tag_list_new(GST_TAG_TITLE, QFileInfo(path).completeBaseName().toUtf8().constData(), nullptr);
-    gst_element_send_event(m_pipeline->source.get(), gst_event_new_tag(tags));
+    m_decoder = std::move(decoder);
+    // Playing in name from here: the output starts on the worker, and the recovery takes over if it does not.
     setState(Player::Playing);
+    startOutput();
 }
 
 void GstPlayer::fadeOut(std::chrono::milliseconds duration) {
-    if (m_state != Player::Playing || !m_pipeline) {
+    if (m_state != Player::Playing || m_startedRun != m_run) {
         return;
     }
     // The feed runs ahead of what is heard by the audio still queued: the fall is shortened by that much, so that
@@ -257,31 +324,31 @@ void GstPlayer::fadeOut(std::chrono::milliseconds duration) {
 }
 
 void GstPlayer::setLoop(bool on) {
-    m_loop = on;
+    m_shared->loop = on;
 }
 
 void GstPlayer::setVolume(int volume) {
-    m_volume = std::clamp(volume, 0, 100);
+    m_shared->volume = std::clamp(volume, 0, 100);
     applyVolume();
 }
 
 // Only the program's own changes are applied: a change made in the system mixer holds until the slider moves or the
-// next stream opens.
+// next stream opens. Until the output has opened, the start applies the volume itself.
 void GstPlayer::applyVolume() {
-    if (m_pipeline && m_pipeline->streamVolume) {
+    if (m_opened && m_pipeline->streamVolume) {
         gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
-                                     m_volume / 100.0);
+                                     m_shared->volume / 100.0);
     }
 }
 
 void GstPlayer::setRate(double rate) {
     if (!std::isnan(rate)) {
-        m_rate = std::clamp(rate, MinRate, MaxRate);
+        m_shared->rate = std::clamp(rate, MinRate, MaxRate);
     }
 }
 
 void GstPlayer::stop() {
-    if (m_state == Player::Playing && m_pipeline && m_pipeline->feed && !m_pipeline->feedEnded) {
+    if (m_state == Player::Playing && m_startedRun == m_run && !m_pipeline->feedEnded) {
         // The output plays on until the ramp has been heard; the end of the stream then releases it.
         m_ending = true;
         m_pipeline->ending = true;
@@ -313,10 +380,11 @@ QString GstPlayer::sinkDescription() const {
     return m_sinkFromEnvironment ? m_sinkDescription : GstOutputSink::defaultDescription();
 }
 
-std::unique_ptr<GstPlayer::Pipeline> GstPlayer::openPipeline() {
+// Nothing here waits on the output: it is opened by the first start.
+std::shared_ptr<GstPlayer::Pipeline> GstPlayer::buildPipeline() {
     GstOutputSink::initGStreamer();
     const QString sinkDescription = this->sinkDescription();
-    auto pipeline = std::make_unique<Pipeline>(this);
+    auto pipeline = std::make_shared<Pipeline>(m_shared, ++m_pipelinesBuilt, !m_sinkFromEnvironment);
     pipeline->bin = GstRef<GstElement>::sink(gst_pipeline_new("player"));
     pipeline->source = GstRef<GstElement>::sink(makeElement("appsrc"));
     GError *parseError = nullptr;
@@ -356,38 +424,73 @@ std::unique_ptr<GstPlayer::Pipeline> GstPlayer::openPipeline() {
     pipeline->bus = GstRef<GstBus>::adopt(gst_element_get_bus(pipeline->bin.get()));
     gst_bus_set_sync_handler(pipeline->bus.get(), &Pipeline::busMessage, pipeline.get(), nullptr);
 
-    // Opening the output now shows at once whether a sound device answers.
-    const bool opened = gst_element_set_state(pipeline->bin.get(), GST_STATE_READY) != GST_STATE_CHANGE_FAILURE;
-    if (m_sinkFromEnvironment && !opened) {
-        throw std::runtime_error("audio sink \"" + sinkDescription.toStdString() + "\" cannot be opened");
+    if (!m_worker) {
+        // A sink that plays into a file or nowhere cannot hang, and its steps are taken at once, in the caller's order.
+        m_worker =
+            std::make_unique<PipelineWorker>(!m_sinkFromEnvironment || GstOutputSink::mayWait(pipeline->sink.get()));
     }
-    if (!opened || (!m_sinkFromEnvironment && GstOutputSink::isFake(pipeline->sink.get()))) {
-        return nullptr;
-    }
-    pipeline->streamVolume =
-        GstRef<GstElement>::adopt(gst_bin_get_by_interface(GST_BIN(pipeline->sink.get()), GST_TYPE_STREAM_VOLUME));
-    pipeline->paced = GstOutputSink::playsEachBufferOnTime(pipeline->sink.get());
     return pipeline;
 }
 
-void GstPlayer::halt() {
-    if (m_pipeline) {
-        m_pipeline->pacer.interrupt();
-        gst_element_set_state(m_pipeline->bin.get(), GST_STATE_READY);
-        m_pipeline->pacer.resume();
-        // The streaming thread has stopped, so the feed is ours alone.
-        m_pipeline->feed.reset();
-        m_pipeline->ending = false;
-        m_pipeline->fadeOutFrames = -1;
+// Hands the opened file to the output. While an earlier start waits on the server, this one waits for it to tell.
+void GstPlayer::startOutput() {
+    if (m_starting || !m_decoder) {
+        return;
     }
+    if (!m_pipeline) {
+        m_pipeline = buildPipeline();
+    }
+    m_starting = true;
+    m_live = true;
+    auto feed = std::make_shared<PcmFeed>(std::move(m_decoder), framesIn(m_fadeIn));
+    m_worker->post([pipeline = m_pipeline, run = m_run, feed = std::move(feed),
+                    title = QFileInfo(m_path).completeBaseName().toUtf8()] {
+        const QString failure = pipeline->start(run, feed, title);
+        pipeline->shared->post([run, serial = pipeline->serial, failure](GstPlayer *player) {
+            player->handleStartDone(run, serial, failure);
+        });
+    });
+}
+
+void GstPlayer::halt() {
+    haltOutput();
+    m_decoder.reset();
     m_ending = false;
     // Messages of the old run still queued are stale from here on.
     ++m_run;
 }
 
+// A start under way is halted once it has told how it went.
+void GstPlayer::haltOutput() {
+    if (m_live && !m_starting) {
+        m_worker->post([pipeline = m_pipeline] { pipeline->halt(); });
+        m_live = false;
+    }
+}
+
+// The worker closes the pipeline after whatever it is doing with it: the owner never holds the last reference.
 void GstPlayer::dropPipeline() {
-    m_pipeline.reset();
+    if (m_pipeline) {
+        m_worker->post([pipeline = std::move(m_pipeline)]() mutable { pipeline.reset(); });
+    }
+    m_live = false;
+    m_opened = false;
     ++m_run;
+}
+
+// What became wanted while a start was under way, once it has told how it went.
+void GstPlayer::catchUp() {
+    try {
+        if (m_state == Player::Playing && m_decoder) {
+            startOutput();
+        } else {
+            haltOutput();
+        }
+    } catch (const std::runtime_error &e) {
+        qCWarning(lcPlayer) << e.what();
+        endRecovery();
+        setState(Undefined);
+    }
 }
 
 void GstPlayer::outputLost(const QString &reason) {
@@ -398,6 +501,10 @@ void GstPlayer::outputLost(const QString &reason) {
 }
 
 void GstPlayer::reopenOutput() {
+    // A start still waiting on the server tells how it went by itself; another would only queue behind it.
+    if (m_starting) {
+        return;
+    }
     // While the server's socket refuses, no pipeline is built, and the watch on its folder tells when to try again.
     if (sinkDescription() == GstOutputSink::Pulse && m_serverWatch.serverAbsent()) {
         m_recovery.nothingListens();
@@ -419,22 +526,33 @@ void GstPlayer::endRecovery() {
     m_serverWatch.stop();
 }
 
-void GstPlayer::postEnd() {
-    const quint64 run = m_run;
-    QMetaObject::invokeMethod(
-        this, [this, run] { handleEnd(run); }, Qt::QueuedConnection);
-}
-
-void GstPlayer::postStarted() {
-    const quint64 run = m_run;
-    QMetaObject::invokeMethod(
-        this, [this, run] { handleStarted(run); }, Qt::QueuedConnection);
-}
-
-void GstPlayer::postFailure(const QString &reason, bool fromSink) {
-    const quint64 run = m_run;
-    QMetaObject::invokeMethod(
-        this, [this, run, reason, fromSink] { handleFailure(run, reason, fromSink); }, Qt::QueuedConnection);
+void GstPlayer::handleStartDone(quint64 run, quint64 pipeline, const QString &failure) {
+    m_starting = false;
+    const bool ours = m_pipeline && m_pipeline->serial == pipeline;
+    if (ours && failure.isEmpty()) {
+        m_opened = true;
+    }
+    if (run != m_run || m_state != Player::Playing) {
+        if (ours && !failure.isEmpty()) {
+            dropPipeline();
+        }
+        catchUp();
+        return;
+    }
+    if (failure.isEmpty()) {
+        m_startedRun = run;
+        applyVolume();
+        return;
+    }
+    // An output that failed to open or start is of no further use: the next attempt builds the pipeline afresh.
+    dropPipeline();
+    if (!m_sinkFromEnvironment) {
+        outputLost(failure);
+        return;
+    }
+    qCWarning(lcPlayer).noquote() << "playback failed:" << failure;
+    endRecovery();
+    setState(Undefined);
 }
 
 void GstPlayer::handleEnd(quint64 run) {
@@ -448,6 +566,7 @@ void GstPlayer::handleEnd(quint64 run) {
 
 void GstPlayer::handleStarted(quint64 run) {
     if (run == m_run && m_state == Player::Playing) {
+        m_opened = true;
         endRecovery();
         // Once more on the open stream: a server that restores volumes per application or role (PipeWire's session
         // manager) overrides the one a stream opens with.
@@ -455,17 +574,23 @@ void GstPlayer::handleStarted(quint64 run) {
     }
 }
 
-void GstPlayer::handleFailure(quint64 run, const QString &reason, bool fromSink) {
-    if (run == m_run && m_ending) {
+void GstPlayer::handleFailure(quint64 run, const QString &reason, bool fromPipeline) {
+    if (run != m_run) {
+        return;
+    }
+    if (fromPipeline) {
+        // A pipeline that reported an error is never started again: its output may stay broken (a sound server that
+        // went away, or hung), whichever element told of it.
+        dropPipeline();
+    }
+    if (m_ending) {
         halt();
         return;
     }
-    if (run != m_run || m_state != Player::Playing) {
+    if (m_state != Player::Playing) {
         return;
     }
-    if (fromSink && !m_sinkFromEnvironment) {
-        // A sink that lost its server is of no further use: the next attempt builds the pipeline afresh.
-        dropPipeline();
+    if (fromPipeline && !m_sinkFromEnvironment) {
         outputLost(reason);
         return;
     }

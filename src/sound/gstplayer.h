@@ -1,14 +1,16 @@
 #pragma once
 
 #include "outputrecovery.h"
+#include "pipelineworker.h"
 #include "player.h"
 #include "qtretrytimer.h"
 #include "soundserverwatch.h"
 
 #include <QString>
 
-#include <atomic>
 #include <memory>
+
+class Decoder;
 
 /// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
 /// `appsrc ! audioconvert ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one endless
@@ -22,6 +24,10 @@
 /// stream killed, only a fake sink found), the player keeps playing in name, reopens the output after growing pauses
 /// (OutputRecovery) and sooner when the server's socket folder changes, and starts the file afresh once it opens. One
 /// warning is logged per outage. A sink named by SOMNIVOX_AUDIO_SINK fails instead, as the tests expect.
+///
+/// Whatever may wait on the output (opening, starting, halting and closing it) runs on a thread of the player's own,
+/// one step after another, so that a sound server that accepts and never answers holds no caller: the calls return
+/// at once and their outcome arrives later. While such a step hangs, no further pipeline is built.
 ///
 /// The stream names itself to the sound server (application, icon, role, and the file's base name as its title), and
 /// where the sink has a stream volume (pulsesink) the volume is set there, where the system mixer shows it, instead of
@@ -43,8 +49,9 @@ public:
     ~GstPlayer() override;
 
     /// Opens \a path and decodes its first frame before returning: a playable file is Playing at once; any other
-    /// leaves the player Undefined. Throws std::runtime_error only when the decoder or the audio output cannot be set
-    /// up (a GStreamer element missing, an unusable SOMNIVOX_AUDIO_SINK); a missing default output is not a failure.
+    /// leaves the player Undefined. Throws std::runtime_error only when the pipeline cannot be built (a GStreamer
+    /// element missing, a SOMNIVOX_AUDIO_SINK that does not parse or link). An output that then fails to open is told
+    /// later: the default one is reopened, one from SOMNIVOX_AUDIO_SINK leaves the player Undefined.
     void setUrl(const QString &path, std::chrono::milliseconds fadeIn) override;
     void fadeOut(std::chrono::milliseconds duration) override;
     void setLoop(bool on) override;
@@ -61,34 +68,46 @@ public:
 
 private:
     struct Pipeline;
+    struct Shared;
 
-    std::unique_ptr<Pipeline> openPipeline();
+    std::shared_ptr<Pipeline> buildPipeline();
     void setState(int state);
     void applyVolume();
     void halt();
+    void haltOutput();
     void dropPipeline();
+    void catchUp();
+    void startOutput();
     void outputLost(const QString &reason);
     void reopenOutput();
     void endRecovery();
-    void postEnd();
-    void postStarted();
-    void postFailure(const QString &reason, bool fromSink);
+    void handleStartDone(quint64 run, quint64 pipeline, const QString &failure);
     void handleEnd(quint64 run);
     void handleStarted(quint64 run);
-    void handleFailure(quint64 run, const QString &reason, bool fromSink);
+    void handleFailure(quint64 run, const QString &reason, bool fromPipeline);
 
     QString m_sinkDescription;
     bool m_sinkFromEnvironment = false;
     QtRetryTimer m_retryTimer;
     OutputRecovery m_recovery;
     SoundServerWatch m_serverWatch;
-    std::unique_ptr<Pipeline> m_pipeline;
+    std::shared_ptr<Shared> m_shared;
+    std::unique_ptr<PipelineWorker> m_worker;
+    std::shared_ptr<Pipeline> m_pipeline;
+    // The file of the present run, opened, until a start of the output takes it.
+    std::unique_ptr<Decoder> m_decoder;
     QString m_path;
     int m_state = Undefined;
     std::chrono::milliseconds m_fadeIn{0};
     bool m_ending = false;
-    std::atomic<int> m_volume{50};
-    std::atomic<double> m_rate{1.0};
-    std::atomic<bool> m_loop{false};
-    std::atomic<quint64> m_run{0};
+    quint64 m_run = 0;
+    quint64 m_pipelinesBuilt = 0;
+    // A start of the output is on the worker and has not told how it went: no other is posted meanwhile.
+    bool m_starting = false;
+    // The pipeline was started and not halted since.
+    bool m_live = false;
+    // The pipeline's stream volume is settled: it has been opened.
+    bool m_opened = false;
+    // The run whose output has started, as last told.
+    quint64 m_startedRun = 0;
 };

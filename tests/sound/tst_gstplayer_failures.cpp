@@ -4,12 +4,25 @@
 #include "unplayablefiles.h"
 #include "unprivileged.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstring>
 #include <memory>
+#include <thread>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +38,7 @@ private Q_SLOTS:
     void setUrlAndStop_inRapidSeries_leaveAWorkingPlayer();
     void destroy_whilePlaying_leavesNothingRunning();
     void setUrl_withNoSoundServer_staysPlayingWhileItRetriesUntilStopped();
+    void setUrlAndStop_whileTheServerNeverAnswers_leaveTheEventLoopTurningAndTheSoundReturns();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -181,6 +195,126 @@ void TestGstPlayerFailures::setUrl_withNoSoundServer_staysPlayingWhileItRetriesU
     QCOMPARE(playerWarnings.filter(u"audio output lost"_s).size(), 1);
     player.stop();
     QCOMPARE(player.playState(), int(GstPlayer::Stopped));
+}
+
+namespace {
+
+// A sound server that hangs: it accepts connections and reads what comes, but never answers.
+class SilentServer {
+public:
+    explicit SilentServer(const QString &path) : m_path(QFile::encodeName(path)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, m_path.constData(), sizeof address.sun_path - 1);
+        m_listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (::bind(m_listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
+            ::listen(m_listener, 8) != 0) {
+            qFatal("cannot listen on %s", m_path.constData());
+        }
+        m_thread = std::thread([this] { serve(); });
+    }
+    ~SilentServer() {
+        m_stop = true;
+        m_thread.join();
+        ::unlink(m_path.constData());
+    }
+    Q_DISABLE_COPY_MOVE(SilentServer)
+
+    /// Connections accepted and not yet closed by their client.
+    int held() const { return m_held; }
+
+private:
+    void serve() {
+        std::vector<pollfd> fds{{m_listener, POLLIN, 0}};
+        while (!m_stop) {
+            ::poll(fds.data(), fds.size(), 50);
+            for (std::size_t i = fds.size() - 1; i > 0; --i) {
+                char discarded[4096];
+                if (fds[i].revents && ::read(fds[i].fd, discarded, sizeof discarded) <= 0) {
+                    ::close(fds[i].fd);
+                    fds.erase(fds.begin() + qsizetype(i));
+                }
+            }
+            if (fds[0].revents & POLLIN) {
+                fds.push_back({::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC), POLLIN, 0});
+            }
+            m_held = int(fds.size()) - 1;
+        }
+        for (const pollfd &fd : fds) {
+            ::close(fd.fd);
+        }
+    }
+
+    QByteArray m_path;
+    int m_listener = -1;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_held{0};
+    std::thread m_thread;
+};
+
+} // namespace
+
+void TestGstPlayerFailures::setUrlAndStop_whileTheServerNeverAnswers_leaveTheEventLoopTurningAndTheSoundReturns() {
+    QTemporaryDir runtime;
+    const QString folder = runtime.filePath(u"pulse"_s);
+    QVERIFY(QDir().mkpath(folder));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qunsetenv("SOMNIVOX_AUDIO_SINK");
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(folder) + "/native");
+    const auto restore = qScopeGuard([] { qunsetenv("PULSE_SERVER"); });
+    GstPlayer player;
+    player.setLoop(true);
+    auto server = std::make_unique<SilentServer>(folder + u"/native"_s);
+
+    // Turns of the event loop while the server holds the player's connection unanswered.
+    int turnsWhileHeld = 0;
+    qint64 longestGap = 0;
+    QElapsedTimer sinceTurn;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] {
+        longestGap = std::max(longestGap, sinceTurn.restart());
+        turnsWhileHeld += server->held() > 0;
+    });
+    sinceTurn.start();
+    ticker.start(10);
+    player.setUrl(good(), {});
+    QCOMPARE(player.playState(), Player::Playing);
+    QTRY_VERIFY_WITH_TIMEOUT(turnsWhileHeld >= 5, 10000);
+    player.stop();
+    QCOMPARE(player.playState(), int(GstPlayer::Stopped));
+    player.setUrl(good(), {});
+    QCOMPARE(player.playState(), Player::Playing);
+    QTRY_VERIFY_WITH_TIMEOUT(turnsWhileHeld >= 10, 10000);
+    qInfo("longest pause of the event loop while the server hung: %lld ms", longestGap);
+
+    // The hung server gives way to a real one: the sound comes back by itself.
+    ticker.stop();
+    server.reset();
+    QFile config(runtime.filePath(u"server.pa"_s));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("load-module module-null-sink sink_name=nullsink\n"
+                 "load-module module-native-protocol-unix auth-anonymous=1\n");
+    config.close();
+    QProcess pulse;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"PULSE_SERVER"_s);
+    environment.insert(u"HOME"_s, runtime.path());
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    pulse.setProcessEnvironment(environment);
+    pulse.start(u"pulseaudio"_s, {u"--daemonize=no"_s, u"--exit-idle-time=-1"_s, u"-n"_s, u"-F"_s, config.fileName()});
+    const auto stopServer = qScopeGuard([&pulse] {
+        pulse.kill();
+        pulse.waitForFinished();
+    });
+    QVERIFY2(pulse.waitForStarted(), "pulseaudio is not installed");
+    const auto streams = [&] {
+        QProcess pactl;
+        pactl.setProcessEnvironment(environment);
+        pactl.start(u"pactl"_s, {u"list"_s, u"short"_s, u"sink-inputs"_s});
+        return pactl.waitForFinished(5000) && !pactl.readAllStandardOutput().trimmed().isEmpty();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(streams(), 20000);
+    QCOMPARE(player.playState(), Player::Playing);
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerFailures)
