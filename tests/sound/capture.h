@@ -14,9 +14,10 @@
 
 class Capture {
 public:
-    /// Affects players created afterwards.
-    Capture() : m_file(m_dir.filePath(QStringLiteral("capture.raw"))) {
-        qputenv("SOMNIVOX_AUDIO_SINK", "filesink location=\"" + m_file.toUtf8() + "\" sync=true buffer-mode=2");
+    /// Affects players created afterwards; \a before names elements the sound passes on its way to the file.
+    explicit Capture(const QByteArray &before = {}) : m_file(m_dir.filePath(QStringLiteral("capture.raw"))) {
+        qputenv("SOMNIVOX_AUDIO_SINK", (before.isEmpty() ? QByteArray() : before + " ! ") + "filesink location=\"" +
+                                           m_file.toUtf8() + "\" sync=true buffer-mode=2");
     }
 
     qsizetype frames() const { return QFileInfo(m_file).size() / 4; }

@@ -35,6 +35,7 @@ private Q_SLOTS:
     void loop_severalTimes_outputIsTheGaplessDecodeRepeated_data();
     void loop_severalTimes_outputIsTheGaplessDecodeRepeated();
     void setRate_two_doublesTheSineFrequencyAcrossLoops();
+    void setVolume_fifty_halvesTheAmplitude_data();
     void setVolume_fifty_halvesTheAmplitude();
     void setVolume_duringPlayback_changesTheOutput();
     void setLoop_off_playsTheFileOnceThenReportsNotPlaying();
@@ -99,10 +100,18 @@ void TestGstPlayerOutput::setRate_two_doublesTheSineFrequencyAcrossLoops() {
     QVERIFY2(std::abs(hz - 882.0) < 10.0, qPrintable(QString::number(hz)));
 }
 
+void TestGstPlayerOutput::setVolume_fifty_halvesTheAmplitude_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("in the feed") << QByteArray();
+    // A sink with a volume of its own (as pulsesink's stream volume) takes the level on the linear scale.
+    QTest::newRow("on the sink's stream volume") << QByteArray("volume");
+}
+
 void TestGstPlayerOutput::setVolume_fifty_halvesTheAmplitude() {
+    QFETCH(QByteArray, before);
     const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
     const Pcm reference = soundfiles::decodeAll(file);
-    Capture capture;
+    Capture capture(before);
     GstPlayer player;
     player.setVolume(50);
     player.setLoop(true);
