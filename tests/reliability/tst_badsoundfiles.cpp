@@ -18,6 +18,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -172,6 +173,8 @@ private Q_SLOTS:
     void startUp_withTenThousandFiles_listsThemAll();
     void oddFileNames_areListedAndPlay_data();
     void oddFileNames_areListedAndPlay();
+    void quietOrOverloadedFile_playsAtTheLevelItWasWritten_data();
+    void quietOrOverloadedFile_playsAtTheLevelItWasWritten();
 
 private:
     static void badFiles();
@@ -217,8 +220,9 @@ void TestBadSoundFiles::badFiles() {
             QTest::addRow("%s: %s", qPrintable(extension), what) << file << int(Kind::Bytes) << bytes << true << plays;
         };
         other("random bytes", randomBytes(32 * 1024, 7), false);
-        // libsndfile refuses a FLAC or Opus stream cut short; the others play what there is.
-        other("cut in the middle", sound.left(sound.size() / 2 + 7), extension == u"ogg"_s || extension == u"wav"_s);
+        // libsndfile refuses an Opus stream cut short, which it measures to its end on opening; the others play
+        // what there is.
+        other("cut in the middle", sound.left(sound.size() / 2 + 7), extension != u"opus"_s);
     }
 }
 
@@ -514,6 +518,29 @@ void TestBadSoundFiles::oddFileNames_areListedAndPlay() {
     QCOMPARE(rig.player.handOvers, 2);
     QCOMPARE(rig.player.playState(), Player::Playing);
     QVERIFY(rig.notifier.texts.isEmpty());
+}
+
+void TestBadSoundFiles::quietOrOverloadedFile_playsAtTheLevelItWasWritten_data() {
+    QTest::addColumn<QString>("file");
+    // The same quiet recording as the 16-bit WAV file, some -29 dBFS.
+    QTest::newRow("Ogg Vorbis") << u"quiet.ogg"_s;
+    QTest::newRow("Opus") << u"quiet.opus"_s;
+    QTest::newRow("floating-point WAV, a sample beyond full scale") << u"quiet-overs.wav"_s;
+}
+
+void TestBadSoundFiles::quietOrOverloadedFile_playsAtTheLevelItWasWritten() {
+    QFETCH(QString, file);
+    const auto level = [](const QString &name) {
+        const soundfiles::Pcm pcm = soundfiles::decodeAll(soundfiles::path(name));
+        double sum = 0;
+        for (const std::int16_t sample : pcm) {
+            sum += double(sample) * sample;
+        }
+        return 10 * std::log10(sum / double(pcm.size()) / (32768.0 * 32768.0));
+    };
+    const double written = level(u"quiet.wav"_s);
+    QVERIFY2(written > -32 && written < -26, qPrintable(QString::number(written)));
+    QCOMPARE_LT(std::abs(level(file) - written), 0.5);
 }
 
 QTEST_MAIN(TestBadSoundFiles)
