@@ -224,6 +224,13 @@ void TestBadSoundFiles::badFiles() {
         // what there is.
         other("cut in the middle", sound.left(sound.size() / 2 + 7), extension != u"opus"_s);
     }
+    // Sounds at rates far below hearing play like any other.
+    const auto edge = [](const char *what, const QString &file, const QByteArray &bytes) {
+        QTest::newRow(what) << file << int(Kind::Bytes) << bytes << true << true;
+    };
+    edge("WAV at 1 Hz", u"Bad.wav"_s, waveFile(randomBytes(8 * 4, 9), 1, 2));
+    edge("WAV at 50 Hz", u"Bad.wav"_s, waveFile(randomBytes(64 * 4, 9), 50, 2));
+    edge("FLAC at 20 Hz", u"Bad.flac"_s, readAll(QStringLiteral(SOUND_TEST_DIR "/low-rate.flac")));
 }
 
 bool TestBadSoundFiles::startWithBadStyle(ReliabilityRig &rig, bool infinite) {

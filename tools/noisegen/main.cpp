@@ -125,6 +125,9 @@ void writeTestSounds(const std::filesystem::path &dir) {
     overs[1000] = 1.5f;
     overs[30001] = -1.5f;
     writeFloatWave(dir / "quiet-overs.wav", 48000, overs);
+
+    // Two seconds at 20 Hz, a rate far below anything heard.
+    writeSndfile(dir / "low-rate.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 20, {quiet.begin(), quiet.begin() + 2 * 40});
 }
 
 void writeLongSound(double seconds, const std::filesystem::path &path) {
