@@ -1,5 +1,7 @@
 #include "seamlessloop.h"
 
+#include "passcache.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -27,7 +29,7 @@ std::int16_t clamped(double value) {
 } // namespace
 
 SeamlessLoop::SeamlessLoop(std::unique_ptr<Decoder> decoder)
-    : m_decoder(std::move(decoder)),
+    : m_decoder(std::make_unique<PassCache>(std::move(decoder))),
       // The seam is judged on the file's first two frames at least, however low its rate.
       m_fadeFrames(std::max<qsizetype>(MinFadeFrames, qsizetype(m_decoder->sampleRate()) * CrossfadeMs / 1000)),
       m_chunk(ChunkFrames * Channels) {}
