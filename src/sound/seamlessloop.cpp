@@ -1,5 +1,7 @@
 #include "seamlessloop.h"
 
+#include "passcache.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -10,6 +12,7 @@ namespace {
 constexpr int Channels = Decoder::Channels;
 constexpr qsizetype ChunkFrames = 4096;
 constexpr int CrossfadeMs = 30;
+constexpr qsizetype MinFadeFrames = 2;
 // A seam steps when it lies this far outside the file's own root-mean-square change from sample to sample: white
 // noise, whose changes are the largest a sound has, passes this by chance about once in 10^15 seams.
 constexpr double StepFactor = 8.0;
@@ -26,7 +29,9 @@ std::int16_t clamped(double value) {
 } // namespace
 
 SeamlessLoop::SeamlessLoop(std::unique_ptr<Decoder> decoder)
-    : m_decoder(std::move(decoder)), m_fadeFrames(qsizetype(m_decoder->sampleRate()) * CrossfadeMs / 1000),
+    : m_decoder(std::make_unique<PassCache>(std::move(decoder))),
+      // The seam is judged on the file's first two frames at least, however low its rate.
+      m_fadeFrames(std::max<qsizetype>(MinFadeFrames, qsizetype(m_decoder->sampleRate()) * CrossfadeMs / 1000)),
       m_chunk(ChunkFrames * Channels) {}
 
 SeamlessLoop::~SeamlessLoop() = default;

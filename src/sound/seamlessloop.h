@@ -14,7 +14,8 @@
 /// one whose end jumps far outside the file's own sample-to-sample changes (a recording cut mid-wave, a tone cut
 /// mid-cycle) crosses from its end into its start with a short equal-power crossfade instead, so no click is heard.
 /// The seam is judged on the first pass, from the file's own signal, with memory that does not grow with the file:
-/// the last frames of every pass are held back until the decoder tells whether the file goes on.
+/// the last frames of every pass are held back until the decoder tells whether the file goes on. A short file is
+/// decoded once and looped from memory (see PassCache).
 class SeamlessLoop {
     Q_DISABLE_COPY_MOVE(SeamlessLoop)
 

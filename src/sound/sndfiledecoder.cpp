@@ -5,12 +5,20 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
 
 constexpr int MaxRate = 768000;
-constexpr qsizetype ScratchFrames = 4096;
+// Samples of all channels read at a time: a file of many channels is read in fewer frames, never in more memory.
+constexpr qsizetype ScratchSamples = 8192;
+
+std::int16_t fromFloat(float value) {
+    // A sample written beyond full scale is clipped there; the rest of the file keeps the level it was written at.
+    const float scaled = std::isnan(value) ? 0.0f : std::clamp(value * 32768.0f, -32768.0f, 32767.0f);
+    return static_cast<std::int16_t>(std::lrint(scaled));
+}
 
 } // namespace
 
@@ -54,34 +62,41 @@ void SndFileDecoder::openStream() {
     }
     m_rate = info.samplerate;
     m_channels = info.channels;
-    // Floating-point data may exceed full scale; scaled, it is heard as written instead of clipped or wrapped.
-    m_sf->command(m_file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
-    m_scratch.resize(static_cast<std::size_t>(ScratchFrames * m_channels));
+    m_streamFrames = 0;
+    m_broken = false;
+    // Read as floating point, so that no codec's own conversion wraps a sample beyond full scale or rescales the file.
+    m_scratchFrames = std::max<qsizetype>(1, ScratchSamples / m_channels);
+    m_scratch.resize(static_cast<std::size_t>(m_scratchFrames * m_channels));
 }
 
 qsizetype SndFileDecoder::read(std::span<std::int16_t> out) {
-    if (!m_file) {
+    if (!m_file || m_broken) {
         return 0;
     }
     const auto wanted = static_cast<qsizetype>(out.size() / Channels);
     qsizetype total = 0;
-    while (total < wanted) {
-        const qsizetype frames = std::min(wanted - total, ScratchFrames);
-        const sf_count_t got = m_sf->readfShort(m_file, m_scratch.data(), frames);
+    while (total < wanted && !m_broken) {
+        const qsizetype frames = std::min(wanted - total, m_scratchFrames);
+        const sf_count_t got = m_sf->readfFloat(m_file, m_scratch.data(), frames);
         if (m_sf->error(m_file) != SF_ERR_NO_ERROR) {
-            throw std::runtime_error(m_path.toStdString() + ": " + m_sf->strError(m_file));
+            if (m_streamFrames + total + got == 0) {
+                throw std::runtime_error(m_path.toStdString() + ": " + m_sf->strError(m_file));
+            }
+            // A stream that breaks off ends there, as a file cut short does.
+            m_broken = true;
         }
         std::int16_t *to = out.data() + total * Channels;
         for (sf_count_t i = 0; i < got; ++i) {
-            const std::int16_t *from = m_scratch.data() + i * m_channels;
-            to[2 * i] = from[0];
-            to[2 * i + 1] = from[m_channels > 1 ? 1 : 0];
+            const float *from = m_scratch.data() + i * m_channels;
+            to[2 * i] = fromFloat(from[0]);
+            to[2 * i + 1] = fromFloat(from[m_channels > 1 ? 1 : 0]);
         }
         total += got;
         if (got < frames) {
             break;
         }
     }
+    m_streamFrames += total;
     return total;
 }
 

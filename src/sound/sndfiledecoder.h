@@ -9,8 +9,9 @@
 struct sf_private_tag;
 struct SndFileLibrary;
 
-/// Streams a FLAC, Ogg Vorbis, Opus or WAV file with libsndfile at the file's own rate: a mono file is heard on
-/// both sides, a file of more channels by its first two.
+/// Streams a FLAC, Ogg Vorbis, Opus or WAV file with libsndfile at the file's own rate and at the level it was
+/// written at: a mono file is heard on both sides, a file of more channels by its first two. A stream that breaks off
+/// part-way ends there.
 class SndFileDecoder final : public Decoder {
     Q_DISABLE_COPY_MOVE(SndFileDecoder)
 
@@ -37,5 +38,8 @@ private:
     int m_fd = -1;
     int m_rate = 0;
     int m_channels = 0;
-    std::vector<std::int16_t> m_scratch;
+    qsizetype m_scratchFrames = 0;
+    qint64 m_streamFrames = 0;
+    bool m_broken = false;
+    std::vector<float> m_scratch;
 };

@@ -26,7 +26,7 @@ SndFileLibrary load() {
     resolve(library, "sf_open_fd", calls.openFd);
     resolve(library, "sf_strerror", calls.strError);
     resolve(library, "sf_command", calls.command);
-    resolve(library, "sf_readf_short", calls.readfShort);
+    resolve(library, "sf_readf_float", calls.readfFloat);
     resolve(library, "sf_error", calls.error);
     resolve(library, "sf_close", calls.close);
     return calls;

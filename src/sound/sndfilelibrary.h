@@ -8,7 +8,7 @@ struct SndFileLibrary {
     decltype(&sf_open_fd) openFd;
     decltype(&sf_strerror) strError;
     decltype(&sf_command) command;
-    decltype(&sf_readf_short) readfShort;
+    decltype(&sf_readf_float) readfFloat;
     decltype(&sf_error) error;
     decltype(&sf_close) close;
 

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 #include <memory>
 #include <stdexcept>
 
@@ -87,6 +89,14 @@ inline qint64 heldKiB() {
 #else
     return residentKiB();
 #endif
+}
+
+/// Processor time this process has used, all its threads together, in seconds.
+inline double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 } // namespace measure

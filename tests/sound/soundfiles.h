@@ -55,7 +55,12 @@ public:
         m_at += take;
         return qsizetype(take / 2);
     }
-    void rewind() override { m_at = 0; }
+    void rewind() override {
+        m_at = 0;
+        ++rewinds;
+    }
+
+    int rewinds = 0;
 
 private:
     Pcm m_pcm;

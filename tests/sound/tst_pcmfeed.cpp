@@ -1,5 +1,6 @@
 #include "decoder.h"
 #include "mp3decoder.h"
+#include "passcache.h"
 #include "pcmfeed.h"
 #include "resampler.h"
 #include "soundfiles.h"
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void fill_cleanSeam_staysBitExactOverTwentyLoops_data();
     void fill_cleanSeam_staysBitExactOverTwentyLoops();
     void fill_toneCutMidCycle_crossesItsSeamWithoutAStep();
+    void fill_shortFile_isDecodedOnceAndLoopedFromMemory_data();
+    void fill_shortFile_isDecodedOnceAndLoopedFromMemory();
     void fill_fades_riseFromSilenceAndFallToItFrameByFrame();
 };
 
@@ -232,6 +235,41 @@ void TestPcmFeed::fill_toneCutMidCycle_crossesItsSeamWithoutAStep() {
     QCOMPARE_LT(peakBend(out), 3 * own);
     // The sound itself is kept: as loud as the tone all through, silent nowhere.
     QCOMPARE_GT(level(out, 0, soundfiles::frames(out)), 0.6 * level(tone, 0, soundfiles::frames(tone)));
+}
+
+void TestPcmFeed::fill_shortFile_isDecodedOnceAndLoopedFromMemory_data() {
+    QTest::addColumn<Pcm>("pcm");
+    QTest::addColumn<int>("rate");
+    const auto cycle = [](int frames) {
+        Pcm pcm;
+        for (int i = 0; i < frames; ++i) {
+            const auto sample = std::int16_t(std::lround(16000 * std::sin(2 * std::numbers::pi * i / frames)));
+            pcm.insert(pcm.end(), {sample, sample});
+        }
+        return pcm;
+    };
+    QTest::newRow("one frame") << Pcm{1000, -1000} << 44100;
+    QTest::newRow("one cycle of a sine") << cycle(100) << 44100;
+    // Too slow for a crossfade of 30 ms to span a single frame.
+    QTest::newRow("eight frames at 1 Hz") << cycle(8) << 1;
+    QTest::newRow("eight frames at 50 Hz") << cycle(8) << 50;
+    QTest::newRow("the longest pass held") << Pcm(std::size_t(PassCache::MaxFrames) * 2, 7) << 44100;
+}
+
+void TestPcmFeed::fill_shortFile_isDecodedOnceAndLoopedFromMemory() {
+    QFETCH(Pcm, pcm);
+    QFETCH(int, rate);
+    auto decoder = std::make_unique<soundfiles::MemoryDecoder>(pcm, rate);
+    const soundfiles::MemoryDecoder &file = *decoder;
+    PcmFeed feed(std::move(decoder));
+    const qsizetype frames = std::max<qsizetype>(3 * soundfiles::frames(pcm), 44100);
+    const Pcm out = run(feed, frames, PcmFeed::SampleRate / double(rate));
+    QCOMPARE(file.rewinds, 0);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (out[i] != pcm[i % pcm.size()]) {
+            QFAIL(qPrintable(u"differs at frame %1"_s.arg(i / 2)));
+        }
+    }
 }
 
 void TestPcmFeed::fill_fades_riseFromSilenceAndFallToItFrameByFrame() {

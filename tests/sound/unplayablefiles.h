@@ -24,13 +24,17 @@ inline QByteArray littleEndian(quint64 value, int size) {
     return bytes;
 }
 
+/// 16-bit samples in a RIFF WAVE header that gives their rate and channels.
+inline QByteArray waveFile(const QByteArray &data, int rate, int channels) {
+    return "RIFF" + littleEndian(36 + data.size(), 4) + "WAVEfmt " + littleEndian(16, 4) + littleEndian(1, 2) +
+           littleEndian(channels, 2) + littleEndian(rate, 4) + littleEndian(quint64(rate) * channels * 2, 4) +
+           littleEndian(channels * 2, 2) + littleEndian(16, 2) + "data" + littleEndian(data.size(), 4) + data;
+}
+
 /// A second of sine in a RIFF WAVE header, 44.1 kHz stereo 16-bit: samples in which frame headers may seem to start.
 inline QByteArray waveFile() {
     QFile raw(path(QStringLiteral("sine-cbr.raw")));
-    const QByteArray data = raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray();
-    return "RIFF" + littleEndian(36 + data.size(), 4) + "WAVEfmt " + littleEndian(16, 4) + littleEndian(1, 2) +
-           littleEndian(2, 2) + littleEndian(44100, 4) + littleEndian(176400, 4) + littleEndian(4, 2) +
-           littleEndian(16, 2) + "data" + littleEndian(data.size(), 4) + data;
+    return waveFile(raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray(), 44100, 2);
 }
 
 struct UnplayableFile {

@@ -5,6 +5,7 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -42,6 +43,24 @@ void writeSndfile(const std::filesystem::path &path, int format, int rate, const
     }
     const auto frames = static_cast<sf_count_t>(pcm.size() / 2);
     const sf_count_t written = sf_writef_short(file, pcm.data(), frames);
+    sf_close(file);
+    if (written != frames) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+// Floating-point samples in a WAV file, written as they are, beyond full scale included.
+void writeFloatWave(const std::filesystem::path &path, int rate, const std::vector<float> &samples) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = 2;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    SNDFILE *file = sf_open(path.string().c_str(), SFM_WRITE, &info);
+    if (!file) {
+        throw std::runtime_error("cannot write " + path.string() + ": " + sf_strerror(nullptr));
+    }
+    const auto frames = static_cast<sf_count_t>(samples.size() / 2);
+    const sf_count_t written = sf_writef_float(file, samples.data(), frames);
     sf_close(file);
     if (written != frames) {
         throw std::runtime_error("cannot write " + path.string());
@@ -94,6 +113,21 @@ void writeTestSounds(const std::filesystem::path &dir) {
 
     save("mono-22k", NoiseSynth::interleave({NoiseSynth::periodicSine(22050, 441, 0.5)}),
          {.sampleRate = 22050, .channels = 1, .cbrKbps = 64});
+
+    // A quiet recording, some -29 dBFS RMS, at 48 kHz as Opus needs: each format must play it at this level.
+    const auto quiet = stereoNoise(synth, Colour::Pink, 65536, 0.15);
+    writeSndfile(dir / "quiet.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 48000, quiet);
+    writeSndfile(dir / "quiet.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 48000, quiet);
+    writeSndfile(dir / "quiet.opus", SF_FORMAT_OGG | SF_FORMAT_OPUS, 48000, quiet);
+    // The same in floating point, with one sample far beyond full scale either way.
+    std::vector<float> overs(quiet.size());
+    std::transform(quiet.begin(), quiet.end(), overs.begin(), [](std::int16_t s) { return float(s) / 32768.0f; });
+    overs[1000] = 1.5f;
+    overs[30001] = -1.5f;
+    writeFloatWave(dir / "quiet-overs.wav", 48000, overs);
+
+    // Two seconds at 20 Hz, a rate far below anything heard.
+    writeSndfile(dir / "low-rate.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 20, {quiet.begin(), quiet.begin() + 2 * 40});
 }
 
 void writeLongSound(double seconds, const std::filesystem::path &path) {
