@@ -4,14 +4,14 @@
 #include "regstuff.h"
 #include "settingsstore.h"
 
+#include "fakes/fulldisk.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <pwd.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -149,16 +149,8 @@ void TestRegStuff::addRunValue_cutShort_keepsTheOldEntry() {
     const auto before = readAutostartEntry(entry);
     QVERIFY(!before.isEmpty());
 
-    // A full disk, in small: no file of this process may grow past a few bytes.
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 8;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool ok = RegStuff(u"/opt/new"_s, m_autostart).AddRunValue(u"somnivox"_s).ok();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedSignal);
+    const bool ok =
+        onAFullDisk([this] { return RegStuff(u"/opt/new"_s, m_autostart).AddRunValue(u"somnivox"_s).ok(); });
 
     QCOMPARE(readAutostartEntry(entry), before);
     QVERIFY(!ok);

@@ -1,11 +1,9 @@
 #include "propertybag.h"
 
+#include "fakes/fulldisk.h"
+
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/resource.h>
-
-#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -81,18 +79,9 @@ private Q_SLOTS:
         QCOMPARE(loaded->readProperty(u"traytip"_s).toString(), u"Somnivox Noise Player"_s);
         QVERIFY(!bag.save(dir.filePath(u"missing/form.txt"_s)));
 
-        // A full disk, in small: the bag cut short must not replace the saved one.
+        // A bag cut short by a full disk must not replace the saved one.
         bag.writeProperty(u"TrayTip"_s, QString(64, u'x'));
-        rlimit saved{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 8;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        const bool cutShortSaved = bag.save(fileName);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, savedSignal);
-        QVERIFY(!cutShortSaved);
+        QVERIFY(!onAFullDisk([&] { return bag.save(fileName); }));
         QCOMPARE(PropertyBag::load(fileName)->readProperty(u"traytip"_s).toString(), u"Somnivox Noise Player"_s);
     }
 };
