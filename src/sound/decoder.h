@@ -33,4 +33,4 @@ std::unique_ptr<Decoder> openDecoder(const QString &path);
 
 /// Opens \a path for reading when it is a regular file, without ever waiting on a FIFO or a device in its place;
 /// the caller owns the descriptor. Throws std::runtime_error with the reason otherwise.
-int openRegularFile(const QString &path);
+int openSoundFile(const QString &path);

@@ -68,7 +68,7 @@ Mp3Decoder::~Mp3Decoder() {
 void Mp3Decoder::open(const QString &path) {
     close();
     // Opened here, not by libmpg123, so that a FIFO or a device in the file's place cannot block the caller.
-    const int fd = openRegularFile(path);
+    const int fd = openSoundFile(path);
     mpg123_param(m_handle, claimsImpossibleLength(fd) ? MPG123_ADD_FLAGS : MPG123_REMOVE_FLAGS, MPG123_IGNORE_INFOFRAME,
                  0.0);
     if (mpg123_open_fd(m_handle, fd) != MPG123_OK) {

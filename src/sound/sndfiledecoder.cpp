@@ -34,7 +34,7 @@ void SndFileDecoder::open(const QString &path) {
     } catch (const std::runtime_error &e) {
         throw std::runtime_error(m_path.toStdString() + ": " + e.what());
     }
-    m_fd = openRegularFile(path);
+    m_fd = openSoundFile(path);
     try {
         openStream();
         std::int16_t first[2 * 1024];
