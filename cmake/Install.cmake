@@ -23,24 +23,44 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/${SOMNIVOX_APP_ID}.metainfo.xml
 install(FILES ${PROJECT_SOURCE_DIR}/data/skins/sample.qss
         DESTINATION ${CMAKE_INSTALL_DATADIR}/somnivox/skins)
 
+# The copyright, a Debian changelog and the manual page, which a Debian package must carry; the last two
+# compressed without a name or time stamp, so that every build makes the same files.
+set(somnivox_doc ${CMAKE_BINARY_DIR}/doc)
+configure_file(${PROJECT_SOURCE_DIR}/data/copyright.in ${somnivox_doc}/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/changelog.in ${somnivox_doc}/changelog @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/somnivox.1.in ${somnivox_doc}/somnivox.1 @ONLY)
+find_program(SOMNIVOX_GZIP gzip REQUIRED)
+add_custom_command(OUTPUT ${somnivox_doc}/changelog.gz ${somnivox_doc}/somnivox.1.gz
+                   COMMAND ${SOMNIVOX_GZIP} -9nkf changelog somnivox.1
+                   WORKING_DIRECTORY ${somnivox_doc}
+                   DEPENDS ${somnivox_doc}/changelog ${somnivox_doc}/somnivox.1
+                   VERBATIM)
+add_custom_target(compressed_docs ALL DEPENDS ${somnivox_doc}/changelog.gz ${somnivox_doc}/somnivox.1.gz)
+install(FILES ${somnivox_doc}/copyright ${somnivox_doc}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${somnivox_doc}/somnivox.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 # Packages: `cmake --build build --target package` writes a .deb and a .tar.gz into the build folder.
 set(CPACK_GENERATOR DEB TGZ)
 set(CPACK_PACKAGE_NAME somnivox)
 set(CPACK_PACKAGE_VENDOR Vantrelle)
 set(CPACK_PACKAGE_CONTACT "Vantrelle <${SOMNIVOX_SUPPORT_EMAIL}>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Somnivox Noise Player: ${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A small desktop utility that plays an ambient noise sound (white, pink or brown noise, or any MP3 in its \
-sounds folder) in a sample-exact loop, until it is turned off or inside a daily time window. It lives in the \
-system tray, can start at login and keeps every choice the moment it is made.")
+# Debian's rules: a synopsis under 80 characters that does not start with the package's name, and lines of the
+# extended description under 80 characters, which CPack keeps as they are written here.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ambient noise player that loops a sound all night or in a daily time window")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+       "Somnivox Noise Player is a small desktop utility that plays an ambient noise"
+       "sound in a sample-exact loop, until it is turned off or inside a daily time"
+       "window. It plays white, pink or brown noise, and the user's own MP3, FLAC,"
+       "Ogg Vorbis, Opus or WAV files put in ~/.local/share/somnivox/sounds."
+       "It lives in the system tray, can start at login and keeps every choice the"
+       "moment it is made.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-find_program(SOMNIVOX_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(SOMNIVOX_DPKG_SHLIBDEPS)
-    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-endif()
+# The program's ELF files, whose libraries' packages cmake/DebianShlibdeps.cmake adds to the dependencies.
+set(CPACK_SOMNIVOX_ELF_FILES ${SOMNIVOX_INSTALL_PROGRAMDIR}/somnivox ${SOMNIVOX_INSTALL_PROGRAMDIR}/somnivox-engine.so)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianShlibdeps.cmake)
 # Loaded by name when the pipeline is built, so dpkg-shlibdeps cannot see them: appsrc, audioconvert and
 # volume come from -base, autoaudiosink from -good.
 # qt6-wayland is Qt's Wayland platform plugin, which no library links: without it the program cannot start on a

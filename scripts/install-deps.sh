@@ -18,7 +18,7 @@ fonts-liberation dpkg-dev fakeroot file
 
 TEST_PACKAGES="
 xvfb xauth openbox trayer xdotool wmctrl imagemagick x11-utils libx11-dev libglib2.0-bin
-desktop-file-utils appstream faketime mpg123 gstreamer1.0-tools strace linux-perf util-linux procps psmisc
+desktop-file-utils appstream lintian faketime mpg123 gstreamer1.0-tools strace linux-perf util-linux procps psmisc
 clang libclang-rt-14-dev
 dbus dbus-x11 dbus-daemon
 pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs into a temporary prefix and checks every installed file: the program folder under lib/somnivox,
-# the relative bin/ link, the launcher, metainfo, skin and the icon at each size.
+# the relative bin/ link, the launcher, metainfo, skin, the icon at each size, the copyright, changelog and manual.
 # Usage: lays-out-prefix.sh CMAKE BUILD_DIR
 set -u
 cmake=$1
@@ -37,6 +37,10 @@ file "$engine" | grep -q "ELF.*shared object" || fail "$engine is not a shared l
 for size in 16 32 48 256; do
     [ -f share/icons/hicolor/${size}x${size}/apps/somnivox.png ] || fail "no ${size}x${size} icon"
 done
+[ -s share/doc/somnivox/copyright ] || fail "the copyright file is missing"
+for gz in share/doc/somnivox/changelog.gz share/man/man1/somnivox.1.gz; do
+    gzip -t "$gz" 2>/dev/null || fail "$gz is not a gzip file"
+done
 for png in share/icons/hicolor/*/apps/somnivox.png; do
     folder=$(basename "$(dirname "$(dirname "$png")")")
     file "$png" | grep -q "PNG image data, ${folder%x*} x ${folder#*x}," || fail "$png is not a $folder PNG"
@@ -48,7 +52,8 @@ unexpected=$(find . \( -type f -o -type l \) | sed 's|^\./||' | grep -v \
     -e '^lib/somnivox/sounds/[^/]*\.mp3$' \
     -e '^bin/somnivox$' -e '^share/applications/org\.vantrelle\.Somnivox\.desktop$' \
     -e '^share/metainfo/org\.vantrelle\.Somnivox\.metainfo\.xml$' -e '^share/somnivox/skins/sample\.qss$' \
-    -e '^share/icons/hicolor/[0-9]*x[0-9]*/apps/somnivox\.png$' -e '^share/icons/hicolor/scalable/apps/somnivox\.svg$')
+    -e '^share/icons/hicolor/[0-9]*x[0-9]*/apps/somnivox\.png$' -e '^share/icons/hicolor/scalable/apps/somnivox\.svg$' \
+    -e '^share/doc/somnivox/copyright$' -e '^share/doc/somnivox/changelog\.gz$' -e '^share/man/man1/somnivox\.1\.gz$')
 [ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
 
 appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
