@@ -142,11 +142,10 @@ private Q_SLOTS:
             "Volume", 140,
             {"abc", "", huge, hugeNumber, variant, byteArray, brokenVariant, binary, "0", "101", "-5", "1e400", "nan"});
         rows("Pitch", 142, {"abc", "", huge, variant, byteArray, binary, "0", "51", "-1", "1e10"});
+        // A time written under another locale reads (see SettingConversions); one that is no time does not.
         rows("Time%20From", 160,
-             {"abc", "", huge, hugeNumber, variant, byteArray, brokenVariant, binary, "1, 2", "99/99/9999 99:99:99",
-              otherDate});
-        rows("Time%20To", 162,
-             {"abc", "", huge, hugeNumber, variant, byteArray, binary, "31.02.2026 25:61:61", otherDate});
+             {"abc", "", huge, hugeNumber, variant, byteArray, brokenVariant, binary, "1, 2", "99/99/9999 99:99:99"});
+        rows("Time%20To", 162, {"abc", "", huge, hugeNumber, variant, byteArray, binary, "31.02.2026 25:61:61"});
         for (const char *key : {"Windows%20Startup", "Minimized", "Option", "StartStopState"}) {
             rows(key, 0, {"abc", "", huge, variant, byteArray, brokenVariant, binary, "On, Off", "on", "\"ON \"", "1"});
         }
