@@ -263,6 +263,7 @@ void TestGstPlayerOutput::stop_endsTheSoundInARampOfAFewMilliseconds() {
     player.setLoop(true);
     player.setUrl(file, {});
     QVERIFY(capture.waitForFrames(20000));
+    const qsizetype playing = capture.frames();
     player.stop();
     QCOMPARE_NE(player.playState(), Player::Playing);
     // The ramp ends in a silent frame, which white noise at full level practically never holds.
@@ -279,6 +280,10 @@ void TestGstPlayerOutput::stop_endsTheSoundInARampOfAFewMilliseconds() {
     const qsizetype rampStart = firstDifference(output, reference, shift);
     const qsizetype end = soundfiles::frames(output);
     QVERIFY(rampStart > 0);
+    // What was already on its way to the output and the ramp: under 100 ms of sound, then nothing.
+    QCOMPARE_LT(end - playing, 4410);
+    QTest::qWait(200);
+    QCOMPARE(capture.frames(), end);
     QCOMPARE_GE(end - rampStart, 44100 / 1000);
     QCOMPARE_LE(end - rampStart, 44100 / 100);
     // Within the ramp no frame is louder than the file, and its last quarter is at most half as loud.
