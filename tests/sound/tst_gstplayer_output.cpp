@@ -32,8 +32,7 @@ class TestGstPlayerOutput : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void loop_severalTimes_outputIsTheGaplessDecodeRepeated_data();
-    void loop_severalTimes_outputIsTheGaplessDecodeRepeated();
+    void loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap();
     void setRate_two_doublesTheSineFrequencyAcrossLoops();
     void setVolume_fifty_halvesTheAmplitude_data();
     void setVolume_fifty_halvesTheAmplitude();
@@ -47,22 +46,18 @@ private Q_SLOTS:
     void stop_endsTheSoundInARampOfAFewMilliseconds();
 };
 
-void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("CBR") << u"sine-cbr.mp3"_s;
-    QTest::newRow("VBR") << u"vbr.mp3"_s;
-}
-
-void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated() {
-    QFETCH(QString, name);
-    const Pcm reference = soundfiles::decodeAll(soundfiles::path(name));
+void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
+    // The seam is the feed's, tested over many passes there; the player must hand it on untouched. A file of odd
+    // length, so that no pairing of frames hides a slip.
+    const QString file = soundfiles::path(u"vbr.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
     player.setVolume(100);
     player.setLoop(true);
-    player.setUrl(soundfiles::path(name), {});
+    player.setUrl(file, {});
     QCOMPARE(player.playState(), Player::Playing);
-    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 7 / 2));
+    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 3 / 2));
     QCOMPARE(player.playState(), Player::Playing);
     const qsizetype heard = capture.frames();
     player.stop();
