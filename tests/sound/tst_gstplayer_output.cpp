@@ -32,8 +32,7 @@ class TestGstPlayerOutput : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void loop_severalTimes_outputIsTheGaplessDecodeRepeated_data();
-    void loop_severalTimes_outputIsTheGaplessDecodeRepeated();
+    void loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap();
     void setRate_two_doublesTheSineFrequencyAcrossLoops();
     void setVolume_fifty_halvesTheAmplitude_data();
     void setVolume_fifty_halvesTheAmplitude();
@@ -47,22 +46,18 @@ private Q_SLOTS:
     void stop_endsTheSoundInARampOfAFewMilliseconds();
 };
 
-void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("CBR") << u"sine-cbr.mp3"_s;
-    QTest::newRow("VBR") << u"vbr.mp3"_s;
-}
-
-void TestGstPlayerOutput::loop_severalTimes_outputIsTheGaplessDecodeRepeated() {
-    QFETCH(QString, name);
-    const Pcm reference = soundfiles::decodeAll(soundfiles::path(name));
+void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
+    // The seam is the feed's, tested over many passes there; the player must hand it on untouched. A file of odd
+    // length, so that no pairing of frames hides a slip.
+    const QString file = soundfiles::path(u"vbr.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
     player.setVolume(100);
     player.setLoop(true);
-    player.setUrl(soundfiles::path(name), {});
+    player.setUrl(file, {});
     QCOMPARE(player.playState(), Player::Playing);
-    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 7 / 2));
+    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 3 / 2));
     QCOMPARE(player.playState(), Player::Playing);
     const qsizetype heard = capture.frames();
     player.stop();
@@ -263,6 +258,7 @@ void TestGstPlayerOutput::stop_endsTheSoundInARampOfAFewMilliseconds() {
     player.setLoop(true);
     player.setUrl(file, {});
     QVERIFY(capture.waitForFrames(20000));
+    const qsizetype playing = capture.frames();
     player.stop();
     QCOMPARE_NE(player.playState(), Player::Playing);
     // The ramp ends in a silent frame, which white noise at full level practically never holds.
@@ -279,6 +275,10 @@ void TestGstPlayerOutput::stop_endsTheSoundInARampOfAFewMilliseconds() {
     const qsizetype rampStart = firstDifference(output, reference, shift);
     const qsizetype end = soundfiles::frames(output);
     QVERIFY(rampStart > 0);
+    // What was already on its way to the output and the ramp: under 100 ms of sound, then nothing.
+    QCOMPARE_LT(end - playing, 4410);
+    QTest::qWait(200);
+    QCOMPARE(capture.frames(), end);
     QCOMPARE_GE(end - rampStart, 44100 / 1000);
     QCOMPARE_LE(end - rampStart, 44100 / 100);
     // Within the ramp no frame is louder than the file, and its last quarter is at most half as loud.

@@ -284,14 +284,13 @@ void TestPcmFeed::fill_fades_riseFromSilenceAndFallToItFrameByFrame() {
         QCOMPARE(start[std::size_t(2 * i)], once[std::size_t(2 * (i % soundfiles::frames(once)))]);
     }
 
-    // Fade Out 6 before a window's end at 11 s: its last second far below the level 10 s earlier, then silence.
+    // A fade-out asked mid-stream: far below the steady level in its last tenth, silent from its last frame on.
     PcmFeed falling(openDecoder(soundfiles::path(u"noise-loop.mp3"_s)));
-    Pcm out = run(falling, 5 * second);
-    falling.fadeOut(6 * second);
-    const Pcm end = run(falling, 7 * second);
-    out.insert(out.end(), end.begin(), end.end());
-    QCOMPARE_LT(level(out, 10 * second, 11 * second), level(out, 0, second) / 4);
-    QCOMPARE(level(out, 11 * second, 12 * second), 0.0);
+    const Pcm steady = run(falling, second / 2);
+    falling.fadeOut(second);
+    const Pcm fall = run(falling, 2 * second);
+    QCOMPARE_LT(level(fall, second * 9 / 10, second - 1), level(steady, 0, second / 2) / 4);
+    QCOMPARE(level(fall, second - 1, 2 * second), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestPcmFeed)
