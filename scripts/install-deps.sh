@@ -24,6 +24,7 @@ dbus dbus-x11 dbus-daemon
 pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
 xfce4-panel xfconf playerctl sway waybar
 sndfile-programs opus-tools vorbis-tools flac
+locales
 "
 
 case "${1:-}" in
@@ -35,14 +36,25 @@ case "${1:-}" in
     ;;
 esac
 
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
-[ -z "$missing" ] && exit 0
+if [ -n "$missing" ]; then
+    $SUDO apt-get update
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
 
-SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO="sudo"
-$SUDO apt-get update
-# shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+# The tests start the program under other languages than the machine's own.
+if [ "${1:-}" = --tests ]; then
+    for language in de_DE fr_FR; do
+        locale -a | grep -qx "$language.utf8" && continue
+        $SUDO sed -i "s/^# *\($language.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        grep -qx "$language.UTF-8 UTF-8" /etc/locale.gen || echo "$language.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+        $SUDO locale-gen
+    done
+fi
