@@ -58,9 +58,9 @@ private Q_SLOTS:
         QVERIFY(client.interface()->isServiceRegistered(player));
 
         assembly.form().PushButton2_Click();
-        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, QStringList{u"Playing"_s}, 3'000);
+        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, QStringList{u"Playing"_s}, 2'000);
         assembly.form().PushButton2_Click();
-        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}), 3'000);
+        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}), 2'000);
     }
 
 private:

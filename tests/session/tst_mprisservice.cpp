@@ -107,7 +107,7 @@ private Q_SLOTS:
         service.refresh();
         heard = false;
         service.refresh();
-        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}), 3'000);
+        QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}), 2'000);
 
         QDBusConnection::disconnectFromBus(u"rival"_s);
         daemon.stop();

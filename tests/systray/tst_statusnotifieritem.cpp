@@ -43,14 +43,14 @@ private Q_SLOTS:
         StatusNotifierItem item;
         item.attach(bus);
         item.setShown(true);
-        QTRY_COMPARE_WITH_TIMEOUT(watcher.registered, QStringList{item.serviceName()}, 3'000);
+        QTRY_COMPARE_WITH_TIMEOUT(watcher.registered, QStringList{item.serviceName()}, 2'000);
         QTRY_COMPARE(item.registration(), StatusNotifierItem::Registration::Registered);
 
         // The panel restarts: the item, still owning its name, registers with the new watcher.
         QVERIFY(panel.unregisterService(QString::fromLatin1(StatusNotifierItem::WatcherService)));
-        QTRY_COMPARE_WITH_TIMEOUT(item.registration(), StatusNotifierItem::Registration::Refused, 3'000);
+        QTRY_COMPARE_WITH_TIMEOUT(item.registration(), StatusNotifierItem::Registration::Refused, 2'000);
         QVERIFY(panel.registerService(QString::fromLatin1(StatusNotifierItem::WatcherService)));
-        QTRY_COMPARE_WITH_TIMEOUT(watcher.registered.size(), 2, 3'000);
+        QTRY_COMPARE_WITH_TIMEOUT(watcher.registered.size(), 2, 2'000);
         QTRY_COMPARE(item.registration(), StatusNotifierItem::Registration::Registered);
 
         // The session bus restarts: nothing of the last one holds, and the item starts over on the new one.
@@ -63,7 +63,7 @@ private Q_SLOTS:
         FakeWatcher newWatcher;
         QVERIFY(startWatcher(newPanel, newWatcher));
         item.attach(QDBusConnection::connectToBus(daemon.address(), u"item again"_s));
-        QTRY_COMPARE_WITH_TIMEOUT(newWatcher.registered, QStringList{item.serviceName()}, 3'000);
+        QTRY_COMPARE_WITH_TIMEOUT(newWatcher.registered, QStringList{item.serviceName()}, 2'000);
         QTRY_COMPARE(item.registration(), StatusNotifierItem::Registration::Registered);
         QCOMPARE(newPanel.interface()->serviceOwner(item.serviceName()).value(),
                  QDBusConnection(u"item again"_s).baseService());
