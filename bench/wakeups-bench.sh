@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Wakeups while looping noise through a sound server: the program playing its stored on state (White Noise,
+# Infinite) against `gst-launch-1.0 audiotestsrc wave=white-noise ! pulsesink` and `mpv --loop-file` on the same
+# file, each alone on a private PulseAudio with a null sink, then on a private PipeWire with its pulse server where
+# that starts. A wakeup is a context switch (voluntary and involuntary) of any thread, read from
+# /proc/PID/task/*/status over SECONDS after a 3 s settling; the server's are counted over the same time, and once
+# with nothing playing. Prints a table of wakeups per second.
+# Usage: bench/wakeups-bench.sh BUILD_DIR [SECONDS]   (default 20; after `cmake --build BUILD_DIR --target somnivox
+# somnivox-engine default_sounds`; needs pulseaudio and pactl, and pipewire, wireplumber, pipewire-pulse, mpv if
+# their rows are wanted)
+set -euo pipefail
+
+build=$(cd "${1:?usage: $0 BUILD_DIR [SECONDS]}" && pwd)
+seconds=${2:-20}
+noise="$build/sounds/White Noise.mp3"
+for file in "$build/somnivox" "$noise"; do
+    [ -e "$file" ] || { echo "missing $file: build somnivox, somnivox-engine and default_sounds first" >&2; exit 1; }
+done
+for tool in pulseaudio pactl; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh --tests)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+# Nothing of the user's is touched, nor the machine's sound server: all lives in the scratch folder.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+unset SOMNIVOX_AUDIO_SINK PULSE_SERVER PULSE_RUNTIME_PATH DISPLAY WAYLAND_DISPLAY SESSION_MANAGER PIPEWIRE_REMOTE
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+printf '%s\n' '[Somnivox%20Noise%20Player]' StartStopState=ON Option=Infinite Combo1=0 Volume=50 \
+    >"$XDG_CONFIG_HOME/Vantrelle.ini"
+
+# Context switches of every thread of the given processes.
+switches() {
+    local pid
+    for pid in "$@"; do cat /proc/"$pid"/task/*/status 2>/dev/null; done |
+        awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { s += $2 } END { print s + 0 }'
+}
+# Starts "$@" in the background and sets started to its id.
+launch() {
+    "$@" >>"$work/peers.log" 2>&1 &
+    started=$!
+    pids+=("$started")
+}
+end() {
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+stream_playing() { pactl list sink-inputs 2>/dev/null | grep -q 'Corked: no'; }
+
+# measure NAME "SERVER_PIDS" [COMMAND...]: one row; without a command, the server alone.
+measure() {
+    local name=$1 server=$2 client=""
+    shift 2
+    if [ $# -gt 0 ]; then
+        launch "$@"
+        client=$started
+        local tries=0
+        until stream_playing; do
+            tries=$((tries + 1))
+            [ $tries -lt 1000 ] || { printf '%-34s %s\n' "$name" "no stream within 10 s: skipped"; end "$client"; return; }
+            sleep 0.01
+        done
+    fi
+    sleep 3
+    local c0=0 s0 c1=0 s1
+    [ -z "$client" ] || c0=$(switches "$client")
+    s0=$(switches $server)
+    sleep "$seconds"
+    [ -z "$client" ] || c1=$(switches "$client")
+    s1=$(switches $server)
+    [ -z "$client" ] || end "$client"
+    awk -v n="$name" -v c="$((c1 - c0))" -v s="$((s1 - s0))" -v t="$seconds" -v alone="${client:+0}" \
+        'BEGIN { if (alone == "") printf "%-34s %10s %10.1f\n", n, "-", s / t
+                 else printf "%-34s %10.1f %10.1f\n", n, c / t, s / t }'
+}
+
+peers() {
+    local server=$1
+    measure "  nothing playing" "$server"
+    measure "  somnivox" "$server" "$build/somnivox"
+    measure "  gst-launch-1.0 ... ! pulsesink" "$server" gst-launch-1.0 -q audiotestsrc wave=white-noise volume=0.5 \
+        ! audio/x-raw,rate=44100,channels=2 ! audioconvert ! pulsesink
+    if command -v mpv >/dev/null; then
+        measure "  mpv --loop-file" "$server" mpv --no-config --no-video --ao=pulse --loop-file=inf "$noise"
+    else
+        printf '%-34s %s\n' "  mpv --loop-file" "mpv is not installed: skipped"
+    fi
+}
+
+echo "Wakeups per second (context switches, all threads) over $seconds s of looping"
+printf '%-34s %10s %10s\n' "" "client" "server"
+
+echo "PulseAudio $(pulseaudio --version | awk '{ print $2 }'), null sink"
+printf '%s\n' 'load-module module-null-sink sink_name=nullsink' \
+    'load-module module-native-protocol-unix auth-anonymous=1' 'set-default-sink nullsink' >"$work/server.pa"
+launch pulseaudio --daemonize=no --exit-idle-time=-1 -n -F "$work/server.pa"
+pulse=$started
+tries=0
+until pactl info >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ $tries -lt 1000 ] || { echo "PulseAudio did not start" >&2; exit 1; }
+    sleep 0.01
+done
+peers "$pulse"
+end "$pulse"
+
+if ! command -v pipewire >/dev/null || ! command -v pipewire-pulse >/dev/null || ! command -v wireplumber >/dev/null; then
+    echo "PipeWire: pipewire, wireplumber or pipewire-pulse is not installed: skipped"
+    exit 0
+fi
+launch pipewire
+mixer=$started
+launch wireplumber
+launch pipewire-pulse
+pulse=$started
+tries=0
+until pactl info 2>/dev/null | grep -q 'Default Sink: auto_null'; do
+    tries=$((tries + 1))
+    [ $tries -lt 1000 ] || { echo "PipeWire: its pulse server and null sink did not come within 10 s: skipped"; exit 0; }
+    sleep 0.01
+done
+# The pulse server only relays: PipeWire's own process does the mixing, so both are counted as the server.
+echo "PipeWire $(pipewire --version | awk '/libpipewire/ { print $NF }'), auto_null (server: pipewire and pipewire-pulse)"
+peers "$mixer $pulse"
