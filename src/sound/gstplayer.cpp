@@ -29,9 +29,10 @@ namespace {
 Q_LOGGING_CATEGORY(lcPlayer, "somnivox.player")
 
 // 80 ms: a sink that plays each buffer at its time wakes about 12 times a second, and a buffer is made just before
-// its time, so a volume or rate change is heard within one buffer. An audio sink holds its own buffer ahead anyway.
+// its time, so a volume or rate change is heard within one buffer. An audio sink holds its own buffer ahead anyway,
+// so the source holds no more than the next buffer.
 constexpr qsizetype ChunkFrames = Mp3Decoder::SampleRate * 80 / 1000;
-constexpr guint QueueBytes = 2 * ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t);
+constexpr guint QueueBytes = ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t);
 constexpr double MinRate = 0.1;
 constexpr double MaxRate = 50.0;
 // The ramp that ends a stopped sound, after what is already on its way out: short enough to count as at once, long
