@@ -117,17 +117,21 @@ if ! command -v pipewire >/dev/null || ! command -v pipewire-pulse >/dev/null ||
     echo "PipeWire: pipewire, wireplumber or pipewire-pulse is not installed: skipped"
     exit 0
 fi
+# A runtime folder of its own, free of what PulseAudio left there.
+export XDG_RUNTIME_DIR="$work/runtime-pipewire"
+mkdir -p "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
 launch pipewire
 mixer=$started
 launch wireplumber
 launch pipewire-pulse
 pulse=$started
 tries=0
-until pactl info 2>/dev/null | grep -q 'Default Sink: auto_null'; do
+until pactl list short sinks 2>/dev/null | grep -q auto_null; do
     tries=$((tries + 1))
     [ $tries -lt 1000 ] || { echo "PipeWire: its pulse server and null sink did not come within 10 s: skipped"; exit 0; }
     sleep 0.01
 done
 # The pulse server only relays: PipeWire's own process does the mixing, so both are counted as the server.
-echo "PipeWire $(pipewire --version | awk '/libpipewire/ { print $NF }'), auto_null (server: pipewire and pipewire-pulse)"
+echo "PipeWire $(pipewire --version | awk '/libpipewire/ { print $NF; exit }'), auto_null (server: pipewire and pipewire-pulse)"
 peers "$mixer $pulse"
