@@ -38,6 +38,9 @@ constexpr double MaxRate = 50.0;
 // The ramp that ends a stopped sound, after what is already on its way out: short enough to count as at once, long
 // enough not to click.
 constexpr qsizetype EndRampFrames = Mp3Decoder::SampleRate * 5 / 1000;
+// The same ramp on a sink with a volume of its own, in steps of that volume.
+constexpr int EndRampSteps = 5;
+constexpr std::chrono::milliseconds EndRampStep{2};
 // How long a stopped sound may take to play out its ramp before the output is released anyway.
 constexpr int EndGraceMs = 2000;
 
@@ -336,7 +339,7 @@ void GstPlayer::setVolume(int volume) {
 // Only the program's own changes are applied: a change made in the system mixer holds until the slider moves or the
 // next stream opens. Until the output has opened, the start applies the volume itself.
 void GstPlayer::applyVolume() {
-    if (m_opened && m_pipeline->streamVolume) {
+    if (m_opened && m_pipeline->streamVolume && !m_ending) {
         gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
                                      m_shared->volume / 100.0);
     }
@@ -350,20 +353,39 @@ void GstPlayer::setRate(double rate) {
 
 void GstPlayer::stop() {
     if (m_state == Player::Playing && m_startedRun == m_run && !m_pipeline->feedEnded) {
-        // The output plays on until the ramp has been heard; the end of the stream then releases it.
         m_ending = true;
-        m_pipeline->ending = true;
         const quint64 run = m_run;
-        QTimer::singleShot(EndGraceMs, this, [this, run] {
-            if (run == m_run && m_ending) {
-                halt();
-            }
-        });
+        if (m_opened && m_pipeline->streamVolume) {
+            // What the server holds ahead is not waited for: the stream falls silent in a few steps of its volume,
+            // which the server applies at once, and then goes with what it held.
+            rampStreamDown(run, 0);
+        } else {
+            // The output plays on until the ramp has been heard; the end of the stream then releases it.
+            m_pipeline->ending = true;
+            QTimer::singleShot(EndGraceMs, this, [this, run] {
+                if (run == m_run && m_ending) {
+                    halt();
+                }
+            });
+        }
     } else if (!m_ending) {
         halt();
     }
     endRecovery();
     setState(Stopped);
+}
+
+void GstPlayer::rampStreamDown(quint64 run, int step) {
+    if (run != m_run || !m_ending) {
+        return;
+    }
+    if (step == EndRampSteps) {
+        halt();
+        return;
+    }
+    gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
+                                 m_shared->volume / 100.0 * (EndRampSteps - 1 - step) / EndRampSteps);
+    QTimer::singleShot(EndRampStep, Qt::PreciseTimer, this, [this, run, step] { rampStreamDown(run, step + 1); });
 }
 
 int GstPlayer::playState() const {

@@ -59,8 +59,8 @@ public:
     void setVolume(int volume) override;
     /// Clamped to 0.1..50; a value that is not a number is ignored.
     void setRate(double rate) override;
-    /// Playback is over for the caller at once; the sound already queued ends in a short ramp before the output
-    /// is released.
+    /// Playback is over for the caller at once; the sound ends in a short ramp before the output is released: after
+    /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped.
     void stop() override;
     int playState() const override;
     /// The GStreamer description of the sink asked for: SOMNIVOX_AUDIO_SINK's, or the default output's.
@@ -73,6 +73,7 @@ private:
     std::shared_ptr<Pipeline> buildPipeline();
     void setState(int state);
     void applyVolume();
+    void rampStreamDown(quint64 run, int step);
     void halt();
     void haltOutput();
     void dropPipeline();
