@@ -113,25 +113,47 @@ done
 peers "$pulse"
 end "$pulse"
 
-if ! command -v pipewire >/dev/null || ! command -v pipewire-pulse >/dev/null || ! command -v wireplumber >/dev/null; then
-    echo "PipeWire: pipewire, wireplumber or pipewire-pulse is not installed: skipped"
+for tool in pipewire pw-cli pw-metadata wireplumber pipewire-pulse dbus-daemon; do
+    command -v "$tool" >/dev/null || { echo "PipeWire: $tool is not installed: skipped"; exit 0; }
+done
+# wait_for SECONDS COMMAND...: polls until COMMAND succeeds; fails after SECONDS.
+wait_for() {
+    local tries=$(($1 * 100))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || return 1
+        sleep 0.01
+    done
+}
+skip() {
+    echo "PipeWire: $1: skipped"
     exit 0
-fi
-# A runtime folder of its own, free of what PulseAudio left there.
+}
+# A runtime folder of its own, free of what PulseAudio left there; its pulse folder is made before pactl polls,
+# which would otherwise make it halfway through pipewire-pulse's start.
 export XDG_RUNTIME_DIR="$work/runtime-pipewire"
-mkdir -p "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_RUNTIME_DIR/pulse"
+chmod 700 "$XDG_RUNTIME_DIR" "$XDG_RUNTIME_DIR/pulse"
+# WirePlumber, which links the streams, needs a session bus.
+launch dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+wait_for 10 test -S "$XDG_RUNTIME_DIR/bus" || skip "the session bus did not start"
+# The null sink is the server's own, as a sound card would be.
+mkdir -p "$XDG_CONFIG_HOME/pipewire/pipewire.conf.d"
+printf '%s\n' 'context.objects = [' '    { factory = adapter' \
+    '        args = { factory.name = support.null-audio-sink node.name = "nullsink" media.class = "Audio/Sink"' \
+    '                 audio.position = [ FL FR ] object.linger = true } }' ']' \
+    >"$XDG_CONFIG_HOME/pipewire/pipewire.conf.d/null-sink.conf"
 launch pipewire
 mixer=$started
+wait_for 10 pw-cli info 0 || skip "pipewire did not answer within 10 s"
 launch wireplumber
+default_sink_chosen() { pw-metadata -n default 0 default.audio.sink | grep -qF '"name":"nullsink"'; }
+wait_for 20 default_sink_chosen || skip "WirePlumber did not take the null sink within 20 s"
 launch pipewire-pulse
 pulse=$started
-tries=0
-until pactl list short sinks 2>/dev/null | grep -q auto_null; do
-    tries=$((tries + 1))
-    [ $tries -lt 1000 ] || { echo "PipeWire: its pulse server and null sink did not come within 10 s: skipped"; exit 0; }
-    sleep 0.01
-done
+wait_for 10 sh -c 'pactl list short sinks | grep -q nullsink' || skip "its pulse server did not answer within 10 s"
 # The pulse server only relays: PipeWire's own process does the mixing, so both are counted as the server.
-echo "PipeWire $(pipewire --version | awk '/libpipewire/ { print $NF; exit }'), auto_null (server: pipewire and pipewire-pulse)"
+echo "PipeWire $(pipewire --version | awk '/libpipewire/ { print $NF; exit }'), null sink (server: pipewire and pipewire-pulse)"
 peers "$mixer $pulse"
