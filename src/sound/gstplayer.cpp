@@ -38,9 +38,12 @@ constexpr double MaxRate = 50.0;
 // The ramp that ends a stopped sound, after what is already on its way out: short enough to count as at once, long
 // enough not to click.
 constexpr qsizetype EndRampFrames = Mp3Decoder::SampleRate * 5 / 1000;
-// The same ramp on a sink with a volume of its own, in steps of that volume.
+// The same ramp on a sink with a volume of its own, in steps of that volume, falling steeply first. A sound server
+// applies a volume to a block of some 10 ms at a time, so each step lasts that long; the stream goes only once its
+// silence is being played, lest it end in a cut.
 constexpr int EndRampSteps = 5;
-constexpr std::chrono::milliseconds EndRampStep{2};
+constexpr std::chrono::milliseconds EndRampStep{10};
+constexpr std::chrono::milliseconds EndRampHold{30};
 // How long a stopped sound may take to play out its ramp before the output is released anyway.
 constexpr int EndGraceMs = 2000;
 
@@ -384,8 +387,10 @@ void GstPlayer::rampStreamDown(quint64 run, int step) {
         return;
     }
     gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
-                                 m_shared->volume / 100.0 * (EndRampSteps - 1 - step) / EndRampSteps);
-    QTimer::singleShot(EndRampStep, Qt::PreciseTimer, this, [this, run, step] { rampStreamDown(run, step + 1); });
+                                 m_shared->volume / 100.0 *
+                                     std::pow(double(EndRampSteps - 1 - step) / EndRampSteps, 2));
+    QTimer::singleShot(step + 1 == EndRampSteps ? EndRampHold : EndRampStep, Qt::PreciseTimer, this,
+                       [this, run, step] { rampStreamDown(run, step + 1); });
 }
 
 int GstPlayer::playState() const {
