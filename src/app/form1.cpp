@@ -24,6 +24,8 @@
 #include "warningafterinput.h"
 #include "windowpointer.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -130,9 +132,18 @@ Control *makeWhite(QWidget *parent, const QString &text, const QRect &geometry) 
     return control;
 }
 
+// A plain top-level widget is a mere "filler" to a screen reader; the main window is a frame titled as the program.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object) {
+    if (className == QLatin1StringView(Form1::staticMetaObject.className()) && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(std::move(services)) {
+    QAccessible::installFactory(accessibleWindow);
     setObjectName(u"Form1"_s);
     setFixedSize(536, 396);
     setFont(QFont(u"Arial"_s, 9));
@@ -166,6 +177,9 @@ void Form1::createControls() {
     Option1 =
         makeWhite<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s, twips(180, 300, 3915, 300));
     DTPicker2 = makePicker(Frame1, twips(1440, 1140, 6000, 375));
+    // Both would take their frame's title as their name.
+    DTPicker1->setAccessibleName(tr("Start of the daily window"));
+    DTPicker2->setAccessibleName(tr("End of the daily window"));
     Label1 = makeWhite<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
 
     Frame4 = new QGroupBox(u"Startup Options"_s, this);
@@ -200,6 +214,10 @@ void Form1::createControls() {
     Label2->setGeometry(twips(0, 6720, 435, 225));
     WindowsMediaPlayer1 = new QWidget(this);
     WindowsMediaPlayer1->setGeometry(twips(2640, 7260, 5370, 690));
+    // Out of sight is not hidden: a screen reader would still list them as showing.
+    for (QWidget *unseen : std::initializer_list<QWidget *>{Slider2, Label2, WindowsMediaPlayer1}) {
+        unseen->hide();
+    }
 
     // Tab order follows the layout from top to bottom.
     setTabOrder(PushButton2, Option1);
