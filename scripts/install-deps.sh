@@ -2,7 +2,8 @@
 # Installs the Debian packages that are missing.
 #   scripts/install-deps.sh          what building and running the program needs
 #   scripts/install-deps.sh --tests  that, plus the tools the tests start (X and Wayland sessions, tray hosts,
-#                                    sound servers, a session bus, media-control clients, sanitizer runtimes)
+#                                    sound servers, a session bus, media-control clients, sanitizer runtimes,
+#                                    a dark theme, the accessibility bus and a client of it)
 # Test daemons are never installed without --tests: a PulseAudio daemon beside a desktop's PipeWire can take
 # its sound socket.
 set -eu
@@ -25,6 +26,7 @@ pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
 xfce4-panel xfconf playerctl sway waybar
 sndfile-programs opus-tools vorbis-tools flac
 locales
+qt6ct at-spi2-core python3-pyatspi
 "
 
 case "${1:-}" in
