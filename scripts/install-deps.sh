@@ -10,7 +10,7 @@ set -eu
 
 PACKAGES="
 build-essential cmake ninja-build pkg-config
-qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
+qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland libwayland-dev wayland-protocols
 libmpg123-dev libmp3lame-dev libsndfile1-dev
 libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
@@ -23,7 +23,7 @@ desktop-file-utils appstream lintian faketime mpg123 gstreamer1.0-tools strace l
 clang libclang-rt-14-dev
 dbus dbus-x11 dbus-daemon
 pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
-xfce4-panel xfconf playerctl sway waybar
+xfce4-panel xfconf playerctl sway waybar foot
 sndfile-programs opus-tools vorbis-tools flac
 locales
 qt6ct at-spi2-core python3-pyatspi

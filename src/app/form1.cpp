@@ -22,6 +22,7 @@
 #include "traypicture.h"
 #include "usernotifier.h"
 #include "warningafterinput.h"
+#include "windowactivation.h"
 #include "windowpointer.h"
 
 #include <QAccessible>
@@ -698,10 +699,18 @@ void Form1::hideToTray() {
 void Form1::cSysTray1_MouseUp(int Button, int Id) {
     Q_UNUSED(Button);
     Q_UNUSED(Id);
+    showWindow({});
+}
+
+void Form1::showWindow(const QString &activationToken) {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    show();
-    raise();
-    activateWindow();
+    if (m_services.activation != nullptr) {
+        m_services.activation->bringForward(*this, activationToken);
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
     m_minimizedToTray = false;
     cSysTray1->watchTrayAvailability(false);
 }
