@@ -138,7 +138,10 @@ SingleInstance::Role SingleInstance::claim(int patienceMs, const QString &activa
         case Lock::HeldElsewhere:
             break;
         }
-        if (handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), request)) {
+        // An older program closes on a request with a token: it is asked again without one.
+        if (handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), request) ||
+            (request != ShowRequest &&
+             handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), ShowRequest))) {
             return Role::HandedOver;
         }
         if (deadline.hasExpired()) {
