@@ -38,17 +38,6 @@ const QByteArray ShowAnswer = "shown\n";
 constexpr int AcceptRetryMs = 500;
 constexpr int SetAsideAttempts = 3;
 
-bool socketAddress(const QString &path, sockaddr_un &address) {
-    const QByteArray encoded = QFile::encodeName(path);
-    address = {};
-    address.sun_family = AF_UNIX;
-    if (encoded.size() >= qsizetype(sizeof(address.sun_path))) {
-        return false;
-    }
-    std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
-    return true;
-}
-
 bool privateFolder(const struct stat &status) {
     return S_ISDIR(status.st_mode) && status.st_uid == ::getuid() && (status.st_mode & (S_IRWXG | S_IRWXO)) == 0;
 }
@@ -138,10 +127,11 @@ SingleInstance::Role SingleInstance::claim(int patienceMs, const QString &activa
         case Lock::HeldElsewhere:
             break;
         }
+        const auto handOverIn = [&deadline, this](const QByteArray &asked) {
+            return handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), asked);
+        };
         // An older program closes on a request with a token: it is asked again without one.
-        if (handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), request) ||
-            (request != ShowRequest &&
-             handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), ShowRequest))) {
+        if (handOverIn(request) || (request != ShowRequest && handOverIn(ShowRequest))) {
             return Role::HandedOver;
         }
         if (deadline.hasExpired()) {
@@ -187,7 +177,7 @@ SingleInstance::Lock SingleInstance::lock() {
 
 bool SingleInstance::listen() {
     sockaddr_un address{};
-    if (!socketAddress(m_socketPath, address)) {
+    if (!localSocketAddress(m_socketPath, address)) {
         errno = ENAMETOOLONG;
         return false;
     }
@@ -215,7 +205,7 @@ bool SingleInstance::listen() {
 
 bool SingleInstance::handOver(int waitMs, const QByteArray &request) const {
     sockaddr_un address{};
-    if (!socketAddress(m_socketPath, address)) {
+    if (!localSocketAddress(m_socketPath, address)) {
         return false;
     }
     // The program answers from its event loop, which a first start reaches only after loading its settings.

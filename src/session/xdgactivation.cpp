@@ -1,9 +1,10 @@
 #include "xdgactivation.h"
 
+#include "localsocketclient.h"
+
 #include "xdg-activation-v1-client-protocol.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSocketNotifier>
 
 #include <wayland-client.h>
@@ -45,13 +46,10 @@ bool XdgActivation::connectToCompositor() {
         }
         path = runtime + u'/' + path;
     }
-    const QByteArray encoded = QFile::encodeName(path);
     sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (encoded.size() >= qsizetype(sizeof address.sun_path)) {
+    if (!localSocketAddress(path, address)) {
         return false;
     }
-    std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     // A compositor too busy to take the connection at once gives no token rather than hold the window.
     if (fd < 0 || ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
