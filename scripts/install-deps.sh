@@ -2,14 +2,15 @@
 # Installs the Debian packages that are missing.
 #   scripts/install-deps.sh          what building and running the program needs
 #   scripts/install-deps.sh --tests  that, plus the tools the tests start (X and Wayland sessions, tray hosts,
-#                                    sound servers, a session bus, media-control clients, sanitizer runtimes)
+#                                    sound servers, a session bus, media-control clients, sanitizer runtimes,
+#                                    a dark theme, the accessibility bus and a client of it)
 # Test daemons are never installed without --tests: a PulseAudio daemon beside a desktop's PipeWire can take
 # its sound socket.
 set -eu
 
 PACKAGES="
 build-essential cmake ninja-build pkg-config
-qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
+qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland libwayland-dev wayland-protocols
 libmpg123-dev libmp3lame-dev libsndfile1-dev
 libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
@@ -22,9 +23,10 @@ desktop-file-utils appstream lintian faketime mpg123 gstreamer1.0-tools strace l
 clang libclang-rt-14-dev
 dbus dbus-x11 dbus-daemon
 pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber
-xfce4-panel xfconf playerctl sway waybar
+xfce4-panel xfconf playerctl sway waybar foot
 sndfile-programs opus-tools vorbis-tools flac
 locales
+qt6ct at-spi2-core python3-pyatspi
 "
 
 case "${1:-}" in

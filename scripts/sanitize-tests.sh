@@ -6,14 +6,18 @@ set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build-asan}
 
-if command -v clang++ >/dev/null 2>&1; then
+# The C and C++ compilers must match: their sanitizer runtimes and flags differ.
+if command -v clang++ >/dev/null 2>&1 && command -v clang >/dev/null 2>&1; then
     compiler=clang++
+    c_compiler=clang
     fuzz=ON
 else
     compiler=c++
+    c_compiler=cc
     fuzz=OFF
 fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$compiler" \
+    -DCMAKE_C_COMPILER="$c_compiler" \
     -DSOMNIVOX_SANITIZE=ON -DSOMNIVOX_FUZZ="$fuzz"
 cmake --build "$build" -j"${SOMNIVOX_JOBS:-$(nproc)}"
 

@@ -29,7 +29,7 @@ AppAssembly::AppAssembly(const QString &programFolder)
       m_report(m_notifier, QString::fromUtf8(BuildConfig::SupportEmail)),
       m_form({m_store, m_player, m_notifier, m_report, m_clock, &m_trayNotifier, m_startUp, m_skin, programFolder,
               QString::fromUtf8(BuildConfig::HomePage), applicationIcon(LargestWindowIcon), drawPercent,
-              [](const QUrl &url) { QDesktopServices::openUrl(url); }}),
+              [](const QUrl &url) { QDesktopServices::openUrl(url); }, &m_activation}),
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
                [this] { return m_form.styleName(); }}) {
@@ -63,6 +63,6 @@ void AppAssembly::start() {
     QTimer::singleShot(0, &m_sessionBus, &SessionBus::deliverIfReady);
 }
 
-void AppAssembly::showWindow() {
-    m_form.cSysTray1_MouseUp(1, 0);
+void AppAssembly::showWindow(const QString &activationToken) {
+    m_form.showWindow(activationToken);
 }

@@ -11,6 +11,7 @@
 #include "settingsstore.h"
 #include "skinframework.h"
 #include "systemclock.h"
+#include "windowactivation.h"
 
 #include <QCoreApplication>
 
@@ -28,8 +29,9 @@ public:
     /// Loads the settings into the window and shows it (or leaves it in the tray); the tray item and the media
     /// controls follow on the session bus once it is reached.
     void start();
-    /// Shows the window as the tray icon's click does, for a later start of the program.
-    void showWindow();
+    /// Shows the window as the tray icon's click does, for a later start of the program with its launcher's
+    /// \a activationToken, or for the media controls.
+    void showWindow(const QString &activationToken = {});
 
     Form1 &form() { return m_form; }
     const LazyPlayer &player() const { return m_player; }
@@ -44,6 +46,7 @@ private:
     const SystemClock m_clock;
     const mStartUp m_startUp;
     SkinFramework m_skin;
+    WindowActivation m_activation;
     Form1 m_form;
     MprisService m_mpris;
     SessionBus m_sessionBus;

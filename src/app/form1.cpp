@@ -22,8 +22,11 @@
 #include "traypicture.h"
 #include "usernotifier.h"
 #include "warningafterinput.h"
+#include "windowactivation.h"
 #include "windowpointer.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -102,6 +105,23 @@ QDateTimeEdit *makePicker(QWidget *parent, const QRect &geometry) {
     return picker;
 }
 
+// The boxes are white under any theme, so their text is dark under any theme: a dark theme's light text would vanish
+// on them. Text and Base go with it for the styles that draw titles in the text colour, and for the indicators and
+// pickers inside, which draw Text on Base.
+void paintWhite(QWidget *box) {
+    QPalette palette = box->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        // The disabled grey still reads at 5:1 on the white.
+        const QColor text = group == QPalette::Disabled ? QColor(0x6d, 0x6d, 0x6d) : QColor(Qt::black);
+        palette.setColor(group, QPalette::Window, Qt::white);
+        palette.setColor(group, QPalette::Base, Qt::white);
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+    }
+    box->setPalette(palette);
+    box->setAutoFillBackground(true);
+}
+
 template<typename Control>
 Control *makeWhite(QWidget *parent, const QString &text, const QRect &geometry) {
     auto *control = new Control(text, parent);
@@ -109,16 +129,22 @@ Control *makeWhite(QWidget *parent, const QString &text, const QRect &geometry) 
     // Buttons fill from the button colour: these fill from the window colour, as the frames and labels do, which is
     // also the colour the skin sets.
     control->setBackgroundRole(QPalette::Window);
-    control->setAutoFillBackground(true);
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    control->setPalette(palette);
+    paintWhite(control);
     return control;
+}
+
+// A plain top-level widget is a mere "filler" to a screen reader; the main window is a frame titled as the program.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object) {
+    if (className == QLatin1StringView(Form1::staticMetaObject.className()) && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    }
+    return nullptr;
 }
 
 } // namespace
 
 Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(std::move(services)) {
+    QAccessible::installFactory(accessibleWindow);
     setObjectName(u"Form1"_s);
     setFixedSize(536, 396);
     setFont(QFont(u"Arial"_s, 9));
@@ -141,40 +167,36 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
 Form1::~Form1() = default;
 
 void Form1::createControls() {
-    const auto whiteFrame = [](QGroupBox *frame) {
-        frame->setAutoFillBackground(true);
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        frame->setPalette(palette);
-    };
-
     PushButton2 = new QPushButton(TurnOn, this);
     PushButton2->setGeometry(twips(120, 120, 7800, 405));
 
     Frame1 = new QGroupBox(u"Play Option"_s, this);
     Frame1->setGeometry(twips(120, 600, 7800, 1725));
-    whiteFrame(Frame1);
+    paintWhite(Frame1);
     DTPicker1 = makePicker(Frame1, twips(1440, 675, 6000, 375));
     Option2 = makeWhite<QRadioButton>(Frame1, u"Play from"_s, twips(180, 700, 1230, 300));
     Option1 =
         makeWhite<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s, twips(180, 300, 3915, 300));
     DTPicker2 = makePicker(Frame1, twips(1440, 1140, 6000, 375));
+    // Both would take their frame's title as their name.
+    DTPicker1->setAccessibleName(tr("Start of the daily window"));
+    DTPicker2->setAccessibleName(tr("End of the daily window"));
     Label1 = makeWhite<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
 
     Frame4 = new QGroupBox(u"Startup Options"_s, this);
     Frame4->setGeometry(twips(120, 4800, 7800, 1035));
-    whiteFrame(Frame4);
+    paintWhite(Frame4);
     Check8 = makeWhite<QCheckBox>(Frame4, u"Start in system tray"_s, twips(240, 650, 2580, 225));
     Check4 = makeWhite<QCheckBox>(Frame4, u"Load this software on Windows startup"_s, twips(240, 300, 3930, 225));
 
     Frame3 = new QGroupBox(u"Volume"_s, this);
     Frame3->setGeometry(twips(120, 3870, 7800, 825));
-    whiteFrame(Frame3);
+    paintWhite(Frame3);
     Slider1 = makeSlider(Frame3, twips(60, 240, 7680, 495), 1, 100);
 
     Frame2 = new QGroupBox(u"Which style noise would you like to play?"_s, this);
     Frame2->setGeometry(twips(120, 2430, 7800, 1335));
-    whiteFrame(Frame2);
+    paintWhite(Frame2);
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twips(240, 300, 7310, 345));
     PushButton1 = new QPushButton(PreviewSound, Frame2);
@@ -193,6 +215,10 @@ void Form1::createControls() {
     Label2->setGeometry(twips(0, 6720, 435, 225));
     WindowsMediaPlayer1 = new QWidget(this);
     WindowsMediaPlayer1->setGeometry(twips(2640, 7260, 5370, 690));
+    // Out of sight is not hidden: a screen reader would still list them as showing.
+    for (QWidget *unseen : std::initializer_list<QWidget *>{Slider2, Label2, WindowsMediaPlayer1}) {
+        unseen->hide();
+    }
 
     // Tab order follows the layout from top to bottom.
     setTabOrder(PushButton2, Option1);
@@ -673,10 +699,18 @@ void Form1::hideToTray() {
 void Form1::cSysTray1_MouseUp(int Button, int Id) {
     Q_UNUSED(Button);
     Q_UNUSED(Id);
+    showWindow({});
+}
+
+void Form1::showWindow(const QString &activationToken) {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    show();
-    raise();
-    activateWindow();
+    if (m_services.activation != nullptr) {
+        m_services.activation->bringForward(*this, activationToken);
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
     m_minimizedToTray = false;
     cSysTray1->watchTrayAvailability(false);
 }

@@ -30,6 +30,7 @@ class QSlider;
 class SettingsStore;
 class UserNotifier;
 class WarningAfterInput;
+class WindowActivation;
 
 /// The main window: its controls, its start-up sequence and the handlers of their events.
 class Form1 : public QWidget {
@@ -56,6 +57,8 @@ public:
         std::function<int()> drawPercent;
         /// Opens an address in the user's browser.
         std::function<void(const QUrl &)> openUrl;
+        /// Brings the window forward where the window system asks for more than a raise; not owned, may be null.
+        WindowActivation *activation;
     };
 
     static constexpr auto ProductName = "Somnivox Noise Player";
@@ -99,6 +102,8 @@ public:
     void Check8_Click();
     void Form_Resize();
     void cSysTray1_MouseUp(int Button, int Id);
+    /// Restores the window as the tray icon's click does, with the token of the launcher that asked for it, if any.
+    void showWindow(const QString &activationToken);
     void Form_QueryUnload();
     void Form_Unload();
 

@@ -15,6 +15,10 @@ int main(int argc, char *argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
     // Qt waits on every D-Bus reply; a session bus that takes connections but never answers would hold the window.
     SessionBusProbe::ignoreIfSilent(1000);
+    // Taken before Qt's X11 plugin consumes the startup notification's: the launcher's proof that the user asked for
+    // the program, handed on to one already running.
+    const QString launchToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    const QString startupId = qEnvironmentVariable("DESKTOP_STARTUP_ID");
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"somnivox"_s);
     QApplication::setApplicationVersion(QString::fromLatin1(BuildConfig::Version));
@@ -23,7 +27,8 @@ int main(int argc, char *argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance(SingleInstance::defaultFolder());
-    switch (instance.claim(SingleInstance::PatienceMs)) {
+    const bool wayland = QGuiApplication::platformName().startsWith(u"wayland"_s);
+    switch (instance.claim(SingleInstance::PatienceMs, wayland ? launchToken : startupId)) {
     case SingleInstance::Role::HandedOver:
         return 0;
     case SingleInstance::Role::NoAnswer:
@@ -35,7 +40,7 @@ int main(int argc, char *argv[]) {
 
     AppAssembly assembly;
     QObject::connect(&instance, &SingleInstance::activationRequested, &assembly.form(),
-                     [&assembly] { assembly.showWindow(); });
+                     [&assembly](const QString &token) { assembly.showWindow(token); });
     // The end of the session ends the program as a close does: the sound ramps down and the socket goes.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &assembly.form(),

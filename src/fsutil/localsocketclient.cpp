@@ -1,6 +1,9 @@
 #include "localsocketclient.h"
 
+#include <QFile>
+
 #include <cerrno>
+#include <cstring>
 
 #include <poll.h>
 #include <sys/time.h>
@@ -71,4 +74,15 @@ QByteArray LocalSocketClient::receive(bool wholeLine) {
         }
     }
     return received;
+}
+
+bool localSocketAddress(const QString &path, sockaddr_un &address) {
+    const QByteArray encoded = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (encoded.isEmpty() || encoded.size() >= qsizetype(sizeof address.sun_path)) {
+        return false;
+    }
+    std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
+    return true;
 }

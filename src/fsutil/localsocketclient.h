@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDeadlineTimer>
+#include <QString>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -31,3 +32,6 @@ private:
     QDeadlineTimer m_deadline;
     bool m_timedOut = false;
 };
+
+/// Fills \a address with the local socket at \a path; false when the path is empty or too long for it.
+bool localSocketAddress(const QString &path, sockaddr_un &address);

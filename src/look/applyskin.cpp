@@ -39,9 +39,16 @@ bool isOrdinaryFile(const QString &path) {
     return file.isFile() && !file.isHidden() && !listedAsHidden(file);
 }
 
+// The text goes with the face: a box the window made white carries dark text, which a dark theme's face would hide.
 void fillWithButtonFace(QWidget *widget) {
+    const QPalette theme = QApplication::palette();
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, theme.color(group, QPalette::Button));
+        palette.setColor(group, QPalette::WindowText, theme.color(group, QPalette::ButtonText));
+        palette.setColor(group, QPalette::Base, theme.color(group, QPalette::Base));
+        palette.setColor(group, QPalette::Text, theme.color(group, QPalette::Text));
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

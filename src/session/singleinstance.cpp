@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -28,22 +29,14 @@ Q_LOGGING_CATEGORY(lcInstance, "somnivox.instance")
 
 namespace {
 
-// A plain socket rather than Qt's network module, which would bring its libraries into every start.
+// A plain socket rather than Qt's network module, which would bring its libraries into every start. A request is
+// "show\n", or "show TOKEN\n" with the launcher's token.
 const QByteArray ShowRequest = "show\n";
+const QByteArray ShowWithToken = "show ";
+constexpr qsizetype MaxRequestSize = 5 + SingleInstance::MaxTokenLength + 1;
 const QByteArray ShowAnswer = "shown\n";
 constexpr int AcceptRetryMs = 500;
 constexpr int SetAsideAttempts = 3;
-
-bool socketAddress(const QString &path, sockaddr_un &address) {
-    const QByteArray encoded = QFile::encodeName(path);
-    address = {};
-    address.sun_family = AF_UNIX;
-    if (encoded.size() >= qsizetype(sizeof(address.sun_path))) {
-        return false;
-    }
-    std::memcpy(address.sun_path, encoded.constData(), std::size_t(encoded.size()));
-    return true;
-}
 
 bool privateFolder(const struct stat &status) {
     return S_ISDIR(status.st_mode) && status.st_uid == ::getuid() && (status.st_mode & (S_IRWXG | S_IRWXO)) == 0;
@@ -110,8 +103,16 @@ QString SingleInstance::defaultFolder() {
     return {};
 }
 
-SingleInstance::Role SingleInstance::claim(int patienceMs) {
+bool SingleInstance::isHandOverToken(const QString &token) {
+    return !token.isEmpty() && token.size() <= MaxTokenLength &&
+           std::all_of(token.cbegin(), token.cend(), [](QChar c) { return c > u' ' && c <= u'~'; });
+}
+
+SingleInstance::Role SingleInstance::claim(int patienceMs, const QString &activationToken) {
     const QDeadlineTimer deadline(patienceMs);
+    // A token that cannot be handed on is left behind: the window is still asked for.
+    const QByteArray request =
+        isHandOverToken(activationToken) ? ShowWithToken + activationToken.toLatin1() + '\n' : ShowRequest;
     while (true) {
         switch (lock()) {
         case Lock::Held:
@@ -126,7 +127,11 @@ SingleInstance::Role SingleInstance::claim(int patienceMs) {
         case Lock::HeldElsewhere:
             break;
         }
-        if (handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)))) {
+        const auto handOverIn = [&deadline, this](const QByteArray &asked) {
+            return handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), asked);
+        };
+        // An older program closes on a request with a token: it is asked again without one.
+        if (handOverIn(request) || (request != ShowRequest && handOverIn(ShowRequest))) {
             return Role::HandedOver;
         }
         if (deadline.hasExpired()) {
@@ -172,7 +177,7 @@ SingleInstance::Lock SingleInstance::lock() {
 
 bool SingleInstance::listen() {
     sockaddr_un address{};
-    if (!socketAddress(m_socketPath, address)) {
+    if (!localSocketAddress(m_socketPath, address)) {
         errno = ENAMETOOLONG;
         return false;
     }
@@ -198,15 +203,14 @@ bool SingleInstance::listen() {
     return true;
 }
 
-bool SingleInstance::handOver(int waitMs) const {
+bool SingleInstance::handOver(int waitMs, const QByteArray &request) const {
     sockaddr_un address{};
-    if (!socketAddress(m_socketPath, address)) {
+    if (!localSocketAddress(m_socketPath, address)) {
         return false;
     }
     // The program answers from its event loop, which a first start reaches only after loading its settings.
     LocalSocketClient program{QDeadlineTimer(waitMs)};
-    return program.connectTo(address, sizeof address) && program.send(ShowRequest) &&
-           program.receive(true) == ShowAnswer;
+    return program.connectTo(address, sizeof address) && program.send(request) && program.receive(true) == ShowAnswer;
 }
 
 void SingleInstance::acceptRequests() {
@@ -253,23 +257,26 @@ void SingleInstance::serve(int fd) {
     connect(patience, &QTimer::timeout, request, end);
     auto received = std::make_shared<QByteArray>();
     connect(request, &QSocketNotifier::activated, request, [this, fd, received, end] {
-        std::array<char, 16> chunk{};
+        std::array<char, 64> chunk{};
         const ssize_t got = ::recv(fd, chunk.data(), chunk.size(), 0);
         if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
             return;
         }
         received->append(chunk.data(), qMax<ssize_t>(got, 0));
         // A whole line, a closed connection, or more than a request holds ends the exchange.
-        if (got > 0 && !received->contains('\n') && received->size() < ShowRequest.size()) {
+        if (got > 0 && !received->contains('\n') && received->size() < MaxRequestSize) {
             return;
         }
-        const bool show = *received == ShowRequest;
+        const QString token = received->startsWith(ShowWithToken) && received->endsWith('\n')
+                                  ? QString::fromLatin1(received->sliced(ShowWithToken.size()).chopped(1))
+                                  : QString();
+        const bool show = *received == ShowRequest || isHandOverToken(token);
         if (show) {
             ::send(fd, ShowAnswer.constData(), std::size_t(ShowAnswer.size()), MSG_NOSIGNAL);
         }
         end();
         if (show) {
-            Q_EMIT activationRequested();
+            Q_EMIT activationRequested(token);
         }
     });
     patience->start(RequestMs);

@@ -9,8 +9,8 @@
 class QSocketNotifier;
 
 /// One running program per user: the first start holds a lock and listens on a local socket in a folder of the
-/// user's own; a later start asks it to show its window and ends. The lock is the kernel's, so it ends with its
-/// holder; whatever else takes the place of the lock or the socket is set aside.
+/// user's own; a later start asks it to show its window, handing on the token its launcher gave it, and ends. The lock
+/// is the kernel's, so it ends with its holder; whatever else takes the place of the lock or the socket is set aside.
 class SingleInstance : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SingleInstance)
@@ -28,6 +28,8 @@ public:
     static constexpr int RequestMs = 2000;
     /// How many connections are served at once; more wait in the listener's queue.
     static constexpr int MaxRequests = 16;
+    /// The longest activation token handed on; a longer one is left behind.
+    static constexpr int MaxTokenLength = 255;
 
     /// \a folder holds the lock and the socket; it must belong to the user alone. An empty \a folder leaves every
     /// start unguarded.
@@ -39,19 +41,23 @@ public:
     static QString defaultFolder();
 
     /// Becomes the program or hands over to the one running, waiting at most \a patienceMs for one that is still
-    /// starting. A folder where no lock can be made leaves this process the program, unguarded.
-    Role claim(int patienceMs);
+    /// starting, and passing on \a activationToken (xdg-activation or startup notification) when it is one. A folder
+    /// where no lock can be made leaves this process the program, unguarded.
+    Role claim(int patienceMs, const QString &activationToken = {});
+
+    /// Whether \a token can be handed on: printable ASCII without blanks, at most MaxTokenLength long.
+    static bool isHandOverToken(const QString &token);
 
 Q_SIGNALS:
-    /// A later start asked for the window.
-    void activationRequested();
+    /// A later start asked for the window, with the token its launcher gave it, if any.
+    void activationRequested(const QString &activationToken);
 
 private:
     enum class Lock { Held, HeldElsewhere, Unusable };
 
     Lock lock();
     bool listen();
-    bool handOver(int waitMs) const;
+    bool handOver(int waitMs, const QByteArray &request) const;
     void acceptRequests();
     void serve(int fd);
     void resumeAccepting();

@@ -1,5 +1,7 @@
 #include "soundserverwatch.h"
 
+#include "localsocketclient.h"
+
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
@@ -8,7 +10,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -54,13 +55,10 @@ void SoundServerWatch::stop() {
 }
 
 bool SoundServerWatch::serverAbsent() const {
-    const QByteArray path = QFile::encodeName(m_socket);
     sockaddr_un address{};
-    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) {
+    if (!localSocketAddress(m_socket, address)) {
         return false;
     }
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
     const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (probe < 0) {
         return false;

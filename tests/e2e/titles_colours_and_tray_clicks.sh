@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What a side-by-side look at the window finds: every title bar reads exactly its caption, the option buttons and
-# check boxes are white like their frames, a press alone on the tray icon does nothing and its release restores, and
+# check boxes are white like their frames, every caption reads dark on that white under a light and a dark theme
+# (qt6ct's "darker" scheme), a press alone on the tray icon does nothing and its release restores, and
 # the balloon of a start in the tray points at the icon.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -20,12 +21,68 @@ error_box() {
     return 1
 }
 
+# colours_at X Y: the colours of the 3x3 pixels at that point of the main window's last screenshot.
+colours_at() {
+    convert "$WINDOW_SHOT" -crop "3x3+$1+$2" +repage -depth 8 txt:- | sed -n 's/.* \(#[0-9A-F]\{6\}\).*/\1/p' |
+        sort -u | tr '\n' ' '
+}
+
 # white_at X Y: the 3x3 pixels at that point of the main window's last screenshot are pure white.
 white_at() {
     local pixels
-    pixels=$(convert "$WINDOW_SHOT" -crop "3x3+$1+$2" +repage -depth 8 txt:- | sed -n 's/.* \(#[0-9A-F]\{6\}\).*/\1/p' |
-        sort -u | tr '\n' ' ')
+    pixels=$(colours_at "$1" "$2")
     [ "$pixels" = "#FFFFFF " ] || fail "at $1,$2 of the window the colours are $pixels, not white"
+}
+
+# contrast_in X Y W H: the contrast ratio (as WCAG reckons it) in that part of the window's last screenshot between
+# its commonest colour, the background, and the colour that stands out most from it, the text's darkest or lightest.
+contrast_in() {
+    convert "$WINDOW_SHOT" -crop "${3}x${4}+${1}+${2}" +repage -depth 8 txt:- | awk '
+        function lum(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        NR > 1 { sub(/^[^(]*\(/, ""); split($0, c, /[,)]/)
+                 n[0.2126 * lum(c[1]) + 0.7152 * lum(c[2]) + 0.0722 * lum(c[3])]++ }
+        END { for (l in n) if (n[l] > most) { most = n[l]; back = l + 0 }
+              best = 1
+              for (l in n) { r = (l + 0.05) / (back + 0.05); if (r < 1) r = 1 / r; if (r > best) best = r }
+              printf "%.2f\n", best }'
+}
+
+# The window's captions and the part of the window each one's text takes (the option buttons' and check boxes'
+# without their indicators): the frames' titles, then the controls in Frame1 (8,40) and Frame4 (8,320).
+CAPTIONS=(
+    "Play Option:8 41 120 15" "Which style noise would you like to play?:8 163 245 15" "Volume:8 259 60 15"
+    "Startup Options:8 321 110 15" "Play white noise until 'Turn Off' is clicked:38 61 232 19" "Play from:38 87 58 19"
+    "to:78 118 11 20" "Load this software on Windows startup:41 340 242 15" "Start in system tray:41 363 152 15"
+)
+
+# captions_legible THEME: every caption in the window's last screenshot reads at 4.5:1 or more.
+captions_legible() {
+    local caption ratio low=""
+    for caption in "${CAPTIONS[@]}"; do
+        # shellcheck disable=SC2086 # the caption's box is four numbers
+        ratio=$(contrast_in ${caption##*:})
+        log "$1 theme: \"${caption%:*}\" at $ratio:1"
+        awk -v r="$ratio" 'BEGIN { exit !(r < 4.5) }' && low="$low \"${caption%:*}\""
+    done
+    [ -z "$low" ] || fail "under the $1 theme these captions read at less than 4.5:1:$low"
+    pass "under the $1 theme every caption reads at 4.5:1 or more"
+}
+
+# window_shot: the main window as it stands, painted and without the pointer over it.
+window_shot() {
+    xdotool mousemove 0 0
+    sleep 1
+    import -window "$APP_WINDOW" "$WINDOW_SHOT"
+}
+
+# The option buttons and check boxes are white like their frames: points in each right of its text, Option1 and
+# Option2 in Frame1 (8,40), Check4 and Check8 in Frame4 (8,320).
+controls_white() {
+    white_at 270 62
+    white_at 96 88
+    white_at 262 341
+    white_at 176 364
+    pass "the option buttons and check boxes are white like their frames"
 }
 
 # The absolute left, top, width and height of a window.
@@ -51,18 +108,10 @@ wait_main_window
     fail "the main window is titled '$(window_title "$APP_WINDOW")'"
 pass "the main window's title bar reads exactly \"Somnivox Noise Player\""
 
-# Let the window paint and the pointer leave it.
-xdotool mousemove 0 0
-sleep 1
 WINDOW_SHOT="$WORK/shots/window.png"
-import -window "$APP_WINDOW" "$WINDOW_SHOT"
-# Points in each control right of its text: Option1 and Option2 in Frame1 (8,40), Check4 and Check8 in Frame4
-# (8,320).
-white_at 270 62
-white_at 96 88
-white_at 262 341
-white_at 176 364
-pass "the option buttons and check boxes are white like their frames"
+window_shot
+controls_white
+captions_legible light
 
 xdotool windowminimize "$APP_WINDOW"
 wait_until 5 window_hidden "$APP_WINDOW" || fail "the minimised window stayed on the screen or in the taskbar"
@@ -74,6 +123,23 @@ xdotool mouseup 1
 wait_until 5 window_shown_and_focused "$APP_WINDOW" || fail "the release over the tray icon did not restore the window"
 pass "the release over the tray icon restores the window"
 
+close_main_window
+wait_app_ended 10
+
+# A dark theme: the window takes its colours, the boxes keep their white and their captions stay dark on it.
+[ -f /usr/share/qt6ct/colors/darker.conf ] ||
+    fail "qt6ct is not installed (scripts/install-deps.sh --tests installs it)"
+mkdir -p "$WORK/config/qt6ct"
+printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
+    >"$WORK/config/qt6ct/qt6ct.conf"
+write_settings
+start_app QT_QPA_PLATFORMTHEME=qt6ct
+wait_main_window
+WINDOW_SHOT="$WORK/shots/window-dark.png"
+window_shot
+[ "$(colours_at 2 150)" = "#222020 " ] || fail "the dark theme did not take: the window is $(colours_at 2 150)"
+controls_white
+captions_legible dark
 close_main_window
 wait_app_ended 10
 stop_tray

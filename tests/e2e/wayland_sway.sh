@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # On a Wayland compositor (sway, headless) with a StatusNotifierItem tray (waybar): the program runs natively,
 # shows its window, and with "Start in system tray" comes up hidden with its tray item, whose activation shows it.
+# With another window (foot) in front, a later start with its launcher's activation token, the tray item's activation
+# and the media controls' Raise each leave the window focused or marked urgent, and a later start brings the window
+# back from sway's scratchpad.
 # sway refuses to run as root, so the compositor, the bar, the bus and the program run as an unprivileged user.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
-for tool in dbus-daemon dbus-send sway swaymsg waybar setpriv; do
+for tool in dbus-daemon dbus-send sway swaymsg waybar setpriv foot; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
 done
 
@@ -14,6 +17,8 @@ AS_USER=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 # program folder: the program, its sound engine and its sounds.
 mkdir -p "$WORK/program"
 cp -a "$(dirname "$SOMNIVOX")"/{somnivox,somnivox-engine.so,sounds} "$WORK/program/"
+[ -x "${ACTIVATION_TOKEN_TOOL:-}" ] || fail "no activation-token tool: build the target activation-token"
+cp "$ACTIVATION_TOKEN_TOOL" "$WORK/program/"
 SOMNIVOX="$WORK/program/somnivox"
 BUS_PREFIX=("${AS_USER[@]}")
 APP_PREFIX=(env -u DISPLAY XDG_SESSION_TYPE=wayland "${AS_USER[@]}")
@@ -30,10 +35,36 @@ window_on_wayland() {
     sway_tree | tr -d ' \n' | grep -q '"app_id":"org.vantrelle.Somnivox"[^{}]*"shell":"xdg_shell"'
 }
 no_window_on_wayland() { ! sway_tree | tr -d ' \n' | grep -q '"app_id":"org.vantrelle.Somnivox"'; }
+# A window's own fields in the tree, one line: every node begins with its id, and a window has no nodes inside.
+node_of() { sway_tree | tr -d ' \n' | sed 's/{"id":/\n&/g' | grep "\"app_id\":\"$1\""; }
+focused_or_urgent() { node_of org.vantrelle.Somnivox | grep -qE '"(focused|urgent)":true'; }
+foot_in_front() {
+    node_of foot | grep -q '"focused":true' && node_of org.vantrelle.Somnivox | grep -q '"urgent":false'
+}
+in_scratchpad() { node_of org.vantrelle.Somnivox | grep -q '"visible":false'; }
+on_screen_focused_or_urgent() { node_of org.vantrelle.Somnivox | grep -q '"visible":true' && focused_or_urgent; }
+sway_command() { "${session_env[@]}" SWAYSOCK="$(sway_socket)" "${AS_USER[@]}" swaymsg "$@" >/dev/null; }
+# Focusing the window clears its urgency; foot then takes the focus back.
+put_foot_in_front() {
+    sway_command '[app_id="org.vantrelle.Somnivox"] focus'
+    sway_command '[app_id="foot"] focus'
+    wait_until 10 foot_in_front || fail "foot did not come in front of the program's window"
+}
+# A later start as a launcher makes it: with a token the launcher asked the compositor for.
+later_start_with_token() {
+    local token
+    token=$("${session_env[@]}" WAYLAND_DISPLAY="$WAYLAND" "${AS_USER[@]}" "$WORK/program/activation-token") ||
+        fail "the compositor handed out no activation token"
+    "${session_env[@]}" DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" WAYLAND_DISPLAY="$WAYLAND" XDG_SESSION_TYPE=wayland \
+        XDG_ACTIVATION_TOKEN="$token" "${AS_USER[@]}" "$SOMNIVOX" >>"$WORK/somnivox.log" 2>&1 ||
+        fail "the later start did not hand over"
+}
 
 start_bus
 mkdir -p "$WORK/config/sway" "$WORK/config/waybar"
-printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\n' >"$WORK/config/sway/config"
+# A new window of the program takes no focus: only its activation marks it (focus_on_window_activation urgent).
+printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\nno_focus [app_id="org.vantrelle.Somnivox"]\n' \
+    >"$WORK/config/sway/config"
 cat >"$WORK/config/waybar/config" <<'JSON'
 { "layer": "top", "position": "top", "height": 30, "modules-right": ["tray"], "tray": { "icon-size": 20 } }
 JSON
@@ -65,3 +96,24 @@ pass "started in the tray, the window is hidden and the tray item is there"
 activate_tray_item
 wait_until 10 window_on_wayland || fail "activating the tray item did not show the window"
 pass "activating the tray item shows the window"
+
+"${session_env[@]}" WAYLAND_DISPLAY="$WAYLAND" "${AS_USER[@]}" foot sleep 300 >"$WORK/foot.log" 2>&1 &
+EXTRA_PIDS+=($!)
+wait_until 20 foot_in_front || fail "foot did not come in front of the program's window"
+later_start_with_token
+wait_until 10 focused_or_urgent || fail "a later start with a token left the window neither focused nor urgent"
+pass "a later start with its launcher's token brings the window forward or marks it urgent"
+put_foot_in_front
+activate_tray_item
+wait_until 10 focused_or_urgent || fail "the tray item's activation left the window neither focused nor urgent"
+pass "the tray item's activation brings the window forward or marks it urgent"
+put_foot_in_front
+bus_call org.mpris.MediaPlayer2.somnivox /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Raise >/dev/null
+wait_until 10 focused_or_urgent || fail "Raise left the window neither focused nor urgent"
+pass "the media controls' Raise brings the window forward or marks it urgent"
+put_foot_in_front
+sway_command '[app_id="org.vantrelle.Somnivox"] move scratchpad'
+wait_until 10 in_scratchpad || fail "sway did not move the window to its scratchpad"
+later_start_with_token
+wait_until 10 on_screen_focused_or_urgent || fail "a later start left the window in sway's scratchpad"
+pass "a later start brings the window back from sway's scratchpad"

@@ -56,6 +56,7 @@ public:
                 QStringLiteral("https://example.org/home"),
                 QIcon(),
                 std::move(drawPercent),
-                std::move(openUrl)};
+                std::move(openUrl),
+                nullptr};
     }
 };

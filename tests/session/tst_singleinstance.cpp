@@ -31,8 +31,9 @@ namespace {
 constexpr int LaterPatienceMs = SingleInstance::RequestMs + 3000;
 
 // A later start runs in another thread: the first answers from this thread's event loop.
-SingleInstance::Role laterStart(const QString &folder) {
-    auto later = std::async(std::launch::async, [folder] { return SingleInstance(folder).claim(LaterPatienceMs); });
+SingleInstance::Role laterStart(const QString &folder, const QString &token = {}) {
+    auto later = std::async(std::launch::async,
+                            [folder, token] { return SingleInstance(folder).claim(LaterPatienceMs, token); });
     while (later.wait_for(0ms) != std::future_status::ready) {
         QTest::qWait(10);
     }
@@ -93,6 +94,30 @@ private Q_SLOTS:
         QSignalSpy shown(&first, &SingleInstance::activationRequested);
         QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
         QCOMPARE(shown.size(), 1);
+    }
+
+    void claim_laterStartWithItsLaunchersToken_handsTheTokenOver_data() {
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<QString>("received");
+        QTest::newRow("xdg-activation token")
+            << u"4b1f0c9e2d7a48e6b3c5a1f09e8d7c6b"_s << u"4b1f0c9e2d7a48e6b3c5a1f09e8d7c6b"_s;
+        QTest::newRow("startup notification id")
+            << u"openbox/somnivox/1234-0-host_TIME5678"_s << u"openbox/somnivox/1234-0-host_TIME5678"_s;
+        QTest::newRow("none: a plain show, as older starts send it") << QString() << QString();
+        QTest::newRow("too long to hand on: the window is still asked for")
+            << QString(SingleInstance::MaxTokenLength + 1, u'a') << QString();
+    }
+
+    void claim_laterStartWithItsLaunchersToken_handsTheTokenOver() {
+        QFETCH(QString, token);
+        QFETCH(QString, received);
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QCOMPARE(first.claim(0), SingleInstance::Role::First);
+        QSignalSpy shown(&first, &SingleInstance::activationRequested);
+        QCOMPARE(laterStart(dir.path(), token), SingleInstance::Role::HandedOver);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).at(0).toString(), received);
     }
 
     void accept_silentClientsOrNoFileLeft_neitherSpinsNorKeepsALaterStartOut_data() {
