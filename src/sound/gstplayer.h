@@ -8,7 +8,9 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class Decoder;
 
@@ -73,6 +75,10 @@ private:
     std::shared_ptr<Pipeline> buildPipeline();
     void setState(int state);
     void applyVolume();
+    bool heldByServer() const;
+    void dropHeldAudio(qint64 fadeOutFrames);
+    void restartOutput();
+    QByteArray streamTitle() const;
     void rampStreamDown(quint64 run, int step);
     void halt();
     void haltOutput();
@@ -101,6 +107,14 @@ private:
     int m_state = Undefined;
     std::chrono::milliseconds m_fadeIn{0};
     bool m_ending = false;
+    // The stream's volume is falling for what the server holds to be dropped, and the stream to start afresh.
+    bool m_dropping = false;
+    // A change came while the stream was starting: what it holds is dropped once it has started.
+    bool m_dropAgain = false;
+    // The fade-out that the restarted stream starts with, in frames (-1: none).
+    qint64 m_dropFadeOut = -1;
+    // When the fade-out under way is heard to reach silence.
+    std::optional<std::chrono::steady_clock::time_point> m_fadeEnd;
     quint64 m_run = 0;
     quint64 m_pipelinesBuilt = 0;
     // A start of the output is on the worker and has not told how it went: no other is posted meanwhile.

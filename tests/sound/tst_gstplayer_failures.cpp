@@ -18,6 +18,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <cstring>
@@ -39,7 +41,7 @@ private Q_SLOTS:
     void destroy_whilePlaying_leavesNothingRunning();
     void setUrl_withNoSoundServer_staysPlayingWhileItRetriesUntilStopped();
     void setUrlAndStop_whileTheServerNeverAnswers_leaveTheEventLoopTurningAndTheSoundReturns();
-    void stop_onAPulseServer_silencesItsSinkWithoutPlayingWhatItHolds();
+    void loopOnAPulseServer_playsWithoutAGapUnderLoad_andDropsWhatTheServerHoldsForAChange();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -308,11 +310,16 @@ void TestGstPlayerFailures::setUrlAndStop_whileTheServerNeverAnswers_leaveTheEve
     QCOMPARE(player.playState(), Player::Playing);
 }
 
-void TestGstPlayerFailures::stop_onAPulseServer_silencesItsSinkWithoutPlayingWhatItHolds() {
+void TestGstPlayerFailures::loopOnAPulseServer_playsWithoutAGapUnderLoad_andDropsWhatTheServerHoldsForAChange() {
     QTemporaryDir runtime;
     QProcess pulse;
     QProcess recorder;
+    std::array<QProcess, 2> busy;
     const auto stopServer = qScopeGuard([&] {
+        for (QProcess &loop : busy) {
+            loop.kill();
+            loop.waitForFinished();
+        }
         recorder.disconnect();
         recorder.kill();
         recorder.waitForFinished();
@@ -330,28 +337,64 @@ void TestGstPlayerFailures::stop_onAPulseServer_silencesItsSinkWithoutPlayingWha
                                 u"--channels=2"_s, u"--latency-msec=10"_s});
     QVERIFY2(recorder.waitForStarted(), "parec is not installed");
     QByteArray recorded;
-    const auto soundFrom = [&recorded](qsizetype from) {
-        const auto *samples = reinterpret_cast<const std::int16_t *>(recorded.constData());
-        for (qsizetype i = from / 2; i < recorded.size() / 2; ++i) {
-            if (samples[i] != 0) {
-                return true;
-            }
-        }
-        return false;
-    };
     connect(&recorder, &QProcess::readyReadStandardOutput, this, [&] { recorded += recorder.readAllStandardOutput(); });
+    constexpr qsizetype Second = 44100;
+    const auto frames = [&recorded] { return recorded.size() / 4; };
+    // The left channel of the frames [from, to) of the recording.
+    const auto left = [&recorded](qsizetype from, qsizetype to) {
+        std::vector<std::int16_t> samples;
+        const auto *frame = reinterpret_cast<const std::int16_t *>(recorded.constData());
+        for (qsizetype i = from; i < std::min(to, recorded.size() / 4); ++i) {
+            samples.push_back(frame[2 * i]);
+        }
+        return samples;
+    };
+    const auto firstSound = [&](qsizetype from) -> qsizetype {
+        const auto samples = left(from, frames());
+        const auto found = std::find_if(samples.begin(), samples.end(), [](std::int16_t v) { return v != 0; });
+        return found == samples.end() ? -1 : from + (found - samples.begin());
+    };
 
     GstPlayer player;
     player.setVolume(100);
     player.setLoop(true);
-    player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
-    QTRY_VERIFY_WITH_TIMEOUT(soundFrom(0), 20000);
-    QTest::qWait(500);
+    player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {});
+    QTRY_VERIFY_WITH_TIMEOUT(firstSound(0) >= 0, 20000);
+    const qsizetype soundFrom = firstSound(0);
+    // Two busy loops take both cores for some seconds of sound: the stream holds no silence a server's underrun
+    // would leave (the sine is at zero for one frame at a time).
+    for (QProcess &loop : busy) {
+        loop.start(u"sh"_s, {u"-c"_s, u"while :; do :; done"_s});
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > soundFrom + 4 * Second, 30000);
+    for (QProcess &loop : busy) {
+        loop.kill();
+    }
+    qsizetype zeros = 0;
+    qsizetype longestSilence = 0;
+    for (const std::int16_t v : left(soundFrom, frames())) {
+        zeros = v == 0 ? zeros + 1 : 0;
+        longestSilence = std::max(longestSilence, zeros);
+    }
+    QVERIFY2(longestSilence < 16, qPrintable(u"%1 silent frames in a row"_s.arg(longestSilence)));
+
+    // A new pitch is heard without waiting for the seconds the server holds: the 441 Hz sine crosses zero 882 times
+    // a second, and twice as often at twice the rate.
+    const qsizetype changedAt = frames();
+    player.setRate(2.0);
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > changedAt + Second, 10000);
+    const auto changed = left(changedAt + Second * 3 / 10, changedAt + Second / 2);
+    qsizetype crossings = 0;
+    for (std::size_t i = 1; i < changed.size(); ++i) {
+        crossings += (changed[i - 1] < 0) != (changed[i] < 0);
+    }
+    QVERIFY2(crossings > 300, qPrintable(u"%1 crossings in 200 ms"_s.arg(crossings)));
+
     player.stop();
-    // What the server and the player held ahead (some 400 ms) is not heard: after the ramp the sink is silent.
-    const qsizetype silentFrom = recorded.size() + 44100 * 4 / 5;
-    QTRY_VERIFY_WITH_TIMEOUT(recorded.size() > silentFrom + 44100 * 4, 10000);
-    QVERIFY(!soundFrom(silentFrom));
+    // What the server and the player held ahead is not heard: after the ramp the sink is silent.
+    const qsizetype silentFrom = frames() + Second / 5;
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > silentFrom + Second, 10000);
+    QCOMPARE(firstSound(silentFrom), -1);
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerFailures)
