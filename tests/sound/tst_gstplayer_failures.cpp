@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -390,6 +391,19 @@ void TestGstPlayerFailures::loopOnAPulseServer_playsWithoutAGapUnderLoad_andDrop
     }
     QVERIFY2(crossings > 300, qPrintable(u"%1 crossings in 200 ms"_s.arg(crossings)));
 
+    // So is a fade shorter than what the server holds: it is heard falling, and silent when it was to end.
+    const qsizetype fadeAt = frames();
+    player.fadeOut(std::chrono::milliseconds(600));
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > fadeAt + Second * 6 / 5, 10000);
+    const auto falling = left(fadeAt + Second / 5, fadeAt + Second * 3 / 10);
+    QVERIFY(std::any_of(falling.begin(), falling.end(), [](std::int16_t v) { return std::abs(v) > 1000; }));
+    QVERIFY(std::all_of(falling.begin(), falling.end(), [](std::int16_t v) { return std::abs(v) < 16000; }));
+    const auto faded = left(fadeAt + Second * 9 / 10, fadeAt + Second * 6 / 5);
+    QVERIFY(std::all_of(faded.begin(), faded.end(), [](std::int16_t v) { return v == 0; }));
+
+    player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {});
+    QTRY_VERIFY_WITH_TIMEOUT(firstSound(fadeAt + Second * 6 / 5) >= 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > firstSound(fadeAt + Second * 6 / 5) + Second, 10000);
     player.stop();
     // What the server and the player held ahead is not heard: after the ramp the sink is silent.
     const qsizetype silentFrom = frames() + Second / 5;
