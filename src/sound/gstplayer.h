@@ -16,11 +16,10 @@ class Decoder;
 
 /// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
 /// `appsrc ! audioconvert ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one endless
-/// stream with no seam; the rate is a resampling step of the feed, and the fades and the volume are computed there too.
-/// The
-/// sink is the GStreamer description in the environment variable
-/// SOMNIVOX_AUDIO_SINK when it is set, otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or
-/// `autoaudiosink` where GStreamer has no pulse plugin.
+/// stream with no seam; the rate is a resampling step of the feed, and the fades and the volume are computed there
+/// too. The sink is the GStreamer description in the environment variable SOMNIVOX_AUDIO_SINK when it is set,
+/// otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or `autoaudiosink` where GStreamer has no pulse
+/// plugin.
 ///
 /// The default output outlives its sound server: when it fails or cannot be opened (server gone or not yet started,
 /// stream killed, only a fake sink found), the player keeps playing in name, reopens the output after growing pauses
@@ -30,6 +29,11 @@ class Decoder;
 /// Whatever may wait on the output (opening, starting, halting and closing it) runs on a thread of the player's own,
 /// one step after another, so that a sound server that accepts and never answers holds no caller: the calls return
 /// at once and their outcome arrives later. While such a step hangs, no further pipeline is built.
+///
+/// A sound server is handed a second of audio at a time and holds up to four, so that the program and the server
+/// sleep between: the volume acts on the server at once whatever it holds, a stop ramps the stream's volume down
+/// and drops the rest, and a change of rate, or a fade-out to end within what is held, drops what the server holds
+/// and goes on from where the feed is, rising from silence after a ramp down.
 ///
 /// The stream names itself to the sound server (application, icon, role, and the file's base name as its title), and
 /// where the sink has a stream volume (pulsesink) the volume is set there, where the system mixer shows it, instead of
@@ -59,7 +63,7 @@ public:
     void setLoop(bool on) override;
     /// Clamped to 0..100.
     void setVolume(int volume) override;
-    /// Clamped to 0.1..50; a value that is not a number is ignored.
+    /// Clamped to 0.1..50; a value that is not a number is ignored. Heard within a few tenths of a second.
     void setRate(double rate) override;
     /// Playback is over for the caller at once; the sound ends in a short ramp before the output is released: after
     /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped.
