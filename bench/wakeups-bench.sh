@@ -4,7 +4,8 @@
 # file, each alone on a private PulseAudio with a null sink, then on a private PipeWire with its pulse server where
 # that starts. A wakeup is a context switch (voluntary and involuntary) of any thread, read from
 # /proc/PID/task/*/status over SECONDS after a 3 s settling; the server's are counted over the same time, and once
-# with nothing playing. Prints a table of wakeups per second.
+# with nothing playing. Prints a table of wakeups per second, with the CPU share of a core each used over that time
+# and the client's peak memory.
 # Usage: bench/wakeups-bench.sh BUILD_DIR [SECONDS]   (default 20; after `cmake --build BUILD_DIR --target somnivox
 # somnivox-engine default_sounds`; needs pulseaudio and pactl, and pipewire, wireplumber, pipewire-pulse, mpv if
 # their rows are wanted)
@@ -44,6 +45,11 @@ switches() {
     for pid in "$@"; do cat /proc/"$pid"/task/*/status 2>/dev/null; done |
         awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { s += $2 } END { print s + 0 }'
 }
+# CPU ticks (user and system) of the given processes.
+ticks() {
+    local pid
+    for pid in "$@"; do awk '{ print $14 + $15 }' /proc/"$pid"/stat 2>/dev/null; done | awk '{ s += $1 } END { print s + 0 }'
+}
 # Starts "$@" in the background and sets started to its id.
 launch() {
     "$@" >>"$work/peers.log" 2>&1 &
@@ -71,16 +77,21 @@ measure() {
         done
     fi
     sleep 3
-    local c0=0 s0 c1=0 s1
-    [ -z "$client" ] || c0=$(switches "$client")
+    local c0=0 s0 c1=0 s1 ct0=0 st0 ct1=0 st1 peak=0
+    [ -z "$client" ] || { c0=$(switches "$client"); ct0=$(ticks "$client"); }
     s0=$(switches $server)
+    st0=$(ticks $server)
     sleep "$seconds"
-    [ -z "$client" ] || c1=$(switches "$client")
+    [ -z "$client" ] || { c1=$(switches "$client"); ct1=$(ticks "$client"); }
     s1=$(switches $server)
+    st1=$(ticks $server)
+    [ -z "$client" ] || peak=$(awk '/^VmHWM:/ { print $2 }' /proc/"$client"/status)
     [ -z "$client" ] || end "$client"
     awk -v n="$name" -v c="$((c1 - c0))" -v s="$((s1 - s0))" -v t="$seconds" -v alone="${client:+0}" \
-        'BEGIN { if (alone == "") printf "%-34s %10s %10.1f\n", n, "-", s / t
-                 else printf "%-34s %10.1f %10.1f\n", n, c / t, s / t }'
+        -v cc="$((ct1 - ct0))" -v sc="$((st1 - st0))" -v hz="$(getconf CLK_TCK)" -v peak="$peak" \
+        'BEGIN { if (alone == "") printf "%-34s %10s %10.1f %10s %10.2f\n", n, "-", s / t, "-", 100 * sc / hz / t
+                 else printf "%-34s %10.1f %10.1f %10.2f %10.2f %10.1f\n", n, c / t, s / t, 100 * cc / hz / t,
+                                 100 * sc / hz / t, peak / 1024 }'
 }
 
 peers() {
@@ -96,8 +107,8 @@ peers() {
     fi
 }
 
-echo "Wakeups per second (context switches, all threads) over $seconds s of looping"
-printf '%-34s %10s %10s\n' "" "client" "server"
+echo "Wakeups per second (context switches, all threads) over $seconds s of looping; CPU in % of one core"
+printf '%-34s %10s %10s %10s %10s %10s\n' "" "client" "server" "client CPU" "server CPU" "client MB"
 
 echo "PulseAudio $(pulseaudio --version | awk '{ print $2 }'), null sink"
 printf '%s\n' 'load-module module-null-sink sink_name=nullsink' \

@@ -390,6 +390,10 @@ void TestGstPlayerFailures::loopOnAPulseServer_playsWithoutAGapUnderLoad_andDrop
         crossings += (changed[i - 1] < 0) != (changed[i] < 0);
     }
     QVERIFY2(crossings > 300, qPrintable(u"%1 crossings in 200 ms"_s.arg(crossings)));
+    const auto afterChange = left(changedAt, frames());
+    const auto quiet = std::search_n(afterChange.begin(), afterChange.end(), 16, std::int16_t(0));
+    const auto resumed = std::find_if(quiet, afterChange.end(), [](std::int16_t v) { return v != 0; });
+    qInfo("the new pitch is heard %lld ms after the change", qlonglong(resumed - afterChange.begin()) * 1000 / Second);
 
     // So is a fade shorter than what the server holds: it is heard falling, and silent when it was to end.
     const qsizetype fadeAt = frames();
@@ -404,11 +408,15 @@ void TestGstPlayerFailures::loopOnAPulseServer_playsWithoutAGapUnderLoad_andDrop
     player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {});
     QTRY_VERIFY_WITH_TIMEOUT(firstSound(fadeAt + Second * 6 / 5) >= 0, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(frames() > firstSound(fadeAt + Second * 6 / 5) + Second, 10000);
+    const qsizetype stoppedAt = frames();
     player.stop();
     // What the server and the player held ahead is not heard: after the ramp the sink is silent.
-    const qsizetype silentFrom = frames() + Second / 5;
+    const qsizetype silentFrom = stoppedAt + Second / 5;
     QTRY_VERIFY_WITH_TIMEOUT(frames() > silentFrom + Second, 10000);
     QCOMPARE(firstSound(silentFrom), -1);
+    const auto ending = left(stoppedAt, silentFrom);
+    const auto last = std::find_if(ending.rbegin(), ending.rend(), [](std::int16_t v) { return v != 0; });
+    qInfo("the sound ends %lld ms after the stop", qlonglong(ending.rend() - last) * 1000 / Second);
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerFailures)
