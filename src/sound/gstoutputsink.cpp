@@ -14,8 +14,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// How much audio a pulse sink's server asks for at a time.
-constexpr gint64 LatencyTimeUs = 50000;
+// How much audio a pulse sink's server asks for at a time, and how much it holds ahead. A noise loop needs no low
+// latency: asked for a second at a time, the program and the server each wake some 8 times a second instead of
+// some 350 at the default 10 ms. The server keeps its own wakeups few only while it holds at least three requests'
+// worth: at two it wakes some 2000 times a second.
+constexpr gint64 LatencyTimeUs = 1000000;
+constexpr gint64 BufferTimeUs = 4000000;
 
 // What every pipeline plays through: the source and the conversion. The pulse sink's plugin comes when the
 // default output is first asked for.
@@ -160,12 +164,11 @@ void nameStream(GstElement *sink) {
         if (g_object_class_find_property(type, "client-name")) {
             g_object_set(element, "client-name", "Somnivox Noise Player", nullptr);
         }
-        // The server asks for audio in pieces of this length. The default 10 ms woke the program about 350 times a
-        // second all night; the amount held ahead (buffer-time, 200 ms) and so the safety against dropouts is as
-        // before, and the volume acts on the server at once.
+        // The volume acts on the server at once whatever it holds ahead; the player drops what it holds to make a
+        // change of pitch heard at once.
         if (g_object_class_find_property(type, "latency-time") &&
             g_object_class_find_property(type, "stream-properties")) {
-            g_object_set(element, "latency-time", LatencyTimeUs, nullptr);
+            g_object_set(element, "buffer-time", BufferTimeUs, "latency-time", LatencyTimeUs, nullptr);
         }
     });
 }

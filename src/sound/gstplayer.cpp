@@ -28,20 +28,37 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcPlayer, "somnivox.player")
 
-// 80 ms: a sink that plays each buffer at its time wakes about 12 times a second, and a buffer is made just before
-// its time, so a volume or rate change is heard within one buffer. An audio sink holds its own buffer ahead anyway.
+// How much the feed makes at a time, by the output; the source holds no more than the next buffer. A sound server
+// holds seconds ahead and applies the volume itself, so the feed makes a second at once and sleeps in between; what
+// the server holds is dropped when a change of pitch or a short fade must be heard sooner. A sink that plays each
+// buffer at its time (into a file, or nowhere) has each made just before, so a volume or rate change is heard
+// within one: a fifth of a second. Any other audio sink, which applies the volume from the feed, 80 ms.
+constexpr qsizetype ServerChunkFrames = Mp3Decoder::SampleRate;
+constexpr qsizetype PacedChunkFrames = Mp3Decoder::SampleRate / 5;
 constexpr qsizetype ChunkFrames = Mp3Decoder::SampleRate * 80 / 1000;
-constexpr guint QueueBytes = 2 * ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t);
+// A stream started afresh after what its server held was dropped rises from silence over this.
+constexpr qint64 RiseFrames = Mp3Decoder::SampleRate * 20 / 1000;
 constexpr double MinRate = 0.1;
 constexpr double MaxRate = 50.0;
 // The ramp that ends a stopped sound, after what is already on its way out: short enough to count as at once, long
 // enough not to click.
 constexpr qsizetype EndRampFrames = Mp3Decoder::SampleRate * 5 / 1000;
+// The same ramp on a sink with a volume of its own, in steps of that volume, falling steeply first. A sound server
+// applies a volume to a block of some 10 ms at a time, so each step lasts that long; the stream goes only once its
+// silence is being played, lest it end in a cut.
+constexpr int EndRampSteps = 5;
+constexpr std::chrono::milliseconds EndRampStep{10};
+constexpr std::chrono::milliseconds EndRampHold{30};
+constexpr std::chrono::milliseconds StreamRampLength = EndRampStep * (EndRampSteps - 1) + EndRampHold;
 // How long a stopped sound may take to play out its ramp before the output is released anyway.
 constexpr int EndGraceMs = 2000;
 
 qint64 framesIn(std::chrono::milliseconds duration) {
     return duration.count() * Mp3Decoder::SampleRate / 1000;
+}
+
+guint bytesIn(qsizetype frames) {
+    return guint(frames * Mp3Decoder::Channels * qsizetype(sizeof(std::int16_t)));
 }
 
 QString takeError(GError *error) {
@@ -117,6 +134,7 @@ struct GstPlayer::Pipeline {
     std::atomic<bool> ending{false};
     // Set for a sink that plays each buffer at its time: the streaming thread then makes each buffer just before.
     bool paced = false;
+    qsizetype chunkFrames = ChunkFrames;
     ClockPacer pacer;
 
     ~Pipeline() {
@@ -181,6 +199,8 @@ QString GstPlayer::Pipeline::start(quint64 newRun, std::shared_ptr<PcmFeed> newF
         }
         streamVolume = GstRef<GstElement>::adopt(gst_bin_get_by_interface(GST_BIN(sink.get()), GST_TYPE_STREAM_VOLUME));
         paced = GstOutputSink::playsEachBufferOnTime(sink.get());
+        chunkFrames = streamVolume ? ServerChunkFrames : paced ? PacedChunkFrames : ChunkFrames;
+        gst_app_src_set_max_bytes(GST_APP_SRC(source.get()), bytesIn(chunkFrames));
         opened = true;
     } else {
         halt();
@@ -225,9 +245,8 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     }
     // A stopped sound goes on from where it is into a ramp to silence, and ends there.
     const bool last = ending;
-    const qsizetype wanted = last ? EndRampFrames : ChunkFrames;
-    GstBuffer *buffer =
-        gst_buffer_new_allocate(nullptr, ChunkFrames * Mp3Decoder::Channels * sizeof(std::int16_t), nullptr);
+    const qsizetype wanted = last ? EndRampFrames : chunkFrames;
+    GstBuffer *buffer = gst_buffer_new_allocate(nullptr, bytesIn(wanted), nullptr);
     GstMapInfo map;
     gst_buffer_map(buffer, &map, GST_MAP_WRITE);
     const std::span<std::int16_t> pcm(reinterpret_cast<std::int16_t *>(map.data),
@@ -320,7 +339,16 @@ void GstPlayer::fadeOut(std::chrono::milliseconds duration) {
                                  qint64(gst_util_uint64_scale(guint64(position), Mp3Decoder::SampleRate, GST_SECOND)),
                              0);
     }
-    m_pipeline->fadeOutFrames = std::max<qint64>(framesIn(duration) - queued, 0);
+    const auto end = std::chrono::steady_clock::now() + duration;
+    const qint64 frames = framesIn(duration) - queued;
+    if (frames >= 0 || !heldByServer()) {
+        m_pipeline->fadeOutFrames = std::max<qint64>(frames, 0);
+        m_fadeEnd = end;
+    } else if (!m_fadeEnd || end + StreamRampLength < *m_fadeEnd) {
+        // The end asked for falls within what the server holds: the fall starts afresh from what is heard.
+        dropHeldAudio(framesIn(std::max(duration - StreamRampLength, std::chrono::milliseconds(0))));
+        m_fadeEnd = end;
+    }
 }
 
 void GstPlayer::setLoop(bool on) {
@@ -335,34 +363,113 @@ void GstPlayer::setVolume(int volume) {
 // Only the program's own changes are applied: a change made in the system mixer holds until the slider moves or the
 // next stream opens. Until the output has opened, the start applies the volume itself.
 void GstPlayer::applyVolume() {
-    if (m_opened && m_pipeline->streamVolume) {
+    if (m_opened && m_pipeline->streamVolume && !m_ending && !m_dropping) {
         gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
                                      m_shared->volume / 100.0);
     }
 }
 
 void GstPlayer::setRate(double rate) {
-    if (!std::isnan(rate)) {
-        m_shared->rate = std::clamp(rate, MinRate, MaxRate);
+    if (std::isnan(rate)) {
+        return;
     }
+    const double clamped = std::clamp(rate, MinRate, MaxRate);
+    if (m_shared->rate.exchange(clamped) != clamped) {
+        dropHeldAudio(-1);
+    }
+}
+
+bool GstPlayer::heldByServer() const {
+    return m_opened && m_pipeline && m_pipeline->streamVolume;
+}
+
+// What the server holds ahead is dropped and the feed goes on from where it is, so that a change made to it is heard
+// at once: the stream falls silent in the ramp of a stop, starts afresh, and rises from silence. A fade-out of
+// \a fadeOutFrames (-1: none) starts with it.
+void GstPlayer::dropHeldAudio(qint64 fadeOutFrames) {
+    if (m_state != Player::Playing || m_ending || !heldByServer()) {
+        return;
+    }
+    if (fadeOutFrames >= 0) {
+        m_dropFadeOut = fadeOutFrames;
+    }
+    if (m_starting || m_startedRun != m_run) {
+        // The stream starting may already hold audio made before the change.
+        m_dropAgain = true;
+    } else if (!m_dropping) {
+        // A ramp under way ends in a restart that takes the latest change.
+        m_dropping = true;
+        rampStreamDown(m_run, 0);
+    }
+}
+
+void GstPlayer::restartOutput() {
+    m_dropping = false;
+    ++m_run;
+    m_starting = true;
+    m_live = true;
+    m_worker->post(
+        [pipeline = m_pipeline, run = m_run, fade = std::exchange(m_dropFadeOut, -1), title = streamTitle()] {
+            std::shared_ptr<PcmFeed> feed = pipeline->feed;
+            pipeline->halt();
+            QString failure = u"the sound has ended"_s;
+            if (feed) {
+                feed->fadeIn(RiseFrames);
+                if (fade >= 0) {
+                    feed->fadeOut(fade);
+                }
+                failure = pipeline->start(run, std::move(feed), title);
+            }
+            pipeline->shared->post([run, serial = pipeline->serial, failure](GstPlayer *player) {
+                player->handleStartDone(run, serial, failure);
+            });
+        });
+}
+
+QByteArray GstPlayer::streamTitle() const {
+    return QFileInfo(m_path).completeBaseName().toUtf8();
 }
 
 void GstPlayer::stop() {
     if (m_state == Player::Playing && m_startedRun == m_run && !m_pipeline->feedEnded) {
-        // The output plays on until the ramp has been heard; the end of the stream then releases it.
         m_ending = true;
-        m_pipeline->ending = true;
         const quint64 run = m_run;
-        QTimer::singleShot(EndGraceMs, this, [this, run] {
-            if (run == m_run && m_ending) {
-                halt();
+        if (heldByServer()) {
+            // What the server holds ahead is not waited for: the stream falls silent in a few steps of its volume,
+            // which the server applies at once, and then goes with what it held. A ramp already falling for a
+            // restart ends the sound instead.
+            if (!m_dropping) {
+                rampStreamDown(run, 0);
             }
-        });
+        } else {
+            // The output plays on until the ramp has been heard; the end of the stream then releases it.
+            m_pipeline->ending = true;
+            QTimer::singleShot(EndGraceMs, this, [this, run] {
+                if (run == m_run && m_ending) {
+                    halt();
+                }
+            });
+        }
     } else if (!m_ending) {
         halt();
     }
     endRecovery();
     setState(Stopped);
+}
+
+void GstPlayer::rampStreamDown(quint64 run, int step) {
+    if (run != m_run || !(m_ending || m_dropping)) {
+        return;
+    }
+    if (step == EndRampSteps) {
+        m_ending ? halt() : restartOutput();
+        return;
+    }
+    gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
+                                 m_shared->volume / 100.0 *
+                                     std::pow(double(EndRampSteps - 1 - step) / EndRampSteps, 2));
+    QTimer::singleShot(step + 1 == EndRampSteps ? EndRampHold : EndRampStep, Qt::PreciseTimer, this,
+                       [this, run, step] { rampStreamDown(run, step + 1); });
 }
 
 int GstPlayer::playState() const {
@@ -416,7 +523,7 @@ std::shared_ptr<GstPlayer::Pipeline> GstPlayer::buildPipeline() {
     gst_caps_unref(caps);
     g_object_set(source, "format", GST_FORMAT_TIME, "is-live", FALSE, "block", FALSE, nullptr);
     gst_app_src_set_stream_type(source, GST_APP_STREAM_TYPE_STREAM);
-    gst_app_src_set_max_bytes(source, QueueBytes);
+    gst_app_src_set_max_bytes(source, bytesIn(ChunkFrames));
     GstAppSrcCallbacks callbacks{};
     callbacks.need_data = &Pipeline::needData;
     gst_app_src_set_callbacks(source, &callbacks, pipeline.get(), nullptr);
@@ -443,8 +550,7 @@ void GstPlayer::startOutput() {
     m_starting = true;
     m_live = true;
     auto feed = std::make_shared<PcmFeed>(std::move(m_decoder), framesIn(m_fadeIn));
-    m_worker->post([pipeline = m_pipeline, run = m_run, feed = std::move(feed),
-                    title = QFileInfo(m_path).completeBaseName().toUtf8()] {
+    m_worker->post([pipeline = m_pipeline, run = m_run, feed = std::move(feed), title = streamTitle()] {
         const QString failure = pipeline->start(run, feed, title);
         pipeline->shared->post([run, serial = pipeline->serial, failure](GstPlayer *player) {
             player->handleStartDone(run, serial, failure);
@@ -456,6 +562,10 @@ void GstPlayer::halt() {
     haltOutput();
     m_decoder.reset();
     m_ending = false;
+    m_dropping = false;
+    m_dropAgain = false;
+    m_dropFadeOut = -1;
+    m_fadeEnd.reset();
     // Messages of the old run still queued are stale from here on.
     ++m_run;
 }
@@ -542,6 +652,9 @@ void GstPlayer::handleStartDone(quint64 run, quint64 pipeline, const QString &fa
     if (failure.isEmpty()) {
         m_startedRun = run;
         applyVolume();
+        if (std::exchange(m_dropAgain, false)) {
+            dropHeldAudio(-1);
+        }
         return;
     }
     // An output that failed to open or start is of no further use: the next attempt builds the pipeline afresh.

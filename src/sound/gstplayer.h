@@ -8,17 +8,18 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class Decoder;
 
 /// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
 /// `appsrc ! audioconvert ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one endless
-/// stream with no seam; the rate is a resampling step of the feed, and the fades and the volume are computed there too.
-/// The
-/// sink is the GStreamer description in the environment variable
-/// SOMNIVOX_AUDIO_SINK when it is set, otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or
-/// `autoaudiosink` where GStreamer has no pulse plugin.
+/// stream with no seam; the rate is a resampling step of the feed, and the fades and the volume are computed there
+/// too. The sink is the GStreamer description in the environment variable SOMNIVOX_AUDIO_SINK when it is set,
+/// otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or `autoaudiosink` where GStreamer has no pulse
+/// plugin.
 ///
 /// The default output outlives its sound server: when it fails or cannot be opened (server gone or not yet started,
 /// stream killed, only a fake sink found), the player keeps playing in name, reopens the output after growing pauses
@@ -28,6 +29,11 @@ class Decoder;
 /// Whatever may wait on the output (opening, starting, halting and closing it) runs on a thread of the player's own,
 /// one step after another, so that a sound server that accepts and never answers holds no caller: the calls return
 /// at once and their outcome arrives later. While such a step hangs, no further pipeline is built.
+///
+/// A sound server is handed a second of audio at a time and holds up to four, so that the program and the server
+/// sleep between: the volume acts on the server at once whatever it holds, a stop ramps the stream's volume down
+/// and drops the rest, and a change of rate, or a fade-out to end within what is held, drops what the server holds
+/// and goes on from where the feed is, rising from silence after a ramp down.
 ///
 /// The stream names itself to the sound server (application, icon, role, and the file's base name as its title), and
 /// where the sink has a stream volume (pulsesink) the volume is set there, where the system mixer shows it, instead of
@@ -57,10 +63,10 @@ public:
     void setLoop(bool on) override;
     /// Clamped to 0..100.
     void setVolume(int volume) override;
-    /// Clamped to 0.1..50; a value that is not a number is ignored.
+    /// Clamped to 0.1..50; a value that is not a number is ignored. Heard within a few tenths of a second.
     void setRate(double rate) override;
-    /// Playback is over for the caller at once; the sound already queued ends in a short ramp before the output
-    /// is released.
+    /// Playback is over for the caller at once; the sound ends in a short ramp before the output is released: after
+    /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped.
     void stop() override;
     int playState() const override;
     /// The GStreamer description of the sink asked for: SOMNIVOX_AUDIO_SINK's, or the default output's.
@@ -73,6 +79,11 @@ private:
     std::shared_ptr<Pipeline> buildPipeline();
     void setState(int state);
     void applyVolume();
+    bool heldByServer() const;
+    void dropHeldAudio(qint64 fadeOutFrames);
+    void restartOutput();
+    QByteArray streamTitle() const;
+    void rampStreamDown(quint64 run, int step);
     void halt();
     void haltOutput();
     void dropPipeline();
@@ -100,6 +111,14 @@ private:
     int m_state = Undefined;
     std::chrono::milliseconds m_fadeIn{0};
     bool m_ending = false;
+    // The stream's volume is falling for what the server holds to be dropped, and the stream to start afresh.
+    bool m_dropping = false;
+    // A change came while the stream was starting: what it holds is dropped once it has started.
+    bool m_dropAgain = false;
+    // The fade-out that the restarted stream starts with, in frames (-1: none).
+    qint64 m_dropFadeOut = -1;
+    // When the fade-out under way is heard to reach silence.
+    std::optional<std::chrono::steady_clock::time_point> m_fadeEnd;
     quint64 m_run = 0;
     quint64 m_pipelinesBuilt = 0;
     // A start of the output is on the worker and has not told how it went: no other is posted meanwhile.

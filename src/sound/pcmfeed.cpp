@@ -40,6 +40,10 @@ qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
     return produced;
 }
 
+void PcmFeed::fadeIn(qint64 frames) {
+    m_fader.fadeIn(frames);
+}
+
 void PcmFeed::fadeOut(qint64 frames) {
     m_fader.fadeOut(frames);
 }

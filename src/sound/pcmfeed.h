@@ -29,6 +29,8 @@ public:
     /// Writes stereo frames into \a out at \a rate (see Resampler). Returns the number written, fewer than fit only
     /// when the file has ended and \a loop is off. Throws std::runtime_error when the file cannot be decoded.
     qsizetype fill(std::span<std::int16_t> out, double rate, bool loop);
+    /// The level rises from silence over the next \a frames frames written, times any fade-out under way.
+    void fadeIn(qint64 frames);
     /// The level falls to silence over the next \a frames frames written, and stays there.
     void fadeOut(qint64 frames);
 

@@ -18,7 +18,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -38,6 +42,7 @@ private Q_SLOTS:
     void destroy_whilePlaying_leavesNothingRunning();
     void setUrl_withNoSoundServer_staysPlayingWhileItRetriesUntilStopped();
     void setUrlAndStop_whileTheServerNeverAnswers_leaveTheEventLoopTurningAndTheSoundReturns();
+    void loopOnAPulseServer_playsWithoutAGapUnderLoad_andDropsWhatTheServerHoldsForAChange();
 
 private:
     QString write(const QString &name, const QByteArray &bytes);
@@ -181,6 +186,24 @@ void TestGstPlayerFailures::setUrl_withNoSoundServer_staysPlayingWhileItRetriesU
 namespace {
 
 // A sound server that hangs: it accepts connections and reads what comes, but never answers.
+// A PulseAudio of its own in \a folder, with a null sink as its default; returns the environment its clients need.
+QProcessEnvironment startPulse(QProcess &pulse, const QString &folder) {
+    QFile config(folder + u"/server.pa"_s);
+    if (!config.open(QIODevice::WriteOnly)) {
+        qFatal("cannot write %s", qPrintable(config.fileName()));
+    }
+    config.write("load-module module-null-sink sink_name=nullsink\n"
+                 "load-module module-native-protocol-unix auth-anonymous=1\nset-default-sink nullsink\n");
+    config.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"PULSE_SERVER"_s);
+    environment.insert(u"HOME"_s, folder);
+    environment.insert(u"XDG_RUNTIME_DIR"_s, folder);
+    pulse.setProcessEnvironment(environment);
+    pulse.start(u"pulseaudio"_s, {u"--daemonize=no"_s, u"--exit-idle-time=-1"_s, u"-n"_s, u"-F"_s, config.fileName()});
+    return environment;
+}
+
 class SilentServer {
 public:
     explicit SilentServer(const QString &path) : m_path(QFile::encodeName(path)) {
@@ -271,22 +294,12 @@ void TestGstPlayerFailures::setUrlAndStop_whileTheServerNeverAnswers_leaveTheEve
     // The hung server gives way to a real one: the sound comes back by itself.
     ticker.stop();
     server.reset();
-    QFile config(runtime.filePath(u"server.pa"_s));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("load-module module-null-sink sink_name=nullsink\n"
-                 "load-module module-native-protocol-unix auth-anonymous=1\n");
-    config.close();
     QProcess pulse;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"PULSE_SERVER"_s);
-    environment.insert(u"HOME"_s, runtime.path());
-    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
-    pulse.setProcessEnvironment(environment);
-    pulse.start(u"pulseaudio"_s, {u"--daemonize=no"_s, u"--exit-idle-time=-1"_s, u"-n"_s, u"-F"_s, config.fileName()});
     const auto stopServer = qScopeGuard([&pulse] {
         pulse.kill();
         pulse.waitForFinished();
     });
+    const QProcessEnvironment environment = startPulse(pulse, runtime.path());
     QVERIFY2(pulse.waitForStarted(), "pulseaudio is not installed");
     const auto streams = [&] {
         QProcess pactl;
@@ -296,6 +309,114 @@ void TestGstPlayerFailures::setUrlAndStop_whileTheServerNeverAnswers_leaveTheEve
     };
     QTRY_VERIFY_WITH_TIMEOUT(streams(), 20000);
     QCOMPARE(player.playState(), Player::Playing);
+}
+
+void TestGstPlayerFailures::loopOnAPulseServer_playsWithoutAGapUnderLoad_andDropsWhatTheServerHoldsForAChange() {
+    QTemporaryDir runtime;
+    QProcess pulse;
+    QProcess recorder;
+    std::array<QProcess, 2> busy;
+    const auto stopServer = qScopeGuard([&] {
+        for (QProcess &loop : busy) {
+            loop.kill();
+            loop.waitForFinished();
+        }
+        recorder.disconnect();
+        recorder.kill();
+        recorder.waitForFinished();
+        pulse.kill();
+        pulse.waitForFinished();
+    });
+    const QProcessEnvironment environment = startPulse(pulse, runtime.path());
+    QVERIFY2(pulse.waitForStarted(), "pulseaudio is not installed");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath(u"pulse/native"_s)), 10000);
+    qunsetenv("SOMNIVOX_AUDIO_SINK");
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(runtime.filePath(u"pulse/native"_s)));
+    const auto restore = qScopeGuard([] { qunsetenv("PULSE_SERVER"); });
+    recorder.setProcessEnvironment(environment);
+    recorder.start(u"parec"_s, {u"-d"_s, u"nullsink.monitor"_s, u"--format=s16le"_s, u"--rate=44100"_s,
+                                u"--channels=2"_s, u"--latency-msec=10"_s});
+    QVERIFY2(recorder.waitForStarted(), "parec is not installed");
+    QByteArray recorded;
+    connect(&recorder, &QProcess::readyReadStandardOutput, this, [&] { recorded += recorder.readAllStandardOutput(); });
+    constexpr qsizetype Second = 44100;
+    const auto frames = [&recorded] { return recorded.size() / 4; };
+    // The left channel of the frames [from, to) of the recording.
+    const auto left = [&recorded](qsizetype from, qsizetype to) {
+        std::vector<std::int16_t> samples;
+        const auto *frame = reinterpret_cast<const std::int16_t *>(recorded.constData());
+        for (qsizetype i = from; i < std::min(to, recorded.size() / 4); ++i) {
+            samples.push_back(frame[2 * i]);
+        }
+        return samples;
+    };
+    const auto firstSound = [&](qsizetype from) -> qsizetype {
+        const auto samples = left(from, frames());
+        const auto found = std::find_if(samples.begin(), samples.end(), [](std::int16_t v) { return v != 0; });
+        return found == samples.end() ? -1 : from + (found - samples.begin());
+    };
+
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {});
+    QTRY_VERIFY_WITH_TIMEOUT(firstSound(0) >= 0, 20000);
+    const qsizetype soundFrom = firstSound(0);
+    // Two busy loops take both cores for some seconds of sound: the stream holds no silence a server's underrun
+    // would leave (the sine is at zero for one frame at a time).
+    for (QProcess &loop : busy) {
+        loop.start(u"sh"_s, {u"-c"_s, u"while :; do :; done"_s});
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > soundFrom + 4 * Second, 30000);
+    for (QProcess &loop : busy) {
+        loop.kill();
+    }
+    qsizetype zeros = 0;
+    qsizetype longestSilence = 0;
+    for (const std::int16_t v : left(soundFrom, frames())) {
+        zeros = v == 0 ? zeros + 1 : 0;
+        longestSilence = std::max(longestSilence, zeros);
+    }
+    QVERIFY2(longestSilence < 16, qPrintable(u"%1 silent frames in a row"_s.arg(longestSilence)));
+
+    // A new pitch is heard without waiting for the seconds the server holds: the 441 Hz sine crosses zero 882 times
+    // a second, and twice as often at twice the rate.
+    const qsizetype changedAt = frames();
+    player.setRate(2.0);
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > changedAt + Second, 10000);
+    const auto changed = left(changedAt + Second * 3 / 10, changedAt + Second / 2);
+    qsizetype crossings = 0;
+    for (std::size_t i = 1; i < changed.size(); ++i) {
+        crossings += (changed[i - 1] < 0) != (changed[i] < 0);
+    }
+    QVERIFY2(crossings > 300, qPrintable(u"%1 crossings in 200 ms"_s.arg(crossings)));
+    const auto afterChange = left(changedAt, frames());
+    const auto quiet = std::search_n(afterChange.begin(), afterChange.end(), 16, std::int16_t(0));
+    const auto resumed = std::find_if(quiet, afterChange.end(), [](std::int16_t v) { return v != 0; });
+    qInfo("the new pitch is heard %lld ms after the change", qlonglong(resumed - afterChange.begin()) * 1000 / Second);
+
+    // So is a fade shorter than what the server holds: it is heard falling, and silent when it was to end.
+    const qsizetype fadeAt = frames();
+    player.fadeOut(std::chrono::milliseconds(600));
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > fadeAt + Second * 6 / 5, 10000);
+    const auto falling = left(fadeAt + Second / 5, fadeAt + Second * 3 / 10);
+    QVERIFY(std::any_of(falling.begin(), falling.end(), [](std::int16_t v) { return std::abs(v) > 1000; }));
+    QVERIFY(std::all_of(falling.begin(), falling.end(), [](std::int16_t v) { return std::abs(v) < 16000; }));
+    const auto faded = left(fadeAt + Second * 9 / 10, fadeAt + Second * 6 / 5);
+    QVERIFY(std::all_of(faded.begin(), faded.end(), [](std::int16_t v) { return v == 0; }));
+
+    player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {});
+    QTRY_VERIFY_WITH_TIMEOUT(firstSound(fadeAt + Second * 6 / 5) >= 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > firstSound(fadeAt + Second * 6 / 5) + Second, 10000);
+    const qsizetype stoppedAt = frames();
+    player.stop();
+    // What the server and the player held ahead is not heard: after the ramp the sink is silent.
+    const qsizetype silentFrom = stoppedAt + Second / 5;
+    QTRY_VERIFY_WITH_TIMEOUT(frames() > silentFrom + Second, 10000);
+    QCOMPARE(firstSound(silentFrom), -1);
+    const auto ending = left(stoppedAt, silentFrom);
+    const auto last = std::find_if(ending.rbegin(), ending.rend(), [](std::int16_t v) { return v != 0; });
+    qInfo("the sound ends %lld ms after the stop", qlonglong(ending.rend() - last) * 1000 / Second);
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerFailures)

@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Wakeups while looping noise through a sound server: the program playing its stored on state (White Noise,
+# Infinite) against `gst-launch-1.0 audiotestsrc wave=white-noise ! pulsesink` and `mpv --loop-file` on the same
+# file, each alone on a private PulseAudio with a null sink, then on a private PipeWire with its pulse server where
+# that starts. A wakeup is a context switch (voluntary and involuntary) of any thread, read from
+# /proc/PID/task/*/status over SECONDS after a 3 s settling; the server's are counted over the same time, and once
+# with nothing playing. Prints a table of wakeups per second, with the CPU share of a core each used over that time
+# and the client's peak memory.
+# Usage: bench/wakeups-bench.sh BUILD_DIR [SECONDS]   (default 20; after `cmake --build BUILD_DIR --target somnivox
+# somnivox-engine default_sounds`; needs pulseaudio and pactl, and pipewire, wireplumber, pipewire-pulse, mpv if
+# their rows are wanted)
+set -euo pipefail
+
+build=$(cd "${1:?usage: $0 BUILD_DIR [SECONDS]}" && pwd)
+seconds=${2:-20}
+noise="$build/sounds/White Noise.mp3"
+for file in "$build/somnivox" "$noise"; do
+    [ -e "$file" ] || { echo "missing $file: build somnivox, somnivox-engine and default_sounds first" >&2; exit 1; }
+done
+for tool in pulseaudio pactl; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh --tests)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+# Nothing of the user's is touched, nor the machine's sound server: all lives in the scratch folder.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+unset SOMNIVOX_AUDIO_SINK PULSE_SERVER PULSE_RUNTIME_PATH DISPLAY WAYLAND_DISPLAY SESSION_MANAGER PIPEWIRE_REMOTE
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+printf '%s\n' '[Somnivox%20Noise%20Player]' StartStopState=ON Option=Infinite Combo1=0 Volume=50 \
+    >"$XDG_CONFIG_HOME/Vantrelle.ini"
+
+# Context switches of every thread of the given processes.
+switches() {
+    local pid
+    for pid in "$@"; do cat /proc/"$pid"/task/*/status 2>/dev/null; done |
+        awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { s += $2 } END { print s + 0 }'
+}
+# CPU ticks (user and system) of the given processes.
+ticks() {
+    local pid
+    for pid in "$@"; do awk '{ print $14 + $15 }' /proc/"$pid"/stat 2>/dev/null; done | awk '{ s += $1 } END { print s + 0 }'
+}
+# Starts "$@" in the background and sets started to its id.
+launch() {
+    "$@" >>"$work/peers.log" 2>&1 &
+    started=$!
+    pids+=("$started")
+}
+end() {
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+stream_playing() { pactl list sink-inputs 2>/dev/null | grep -q 'Corked: no'; }
+
+# measure NAME "SERVER_PIDS" [COMMAND...]: one row; without a command, the server alone.
+measure() {
+    local name=$1 server=$2 client=""
+    shift 2
+    if [ $# -gt 0 ]; then
+        launch "$@"
+        client=$started
+        local tries=0
+        until stream_playing; do
+            tries=$((tries + 1))
+            [ $tries -lt 1000 ] || { printf '%-34s %s\n' "$name" "no stream within 10 s: skipped"; end "$client"; return; }
+            sleep 0.01
+        done
+    fi
+    sleep 3
+    local c0=0 s0 c1=0 s1 ct0=0 st0 ct1=0 st1 peak=0
+    [ -z "$client" ] || { c0=$(switches "$client"); ct0=$(ticks "$client"); }
+    s0=$(switches $server)
+    st0=$(ticks $server)
+    sleep "$seconds"
+    [ -z "$client" ] || { c1=$(switches "$client"); ct1=$(ticks "$client"); }
+    s1=$(switches $server)
+    st1=$(ticks $server)
+    [ -z "$client" ] || peak=$(awk '/^VmHWM:/ { print $2 }' /proc/"$client"/status)
+    [ -z "$client" ] || end "$client"
+    awk -v n="$name" -v c="$((c1 - c0))" -v s="$((s1 - s0))" -v t="$seconds" -v alone="${client:+0}" \
+        -v cc="$((ct1 - ct0))" -v sc="$((st1 - st0))" -v hz="$(getconf CLK_TCK)" -v peak="$peak" \
+        'BEGIN { if (alone == "") printf "%-34s %10s %10.1f %10s %10.2f\n", n, "-", s / t, "-", 100 * sc / hz / t
+                 else printf "%-34s %10.1f %10.1f %10.2f %10.2f %10.1f\n", n, c / t, s / t, 100 * cc / hz / t,
+                                 100 * sc / hz / t, peak / 1024 }'
+}
+
+peers() {
+    local server=$1
+    measure "  nothing playing" "$server"
+    measure "  somnivox" "$server" "$build/somnivox"
+    measure "  gst-launch-1.0 ... ! pulsesink" "$server" gst-launch-1.0 -q audiotestsrc wave=white-noise volume=0.5 \
+        ! audio/x-raw,rate=44100,channels=2 ! audioconvert ! pulsesink
+    if command -v mpv >/dev/null; then
+        measure "  mpv --loop-file" "$server" mpv --no-config --no-video --ao=pulse --loop-file=inf "$noise"
+    else
+        printf '%-34s %s\n' "  mpv --loop-file" "mpv is not installed: skipped"
+    fi
+}
+
+echo "Wakeups per second (context switches, all threads) over $seconds s of looping; CPU in % of one core"
+printf '%-34s %10s %10s %10s %10s %10s\n' "" "client" "server" "client CPU" "server CPU" "client MB"
+
+echo "PulseAudio $(pulseaudio --version | awk '{ print $2 }'), null sink"
+printf '%s\n' 'load-module module-null-sink sink_name=nullsink' \
+    'load-module module-native-protocol-unix auth-anonymous=1' 'set-default-sink nullsink' >"$work/server.pa"
+launch pulseaudio --daemonize=no --exit-idle-time=-1 -n -F "$work/server.pa"
+pulse=$started
+tries=0
+until pactl info >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ $tries -lt 1000 ] || { echo "PulseAudio did not start" >&2; exit 1; }
+    sleep 0.01
+done
+peers "$pulse"
+end "$pulse"
+
+for tool in pipewire pw-cli pw-metadata wireplumber pipewire-pulse dbus-daemon; do
+    command -v "$tool" >/dev/null || { echo "PipeWire: $tool is not installed: skipped"; exit 0; }
+done
+# wait_for SECONDS COMMAND...: polls until COMMAND succeeds; fails after SECONDS.
+wait_for() {
+    local tries=$(($1 * 100))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || return 1
+        sleep 0.01
+    done
+}
+skip() {
+    echo "PipeWire: $1: skipped"
+    exit 0
+}
+# A runtime folder of its own, free of what PulseAudio left there; its pulse folder is made before pactl polls,
+# which would otherwise make it halfway through pipewire-pulse's start.
+export XDG_RUNTIME_DIR="$work/runtime-pipewire"
+mkdir -p "$XDG_RUNTIME_DIR/pulse"
+chmod 700 "$XDG_RUNTIME_DIR" "$XDG_RUNTIME_DIR/pulse"
+# WirePlumber, which links the streams, needs a session bus.
+launch dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+wait_for 10 test -S "$XDG_RUNTIME_DIR/bus" || skip "the session bus did not start"
+# The null sink is the server's own, as a sound card would be.
+mkdir -p "$XDG_CONFIG_HOME/pipewire/pipewire.conf.d"
+printf '%s\n' 'context.objects = [' '    { factory = adapter' \
+    '        args = { factory.name = support.null-audio-sink node.name = "nullsink" media.class = "Audio/Sink"' \
+    '                 audio.position = [ FL FR ] object.linger = true } }' ']' \
+    >"$XDG_CONFIG_HOME/pipewire/pipewire.conf.d/null-sink.conf"
+launch pipewire
+mixer=$started
+wait_for 10 pw-cli info 0 || skip "pipewire did not answer within 10 s"
+launch wireplumber
+default_sink_chosen() { pw-metadata -n default 0 default.audio.sink | grep -qF '"name":"nullsink"'; }
+wait_for 20 default_sink_chosen || skip "WirePlumber did not take the null sink within 20 s"
+launch pipewire-pulse
+pulse=$started
+wait_for 10 sh -c 'pactl list short sinks | grep -q nullsink' || skip "its pulse server did not answer within 10 s"
+# The pulse server only relays: PipeWire's own process does the mixing, so both are counted as the server.
+echo "PipeWire $(pipewire --version | awk '/libpipewire/ { print $NF; exit }'), null sink (server: pipewire and pipewire-pulse)"
+peers "$mixer $pulse"
