@@ -3,7 +3,7 @@
 # with WirePlumber and its pulse server ("pipewire"). With the stored state ON + Infinite the sound is heard on the
 # null sink's monitor, the stream names itself to the mixer and carries the slider's volume; after the server is
 # killed and started again, and when the program starts before the server, the sound comes back by itself, with no
-# message box.
+# message box; "Turn Off" leaves the sink silent after its ramp, however much the server held.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
@@ -227,6 +227,23 @@ check_sound_returns "after the server was killed and started again"
 grep -qF "media.name = \"$style\"" <<<"$(sink_inputs)" || fail "the stream lost its name after the restart"
 wait_until 10 stream_volume_follows_slider || fail "stream volume $(stream_volume) after the restart"
 pass "one log line for the outage; the new stream keeps its name and the slider's volume"
+
+# Largest absolute sample of the second recorded from byte FROM on.
+peak_from() {
+    od -An -v -t d2 -j "$1" -N "$BYTES_PER_SECOND" "$CAPTURE" |
+        awk '{ for (i = 1; i <= NF; i++) { v = $i < 0 ? -$i : $i; if (v > peak) peak = v } } END { print peak + 0 }'
+}
+# The server holds seconds of the stream ahead; "Turn Off" ramps it down and drops them instead of letting them play.
+wait_until 10 sound_arrives || fail "no sound before Turn Off"
+clicked_at=$(capture_size)
+click_on_off
+wait_until 10 setting_is StartStopState OFF || fail "Turn Off was not taken"
+silent_from=$(((clicked_at + BYTES_PER_SECOND / 2) / 4 * 4))
+wait_until 10 capture_beyond $((silent_from + BYTES_PER_SECOND)) || fail "the recording stopped after Turn Off"
+[ "$(peak_from "$silent_from")" -eq 0 ] || fail "sound on $SINK after Turn Off: peak $(peak_from "$silent_from")"
+pass "Turn Off leaves $SINK silent after its ramp, whatever the server held"
+click_on_off
+wait_until 10 setting_is StartStopState ON || fail "Turn On was not taken"
 
 stop_process "$APP_PID"
 APP_PID=""
