@@ -185,7 +185,6 @@ void TestGstPlayerFailures::setUrl_withNoSoundServer_staysPlayingWhileItRetriesU
 
 namespace {
 
-// A sound server that hangs: it accepts connections and reads what comes, but never answers.
 // A PulseAudio of its own in \a folder, with a null sink as its default; returns the environment its clients need.
 QProcessEnvironment startPulse(QProcess &pulse, const QString &folder) {
     QFile config(folder + u"/server.pa"_s);
@@ -204,6 +203,7 @@ QProcessEnvironment startPulse(QProcess &pulse, const QString &folder) {
     return environment;
 }
 
+// A sound server that hangs: it accepts connections and reads what comes, but never answers.
 class SilentServer {
 public:
     explicit SilentServer(const QString &path) : m_path(QFile::encodeName(path)) {
