@@ -5,7 +5,8 @@
 # that starts. A wakeup is a context switch (voluntary and involuntary) of any thread, read from
 # /proc/PID/task/*/status over SECONDS after a 3 s settling; the server's are counted over the same time, and once
 # with nothing playing. Prints a table of wakeups per second, with the CPU share of a core each used over that time
-# and the client's peak memory.
+# and the client's peak memory; then how soon a change of the program's stream volume in the mixer is heard on the
+# null sink's monitor, whatever the server holds.
 # Usage: bench/wakeups-bench.sh BUILD_DIR [SECONDS]   (default 20; after `cmake --build BUILD_DIR --target somnivox
 # somnivox-engine default_sounds`; needs pulseaudio and pactl, and pipewire, wireplumber, pipewire-pulse, mpv if
 # their rows are wanted)
@@ -94,6 +95,42 @@ measure() {
                                  100 * sc / hz / t, peak / 1024 }'
 }
 
+# The program plays; the mixer turns its stream down to 10% (pactl, as a desktop's mixer does); the time until the
+# null sink's monitor falls below half its level in 10 ms windows, from the recording.
+volume_heard() {
+    launch parec -d nullsink.monitor --format=s16le --rate=44100 --channels=2 --latency-msec=10 --file-format=raw \
+        "$work/monitor.raw"
+    local recorder=$started
+    launch "$build/somnivox"
+    local client=$started
+    until stream_playing; do sleep 0.01; done
+    sleep 3
+    local stream offset
+    stream=$(pactl list short sink-inputs | awk 'NR == 1 { print $1 }')
+    offset=$(stat -c %s "$work/monitor.raw")
+    pactl set-sink-input-volume "$stream" 10%
+    sleep 1
+    end "$client"
+    end "$recorder"
+    python3 - "$work/monitor.raw" "$offset" <<'EOF'
+import array, math, sys
+samples = array.array("h")
+with open(sys.argv[1], "rb") as f:
+    samples.frombytes(f.read())
+changed = int(sys.argv[2]) // 4 * 2
+window = 441 * 2
+def level(at):
+    part = samples[at:at + window]
+    return math.sqrt(sum(v * v for v in part) / max(len(part), 1))
+before = level(changed - 20 * window) if changed >= 20 * window else level(0)
+at = changed
+while at + window <= len(samples) and level(at) >= before / 2:
+    at += window
+heard = "not within the recording" if at + window > len(samples) else f"{(at - changed) / 2 / 44.1:.0f} ms"
+print(f"  mixer volume of the program's stream heard {heard} after the change")
+EOF
+}
+
 peers() {
     local server=$1
     measure "  nothing playing" "$server"
@@ -104,6 +141,11 @@ peers() {
         measure "  mpv --loop-file" "$server" mpv --no-config --no-video --ao=pulse --loop-file=inf "$noise"
     else
         printf '%-34s %s\n' "  mpv --loop-file" "mpv is not installed: skipped"
+    fi
+    if command -v parec >/dev/null && command -v python3 >/dev/null; then
+        volume_heard
+    else
+        echo "  mixer volume: parec or python3 is not installed: skipped"
     fi
 }
 
