@@ -12,6 +12,7 @@
 class ClockPacer {
 public:
     ClockPacer() = default;
+    ~ClockPacer() = default;
     Q_DISABLE_COPY_MOVE(ClockPacer)
 
     /// Returns once \a pipeline's running time reaches \a runningTime, at once when it has already passed, when the

@@ -62,7 +62,7 @@ guint bytesIn(qsizetype frames) {
 }
 
 QString takeError(GError *error) {
-    const QString text = error ? QString::fromUtf8(error->message) : u"unknown GStreamer error"_s;
+    QString text = error ? QString::fromUtf8(error->message) : u"unknown GStreamer error"_s;
     g_clear_error(&error);
     return text;
 }

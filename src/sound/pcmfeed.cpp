@@ -17,7 +17,7 @@ PcmFeed::~PcmFeed() = default;
 qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
     // A file at another rate than the output's is read faster or slower to sound at its own pitch.
     m_resampler.setRate(rate * m_rateScale);
-    const qsizetype wanted = static_cast<qsizetype>(out.size() / Resampler::Channels);
+    const auto wanted = static_cast<qsizetype>(out.size() / Resampler::Channels);
     qsizetype produced = 0;
     while (produced < wanted && !m_ended) {
         if (m_inputUsed == m_inputFrames) {
