@@ -12,33 +12,11 @@
 # their rows are wanted)
 set -euo pipefail
 
-build=$(cd "${1:?usage: $0 BUILD_DIR [SECONDS]}" && pwd)
 seconds=${2:-20}
-noise="$build/sounds/White Noise.mp3"
-for file in "$build/somnivox" "$noise"; do
-    [ -e "$file" ] || { echo "missing $file: build somnivox, somnivox-engine and default_sounds first" >&2; exit 1; }
-done
-for tool in pulseaudio pactl; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh --tests)" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
-# Nothing of the user's is touched, nor the machine's sound server: all lives in the scratch folder.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen
-export DBUS_SESSION_BUS_ADDRESS=disabled:
-unset SOMNIVOX_AUDIO_SINK PULSE_SERVER PULSE_RUNTIME_PATH DISPLAY WAYLAND_DISPLAY SESSION_MANAGER PIPEWIRE_REMOTE
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-printf '%s\n' '[Somnivox%20Noise%20Player]' StartStopState=ON Option=Infinite Combo1=0 Volume=50 \
-    >"$XDG_CONFIG_HOME/Vantrelle.ini"
+# shellcheck source=private-pulse.sh
+source "$(dirname "$0")/private-pulse.sh"
+private_session "${1:?usage: $0 BUILD_DIR [SECONDS]}" "StartStopState=ON Option=Infinite Combo1=0 Volume=50" \
+    pulseaudio pactl
 
 # Context switches of every thread of the given processes.
 switches() {
@@ -51,18 +29,6 @@ ticks() {
     local pid
     for pid in "$@"; do awk '{ print $14 + $15 }' /proc/"$pid"/stat 2>/dev/null; done | awk '{ s += $1 } END { print s + 0 }'
 }
-# Starts "$@" in the background and sets started to its id.
-launch() {
-    "$@" >>"$work/peers.log" 2>&1 &
-    started=$!
-    pids+=("$started")
-}
-end() {
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
-stream_playing() { pactl list sink-inputs 2>/dev/null | grep -q 'Corked: no'; }
-
 # measure NAME "SERVER_PIDS" [COMMAND...]: one row; without a command, the server alone.
 measure() {
     local name=$1 server=$2 client=""
@@ -153,16 +119,7 @@ echo "Wakeups per second (context switches, all threads) over $seconds s of loop
 printf '%-34s %10s %10s %10s %10s %10s\n' "" "client" "server" "client CPU" "server CPU" "client MB"
 
 echo "PulseAudio $(pulseaudio --version | awk '{ print $2 }'), null sink"
-printf '%s\n' 'load-module module-null-sink sink_name=nullsink' \
-    'load-module module-native-protocol-unix auth-anonymous=1' 'set-default-sink nullsink' >"$work/server.pa"
-launch pulseaudio --daemonize=no --exit-idle-time=-1 -n -F "$work/server.pa"
-pulse=$started
-tries=0
-until pactl info >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -lt 1000 ] || { echo "PulseAudio did not start" >&2; exit 1; }
-    sleep 0.01
-done
+start_pulse
 peers "$pulse"
 end "$pulse"
 
