@@ -148,6 +148,7 @@ struct GstPlayer::Pipeline {
     Q_DISABLE_COPY_MOVE(Pipeline)
 
     QString start(quint64 newRun, std::shared_ptr<PcmFeed> newFeed, const QByteArray &title);
+    QString restart(quint64 newRun, qint64 fadeOutFrames, const QByteArray &title);
     void halt();
 
     static void needData(GstAppSrc *source, guint, gpointer self) { static_cast<Pipeline *>(self)->push(source); }
@@ -221,6 +222,21 @@ QString GstPlayer::Pipeline::start(quint64 newRun, std::shared_ptr<PcmFeed> newF
     gst_element_send_event(source.get(),
                            gst_event_new_tag(gst_tag_list_new(GST_TAG_TITLE, title.constData(), nullptr)));
     return {};
+}
+
+// Drops what the output holds and goes on with the same feed from where it is, rising from silence, with a fade-out
+// of \a fadeOutFrames (-1: none) from there.
+QString GstPlayer::Pipeline::restart(quint64 newRun, qint64 fadeOutFrames, const QByteArray &title) {
+    std::shared_ptr<PcmFeed> kept = feed;
+    halt();
+    if (!kept) {
+        return u"the sound has ended"_s;
+    }
+    kept->fadeIn(RiseFrames);
+    if (fadeOutFrames >= 0) {
+        kept->fadeOut(fadeOutFrames);
+    }
+    return start(newRun, std::move(kept), title);
 }
 
 void GstPlayer::Pipeline::halt() {
@@ -363,7 +379,7 @@ void GstPlayer::setVolume(int volume) {
 // Only the program's own changes are applied: a change made in the system mixer holds until the slider moves or the
 // next stream opens. Until the output has opened, the start applies the volume itself.
 void GstPlayer::applyVolume() {
-    if (m_opened && m_pipeline->streamVolume && !m_ending && !m_dropping) {
+    if (heldByServer() && !m_ending && !m_dropping) {
         gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
                                      m_shared->volume / 100.0);
     }
@@ -406,24 +422,21 @@ void GstPlayer::dropHeldAudio(qint64 fadeOutFrames) {
 void GstPlayer::restartOutput() {
     m_dropping = false;
     ++m_run;
+    postStart([fade = std::exchange(m_dropFadeOut, -1)](Pipeline &pipeline, quint64 run, const QByteArray &title) {
+        return pipeline.restart(run, fade, title);
+    });
+}
+
+// Runs \a start on the worker, whose outcome handleStartDone() is told.
+void GstPlayer::postStart(std::function<QString(Pipeline &, quint64, const QByteArray &)> start) {
     m_starting = true;
     m_live = true;
-    m_worker->post(
-        [pipeline = m_pipeline, run = m_run, fade = std::exchange(m_dropFadeOut, -1), title = streamTitle()] {
-            std::shared_ptr<PcmFeed> feed = pipeline->feed;
-            pipeline->halt();
-            QString failure = u"the sound has ended"_s;
-            if (feed) {
-                feed->fadeIn(RiseFrames);
-                if (fade >= 0) {
-                    feed->fadeOut(fade);
-                }
-                failure = pipeline->start(run, std::move(feed), title);
-            }
-            pipeline->shared->post([run, serial = pipeline->serial, failure](GstPlayer *player) {
-                player->handleStartDone(run, serial, failure);
-            });
+    m_worker->post([pipeline = m_pipeline, run = m_run, title = streamTitle(), start = std::move(start)] {
+        const QString failure = start(*pipeline, run, title);
+        pipeline->shared->post([run, serial = pipeline->serial, failure](GstPlayer *player) {
+            player->handleStartDone(run, serial, failure);
         });
+    });
 }
 
 QByteArray GstPlayer::streamTitle() const {
@@ -547,14 +560,9 @@ void GstPlayer::startOutput() {
     if (!m_pipeline) {
         m_pipeline = buildPipeline();
     }
-    m_starting = true;
-    m_live = true;
     auto feed = std::make_shared<PcmFeed>(std::move(m_decoder), framesIn(m_fadeIn));
-    m_worker->post([pipeline = m_pipeline, run = m_run, feed = std::move(feed), title = streamTitle()] {
-        const QString failure = pipeline->start(run, feed, title);
-        pipeline->shared->post([run, serial = pipeline->serial, failure](GstPlayer *player) {
-            player->handleStartDone(run, serial, failure);
-        });
+    postStart([feed = std::move(feed)](Pipeline &pipeline, quint64 run, const QByteArray &title) {
+        return pipeline.start(run, feed, title);
     });
 }
 

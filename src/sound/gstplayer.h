@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -82,6 +83,7 @@ private:
     bool heldByServer() const;
     void dropHeldAudio(qint64 fadeOutFrames);
     void restartOutput();
+    void postStart(std::function<QString(Pipeline &, quint64, const QByteArray &)> start);
     QByteArray streamTitle() const;
     void rampStreamDown(quint64 run, int step);
     void halt();
