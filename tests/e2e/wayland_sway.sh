@@ -12,7 +12,9 @@ for tool in dbus-daemon dbus-send sway swaymsg waybar setpriv foot; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
 done
 
-AS_USER=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+# It starts in the work folder: the folder the test was started in (a checkout under /root) may be closed to it,
+# and foot starts its shell in $PWD.
+AS_USER=(env -C "$WORK" PWD="$WORK" setpriv --reuid=65534 --regid=65534 --clear-groups)
 # The unprivileged user may not reach the build folder (a checkout in root's home), so it runs a copy of the
 # program folder: the program, its sound engine and its sounds.
 mkdir -p "$WORK/program"
