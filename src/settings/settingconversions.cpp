@@ -187,6 +187,27 @@ std::optional<QDateTime> readAs(const QString &text, const QLocale &locale) {
     return std::nullopt;
 }
 
+// Digits of any script as ASCII ones, which every locale reads; Qt cannot read those beyond 16 bits (Adlam, Chakma)
+// at all.
+QString withAsciiDigits(const QString &text) {
+    QString ascii;
+    ascii.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text.at(i).unicode();
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (pair) {
+            code = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+        }
+        if (QChar::category(code) == QChar::Number_DecimalDigit && code >= 0x80) {
+            ascii += QChar(char16_t(u'0' + QChar::digitValue(code)));
+            i += pair ? 1 : 0;
+        } else {
+            ascii += text.at(i);
+        }
+    }
+    return ascii;
+}
+
 // One locale for each way of writing a date and time; names of months and days count as a way of their own.
 const QList<QLocale> &everyWayOfWriting() {
     static const QList<QLocale> locales = [] {
@@ -211,7 +232,7 @@ const QList<QLocale> &everyWayOfWriting() {
 } // namespace
 
 QDateTime textToDateTime(const QString &text, const QLocale &locale) {
-    const QString trimmed = text.trimmed();
+    const QString trimmed = withAsciiDigits(text.trimmed());
     if (std::optional<QDateTime> value = readAs(trimmed, locale)) {
         return *value;
     }

@@ -77,7 +77,7 @@ private Q_SLOTS:
     void dateTime_readsBackWhatItWrites_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QDateTime>("value");
-        const QStringList locales{u"en_US"_s, u"de_DE"_s, u"C"_s, u"fr_FR"_s, u"ja_JP"_s};
+        const QStringList locales{u"en_US"_s, u"de_DE"_s, u"C"_s, u"fr_FR"_s, u"ja_JP"_s, u"ff_Adlm_GN"_s};
         const QList<QDateTime> values{
             QDateTime(QDate(2026, 12, 6), QTime(22, 30, 0)), QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1)),
             QDateTime(QDate(2030, 1, 1), QTime(12, 0, 0)),   QDateTime(QDate(1999, 7, 4), QTime(23, 59, 59)),
@@ -115,7 +115,7 @@ private Q_SLOTS:
     void dateTime_readsTheTimeOfDayWrittenUnderAnotherLocale_data() {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("reader");
-        const QStringList locales{u"C"_s, u"de_DE"_s, u"fr_FR"_s, u"en_US"_s, u"ja_JP"_s, u"ar_EG"_s};
+        const QStringList locales{u"C"_s, u"de_DE"_s, u"fr_FR"_s, u"en_US"_s, u"ja_JP"_s, u"ar_EG"_s, u"ne_NP"_s};
         for (qsizetype i = 0; i < locales.size(); ++i) {
             const QString &next = locales.at((i + 1) % locales.size());
             QTest::addRow("%s to %s", qPrintable(locales.at(i)), qPrintable(next)) << locales.at(i) << next;
