@@ -110,10 +110,12 @@ QString dateFormat(const QLocale &locale) {
     return fourDigitYears;
 }
 
-QString timeFormat(const QLocale &locale) {
+namespace {
+
+// The long time without its time-zone field, which does not read back; the blanks around the field go with it. By
+// hand: a regular expression would load its engine into every start.
+QString longTimeWithoutZone(const QLocale &locale) {
     const QString longFormat = locale.timeFormat(QLocale::LongFormat);
-    // The long time carries a time-zone field that does not read back; drop it with the blanks around it. By hand:
-    // a regular expression would load its engine into every start.
     QString format;
     for (qsizetype i = 0; i < longFormat.size();) {
         if (longFormat.at(i) != u't') {
@@ -129,6 +131,18 @@ QString timeFormat(const QLocale &locale) {
         format += u' ';
     }
     return format.trimmed();
+}
+
+} // namespace
+
+QString timeFormat(const QLocale &locale) {
+    QString format = longTimeWithoutZone(locale);
+    // Qt cannot read the shorter day-half name back when anything follows it ("10:15:30 E PASDITES,"), so the comma
+    // that led to the time zone does not stay behind it.
+    if (format.endsWith(u"AP,"_s)) {
+        format.chop(1);
+    }
+    return format;
 }
 
 QString dateTimeFormat(const QLocale &locale) {
@@ -170,21 +184,73 @@ namespace {
 // Far longer than any locale writes a date and time; longer text is not tried against every locale.
 constexpr qsizetype LongestDateTimeText = 64;
 
-std::optional<QDateTime> readAs(const QString &text, const QLocale &locale) {
-    if (QDateTime full = locale.toDateTime(text, dateTimeFormat(locale)); full.isValid()) {
+std::optional<QDateTime> readAs(const QString &text, const QLocale &reader, const QString &datePart,
+                                const QString &timePart) {
+    const QString format = datePart + u' ' + timePart;
+    if (QDateTime full = reader.toDateTime(text, format); full.isValid()) {
         return full;
     }
     // Read again in UTC, which skips no time, to tell a time in a local gap from text that is no date and time.
-    if (const QDateTime utc = locale.toDateTime(text + u" UTC"_s, dateTimeFormat(locale) + u" t"_s); utc.isValid()) {
+    if (const QDateTime utc = reader.toDateTime(text + u" UTC"_s, format + u" t"_s); utc.isValid()) {
         return localDateTime(utc.date(), utc.time());
     }
-    if (const QDate date = locale.toDate(text, dateFormat(locale)); date.isValid()) {
+    if (const QDate date = reader.toDate(text, datePart); date.isValid()) {
         return localDateTime(date, QTime(0, 0));
     }
-    if (const QTime time = locale.toTime(text, timeFormat(locale)); time.isValid()) {
+    if (const QTime time = reader.toTime(text, timePart); time.isValid()) {
         return QDateTime(zeroDate(), time);
     }
     return std::nullopt;
+}
+
+std::optional<QDateTime> readAs(const QString &text, const QLocale &locale) {
+    QStringList timeFormats{timeFormat(locale)};
+    // Text written while the time kept the comma after its day half.
+    if (const QString earlier = longTimeWithoutZone(locale); earlier != timeFormats.constFirst()) {
+        timeFormats.append(earlier);
+    }
+    for (const QString &time : timeFormats) {
+        if (std::optional<QDateTime> value = readAs(text, locale, dateFormat(locale), time)) {
+            return value;
+        }
+    }
+    // Qt cannot read the shorter of two day-half names back when anything follows it ("অপৰাহ্ন 10.15.30"); C's names
+    // are as long as each other, and the digits are plain by now.
+    const std::pair<QString, QString> dayHalves[] = {{locale.amText(), u"AM"_s}, {locale.pmText(), u"PM"_s}};
+    for (const auto &[name, plain] : dayHalves) {
+        const qsizetype at = name.isEmpty() ? -1 : text.indexOf(name, 0, Qt::CaseInsensitive);
+        if (at < 0 || name == plain) {
+            continue;
+        }
+        const QString plainText = QString(text).replace(at, name.size(), plain);
+        for (const QString &time : timeFormats) {
+            if (std::optional<QDateTime> value = readAs(plainText, QLocale::c(), dateFormat(locale), time)) {
+                return value;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// Digits of any script as ASCII ones, which every locale reads; Qt cannot read those beyond 16 bits (Adlam, Chakma)
+// at all.
+QString withAsciiDigits(const QString &text) {
+    QString ascii;
+    ascii.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text.at(i).unicode();
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (pair) {
+            code = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+        }
+        if (QChar::category(code) == QChar::Number_DecimalDigit && code >= 0x80) {
+            ascii += QChar(char16_t(u'0' + QChar::digitValue(code)));
+            i += pair ? 1 : 0;
+        } else {
+            ascii += text.at(i);
+        }
+    }
+    return ascii;
 }
 
 // One locale for each way of writing a date and time; names of months and days count as a way of their own.
@@ -211,7 +277,7 @@ const QList<QLocale> &everyWayOfWriting() {
 } // namespace
 
 QDateTime textToDateTime(const QString &text, const QLocale &locale) {
-    const QString trimmed = text.trimmed();
+    const QString trimmed = withAsciiDigits(text.trimmed());
     if (std::optional<QDateTime> value = readAs(trimmed, locale)) {
         return *value;
     }

@@ -33,7 +33,8 @@ QString timeFormat(const QLocale &locale);
 /// (30 December 1899) as the time alone.
 QString dateTimeToText(const QDateTime &value, const QLocale &locale = QLocale::system());
 
-/// Reads a text written by dateTimeToText back; throws "Type mismatch" when it is not a date and time.
+/// Reads a text written by dateTimeToText back, its digits in any script; throws "Type mismatch" when it is not a date
+/// and time.
 /// A time that the local clock skips on its date (a daylight-saving gap) keeps its time of day, on an earlier date.
 QDateTime textToDateTime(const QString &text, const QLocale &locale = QLocale::system());
 

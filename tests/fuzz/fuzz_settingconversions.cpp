@@ -18,7 +18,8 @@ namespace {
 const QLocale &localeFor(std::uint8_t selector) {
     static const QLocale locales[] = {QLocale::c(),        QLocale(u"en_US"_s), QLocale(u"de_DE"_s),
                                       QLocale(u"fr_FR"_s), QLocale(u"ja_JP"_s), QLocale(u"ar_EG"_s),
-                                      QLocale(u"fa_IR"_s), QLocale(u"en_GB"_s)};
+                                      QLocale(u"fa_IR"_s), QLocale(u"en_GB"_s), QLocale(u"sq_AL"_s),
+                                      QLocale(u"as_IN"_s), QLocale(u"ne_NP"_s), QLocale(u"ff_Adlm_GN"_s)};
     return locales[selector % std::size(locales)];
 }
 

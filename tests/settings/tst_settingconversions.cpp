@@ -1,11 +1,63 @@
 #include "settingconversions.h"
 
+#include <QProcess>
 #include <QTest>
 
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
 using namespace SettingConversions;
+
+namespace {
+
+// Every locale Qt has formats for, and the ones installed here as the C library names them.
+QList<QLocale> everyLocale() {
+    QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    QProcess installed;
+    installed.start(u"locale"_s, {u"-a"_s});
+    if (installed.waitForFinished()) {
+        for (const QString &name : QString::fromLocal8Bit(installed.readAllStandardOutput()).split(u'\n')) {
+            if (!name.isEmpty()) {
+                locales.append(QLocale(name));
+            }
+        }
+    }
+    return locales;
+}
+
+// The day and month of the second date could be swapped; midnight is written as the date alone.
+QList<QDateTime> windowEdges() {
+    QList<QDateTime> values;
+    for (const QDate date : {QDate(2026, 12, 8), QDate(2026, 3, 4), zeroDate()}) {
+        for (const QTime time : {QTime(0, 0), QTime(10, 0), QTime(12, 0), QTime(22, 15, 30), QTime(23, 59, 59)}) {
+            values.append(QDateTime(date, time));
+        }
+    }
+    return values;
+}
+
+// What went wrong reading \a value back under \a reader after writing it under \a writer; empty when nothing did.
+QString misread(const QDateTime &value, const QLocale &writer, const QLocale &reader, bool timeOfDayOnly) {
+    const QString text = dateTimeToText(value, writer);
+    QString read;
+    try {
+        const QDateTime back = textToDateTime(text, reader);
+        if (timeOfDayOnly ? back.time() == value.time() : back == value) {
+            return {};
+        }
+        read = back.toString(Qt::ISODate);
+    } catch (const std::runtime_error &error) {
+        read = QString::fromUtf8(error.what());
+    }
+    const auto name = [](const QLocale &locale) { return locale == QLocale::c() ? u"C"_s : locale.bcp47Name(); };
+    return u"%1 \"%2\" under %3: %4"_s.arg(name(writer), text, name(reader), read);
+}
+
+QByteArray report(const QStringList &failures, qsizetype tried) {
+    return u"%1 of %2 failed: %3"_s.arg(failures.size()).arg(tried).arg(failures.mid(0, 8).join(u"; "_s)).toUtf8();
+}
+
+} // namespace
 
 class TestSettingConversions : public QObject {
     Q_OBJECT
@@ -77,7 +129,7 @@ private Q_SLOTS:
     void dateTime_readsBackWhatItWrites_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QDateTime>("value");
-        const QStringList locales{u"en_US"_s, u"de_DE"_s, u"C"_s, u"fr_FR"_s, u"ja_JP"_s};
+        const QStringList locales{u"en_US"_s, u"de_DE"_s, u"C"_s, u"fr_FR"_s, u"ja_JP"_s, u"ff_Adlm_GN"_s};
         const QList<QDateTime> values{
             QDateTime(QDate(2026, 12, 6), QTime(22, 30, 0)), QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1)),
             QDateTime(QDate(2030, 1, 1), QTime(12, 0, 0)),   QDateTime(QDate(1999, 7, 4), QTime(23, 59, 59)),
@@ -94,6 +146,44 @@ private Q_SLOTS:
         const QLocale regional(locale);
         const QString text = dateTimeToText(value, regional);
         QCOMPARE(textToDateTime(text, regional), value);
+    }
+
+    void dateTime_everyLocaleReadsBackWhatItWrites() {
+        const QList<QDateTime> values = windowEdges();
+        QStringList failures;
+        qsizetype tried = 0;
+        for (const QLocale &locale : everyLocale()) {
+            for (const QDateTime &value : values) {
+                ++tried;
+                if (const QString failure = misread(value, locale, locale, false); !failure.isEmpty()) {
+                    failures.append(failure);
+                }
+            }
+        }
+        QVERIFY2(failures.isEmpty(), report(failures, tried).constData());
+    }
+
+    // Digits of another script must not tie a stored time to the language it was written in.
+    void dateTime_nativeDigitsReadUnderAnotherLocale() {
+        const QList<QLocale> readers{QLocale::c(), QLocale(u"en_US"_s), QLocale(u"de_DE"_s), QLocale(u"fa_IR"_s)};
+        const QList<QDateTime> values{QDateTime(QDate(2026, 3, 4), QTime(10, 0)),
+                                      QDateTime(QDate(2026, 12, 8), QTime(22, 15, 30))};
+        QStringList failures;
+        qsizetype tried = 0;
+        for (const QLocale &writer : everyLocale()) {
+            if (writer.zeroDigit() == u"0"_s) {
+                continue;
+            }
+            for (const QLocale &reader : readers) {
+                for (const QDateTime &value : values) {
+                    ++tried;
+                    if (const QString failure = misread(value, writer, reader, true); !failure.isEmpty()) {
+                        failures.append(failure);
+                    }
+                }
+            }
+        }
+        QVERIFY2(failures.isEmpty(), report(failures, tried).constData());
     }
 
     void dateTime_writesMidnightAsTheDateAndTheZeroDateAsTheTime() {
@@ -115,7 +205,7 @@ private Q_SLOTS:
     void dateTime_readsTheTimeOfDayWrittenUnderAnotherLocale_data() {
         QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("reader");
-        const QStringList locales{u"C"_s, u"de_DE"_s, u"fr_FR"_s, u"en_US"_s, u"ja_JP"_s, u"ar_EG"_s};
+        const QStringList locales{u"C"_s, u"de_DE"_s, u"fr_FR"_s, u"en_US"_s, u"ja_JP"_s, u"ar_EG"_s, u"ne_NP"_s};
         for (qsizetype i = 0; i < locales.size(); ++i) {
             const QString &next = locales.at((i + 1) % locales.size());
             QTest::addRow("%s to %s", qPrintable(locales.at(i)), qPrintable(next)) << locales.at(i) << next;
@@ -128,6 +218,13 @@ private Q_SLOTS:
         const QDateTime value(QDate(2026, 12, 7), QTime(22, 18, 25));
         const QString text = writer.isEmpty() ? value.toString(Qt::ISODate) : dateTimeToText(value, QLocale(writer));
         QCOMPARE(textToDateTime(text, QLocale(reader)).time(), value.time());
+    }
+
+    void dateTime_readsAnEveningWrittenWithACommaAfterTheDayHalf() {
+        const QLocale albanian(u"sq_AL"_s);
+        QCOMPARE(textToDateTime(u"8.12.2026 10:15:30 E PASDITES,"_s, albanian),
+                 QDateTime(QDate(2026, 12, 8), QTime(22, 15, 30)));
+        QVERIFY(!dateTimeToText(QDateTime(QDate(2026, 12, 8), QTime(22, 15, 30)), albanian).endsWith(u','));
     }
 
     void dateTime_textThatIsNoDateFails_data() {
