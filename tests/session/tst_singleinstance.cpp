@@ -15,7 +15,9 @@
 #include <future>
 #include <vector>
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -38,6 +40,20 @@ SingleInstance::Role laterStart(const QString &folder, const QString &token = {}
         QTest::qWait(10);
     }
     return later.get();
+}
+
+// A running program's guard: a lock file that another opening cannot lock, and a socket beside it.
+bool guardWhole(const QString &folder) {
+    const int fd = ::open(QFile::encodeName(folder + u"/somnivox.lock"_s).constData(),
+                          O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    const bool held = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                      ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return held && ::lstat(QFile::encodeName(folder + u"/somnivox.socket"_s).constData(), &status) == 0 &&
+           S_ISSOCK(status.st_mode);
 }
 
 // A listener that reports a connection it cannot take wakes the event loop without end.
@@ -118,6 +134,45 @@ private Q_SLOTS:
         QCOMPARE(laterStart(dir.path(), token), SingleInstance::Role::HandedOver);
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.at(0).at(0).toString(), received);
+    }
+
+    void claim_lockOrSocketReplacedWhileTheProgramRuns_laterStartHandsOverAndTheGuardIsMadeAgain_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO in the lock's place") << u"somnivox.lock"_s << u"fifo"_s;
+        QTest::newRow("symbolic link in the lock's place") << u"somnivox.lock"_s << u"symlink"_s;
+        QTest::newRow("folder in the lock's place") << u"somnivox.lock"_s << u"folder"_s;
+        QTest::newRow("new empty file in the lock's place") << u"somnivox.lock"_s << u"empty"_s;
+        QTest::newRow("lock removed") << u"somnivox.lock"_s << u"removed"_s;
+        QTest::newRow("socket removed") << u"somnivox.socket"_s << u"removed"_s;
+        QTest::newRow("new empty file in the socket's place") << u"somnivox.socket"_s << u"empty"_s;
+    }
+
+    void claim_lockOrSocketReplacedWhileTheProgramRuns_laterStartHandsOverAndTheGuardIsMadeAgain() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QCOMPARE(first.claim(0), SingleInstance::Role::First);
+        QSignalSpy shown(&first, &SingleInstance::activationRequested);
+
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        const QByteArray elsewhere = QFile::encodeName(dir.filePath(u"elsewhere"_s));
+        QVERIFY(::unlink(path.constData()) == 0);
+        if (kind == u"fifo"_s) {
+            QVERIFY(::mkfifo(path.constData(), S_IRUSR | S_IWUSR) == 0);
+        } else if (kind == u"symlink"_s) {
+            QVERIFY(QFile(dir.filePath(u"elsewhere"_s)).open(QIODevice::WriteOnly));
+            QVERIFY(::symlink(elsewhere.constData(), path.constData()) == 0);
+        } else if (kind == u"folder"_s) {
+            QVERIFY(::mkdir(path.constData(), S_IRWXU) == 0);
+        } else if (kind == u"empty"_s) {
+            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
+        QTRY_VERIFY(guardWhole(dir.path()));
+        QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
+        QCOMPARE(shown.size(), 2);
     }
 
     void accept_silentClientsOrNoFileLeft_neitherSpinsNorKeepsALaterStartOut_data() {
