@@ -1,3 +1,4 @@
+#include "localsocketclient.h"
 #include "singleinstance.h"
 
 #include <QAbstractEventDispatcher>
@@ -40,6 +41,22 @@ SingleInstance::Role laterStart(const QString &folder, const QString &token = {}
         QTest::qWait(10);
     }
     return later.get();
+}
+
+// What the program answers to \a request sent at once on its socket in \a folder.
+QByteArray answerTo(const QString &folder, const QByteArray &request) {
+    auto asked = std::async(std::launch::async, [folder, request] {
+        sockaddr_un address{};
+        LocalSocketClient client{QDeadlineTimer(LaterPatienceMs)};
+        return localSocketAddress(folder + u"/somnivox.socket"_s, address) &&
+                       client.connectTo(address, sizeof address) && client.send(request)
+                   ? client.receive(true)
+                   : "no connection"_ba;
+    });
+    while (asked.wait_for(0ms) != std::future_status::ready) {
+        QTest::qWait(10);
+    }
+    return asked.get();
 }
 
 // A running program's guard: a lock file that another opening cannot lock, and a socket beside it.
@@ -122,6 +139,9 @@ private Q_SLOTS:
         QTest::newRow("none: a plain show, as older starts send it") << QString() << QString();
         QTest::newRow("too long to hand on: the window is still asked for")
             << QString(SingleInstance::MaxTokenLength + 1, u'a') << QString();
+        QTest::newRow("a blank in the token: left behind") << u"4b1f0c9e 2d7a48e6"_s << QString();
+        QTest::newRow("a control character in the token: left behind") << u"4b1f0c9e\u00012d7a48e6"_s << QString();
+        QTest::newRow("a non-ASCII character in the token: left behind") << u"4b1f0c9e\u00e92d7a48e6"_s << QString();
     }
 
     void claim_laterStartWithItsLaunchersToken_handsTheTokenOver() {
@@ -173,6 +193,31 @@ private Q_SLOTS:
         QTRY_VERIFY(guardWhole(dir.path()));
         QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
         QCOMPARE(shown.size(), 2);
+    }
+
+    void serve_requestThatIsNotExactlyAShow_isRefused_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("blank before") << " show\n"_ba;
+        QTest::newRow("blank before the newline") << "show \n"_ba;
+        QTest::newRow("blank after the line") << "show\n "_ba;
+        QTest::newRow("carriage return") << "show\r\n"_ba;
+        QTest::newRow("two blanks before the token") << "show  4b1f0c9e\n"_ba;
+        QTest::newRow("blank after the token") << "show 4b1f0c9e \n"_ba;
+        QTest::newRow("blank in the token") << "show 4b1f 0c9e\n"_ba;
+        QTest::newRow("control character in the token") << "show 4b1f\x01"_ba + "0c9e\n"_ba;
+        QTest::newRow("non-ASCII character in the token") << "show 4b1f\xe9"_ba + "0c9e\n"_ba;
+    }
+
+    void serve_requestThatIsNotExactlyAShow_isRefused() {
+        QFETCH(QByteArray, request);
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QCOMPARE(first.claim(0), SingleInstance::Role::First);
+        QSignalSpy shown(&first, &SingleInstance::activationRequested);
+        QCOMPARE(answerTo(dir.path(), request), QByteArray());
+        QCOMPARE(shown.size(), 0);
+        // Asked rightly, the same way, it is answered.
+        QCOMPARE(answerTo(dir.path(), "show\n"_ba), "shown\n"_ba);
     }
 
     void accept_silentClientsOrNoFileLeft_neitherSpinsNorKeepsALaterStartOut_data() {
