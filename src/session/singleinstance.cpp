@@ -5,6 +5,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QSocketNotifier>
@@ -43,11 +45,15 @@ bool privateFolder(const struct stat &status) {
 }
 
 // The lock's and the socket's names are the program's own in a folder of the user's own, so whatever stands there is
-// removed; a folder may hold something and is only renamed.
-bool setAside(const char *path) {
+// removed; a folder may hold something and is only renamed. What took the place of the one \a seen, maybe another
+// start's new lock, is left for the caller to look at again.
+bool setAside(const char *path, const struct stat &seen) {
     struct stat status {};
     if (::lstat(path, &status) != 0) {
         return errno == ENOENT;
+    }
+    if (status.st_dev != seen.st_dev || status.st_ino != seen.st_ino) {
+        return true;
     }
     qCWarning(lcInstance, "setting aside %s, which is no lock or socket of a running program", path);
     if (!S_ISDIR(status.st_mode)) {
@@ -68,10 +74,14 @@ SingleInstance::SingleInstance(const QString &folder, QObject *parent)
 }
 
 SingleInstance::~SingleInstance() {
+    m_folderWatch.reset();
     if (m_listener >= 0) {
         m_incoming.reset();
         ::close(m_listener);
-        ::unlink(QFile::encodeName(m_socketPath).constData());
+        // Whatever took the socket's place is not this program's to remove.
+        if (stillAt(m_socketPath, m_socketId)) {
+            ::unlink(QFile::encodeName(m_socketPath).constData());
+        }
     }
     // The lock file stays: removing it would let a start that opened it lock a file no later start sees.
     if (m_lockFd >= 0) {
@@ -113,12 +123,21 @@ SingleInstance::Role SingleInstance::claim(int patienceMs, const QString &activa
     // A token that cannot be handed on is left behind: the window is still asked for.
     const QByteArray request =
         isHandOverToken(activationToken) ? ShowWithToken + activationToken.toLatin1() + '\n' : ShowRequest;
+    const auto handOverIn = [&deadline, this](const QByteArray &asked) {
+        return handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), asked);
+    };
     while (true) {
+        // The socket first: a running program answers there whatever became of its lock file, and a new lock file is
+        // not the one it holds. An older program closes on a request with a token: it is asked again without one.
+        if (handOverIn(request) || (request != ShowRequest && handOverIn(ShowRequest))) {
+            return Role::HandedOver;
+        }
         switch (lock()) {
         case Lock::Held:
             if (!listen()) {
                 qCWarning(lcInstance, "cannot listen on %s: %s", qPrintable(m_socketPath), std::strerror(errno));
             }
+            watchGuard();
             return Role::First;
         case Lock::Unusable:
             qCWarning(lcInstance, "cannot lock %s: running without the one-instance guard",
@@ -127,17 +146,10 @@ SingleInstance::Role SingleInstance::claim(int patienceMs, const QString &activa
         case Lock::HeldElsewhere:
             break;
         }
-        const auto handOverIn = [&deadline, this](const QByteArray &asked) {
-            return handOver(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)), asked);
-        };
-        // An older program closes on a request with a token: it is asked again without one.
-        if (handOverIn(request) || (request != ShowRequest && handOverIn(ShowRequest))) {
-            return Role::HandedOver;
-        }
         if (deadline.hasExpired()) {
             return Role::NoAnswer;
         }
-        // The lock's holder is still starting and not yet listening.
+        // The lock's holder is still starting and not yet listening, or making its socket again.
         QThread::msleep(100);
     }
 }
@@ -151,11 +163,16 @@ SingleInstance::Lock SingleInstance::lock() {
         // Neither a FIFO nor a device may hold the start: opened without waiting, only a plain file is a lock.
         const int fd =
             ::open(path.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        const int openError = errno;
         struct stat status {};
         if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
             // The kernel ends the lock with its holder, so no lock outlives a program.
             if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                if (m_lockFd >= 0) {
+                    ::close(m_lockFd);
+                }
                 m_lockFd = fd;
+                m_lockId = {status.st_dev, status.st_ino};
                 return Lock::Held;
             }
             const bool held = errno == EWOULDBLOCK;
@@ -167,8 +184,11 @@ SingleInstance::Lock SingleInstance::lock() {
         } else if (::lstat(path.constData(), &status) != 0) {
             // Nothing stands in the way: the folder itself is unusable.
             return Lock::Unusable;
+        } else if (S_ISREG(status.st_mode) && openError != EACCES) {
+            // Another start's new lock file, made since the open.
+            continue;
         }
-        if (!setAside(path.constData())) {
+        if (!setAside(path.constData(), status)) {
             return Lock::Unusable;
         }
     }
@@ -181,8 +201,9 @@ bool SingleInstance::listen() {
         errno = ENAMETOOLONG;
         return false;
     }
-    // With the lock held, whatever is at the socket's place was left by a program that has ended.
-    if (!setAside(address.sun_path)) {
+    // With the lock held, whatever is at the socket's place was left by a program that has ended, or put there since.
+    struct stat status {};
+    if (::lstat(address.sun_path, &status) == 0 && !setAside(address.sun_path, status)) {
         return false;
     }
     const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
@@ -197,10 +218,52 @@ bool SingleInstance::listen() {
         errno = error;
         return false;
     }
+    if (m_listener >= 0) {
+        // Connections still queued on the socket that was replaced are refused; their starts ask again.
+        m_incoming.reset();
+        ::close(m_listener);
+    }
+    m_socketId = ::lstat(address.sun_path, &status) == 0 ? FileId{status.st_dev, status.st_ino} : FileId{};
     m_listener = listener;
     m_incoming = std::make_unique<QSocketNotifier>(listener, QSocketNotifier::Read);
     connect(m_incoming.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptRequests);
     return true;
+}
+
+void SingleInstance::watchGuard() {
+    if (m_lockFd < 0) {
+        return;
+    }
+    // The lock's folder rather than the lock and the socket themselves, which a watch would follow to where they
+    // were moved, and whose removal would end it.
+    m_folderWatch = std::make_unique<QFileSystemWatcher>();
+    if (!m_folderWatch->addPath(QFileInfo(m_lockPath).path())) {
+        qCWarning(lcInstance, "cannot watch %s: a lock or socket removed will not be made again",
+                  qPrintable(m_lockPath));
+    }
+    connect(m_folderWatch.get(), &QFileSystemWatcher::directoryChanged, this, &SingleInstance::mendGuard);
+}
+
+void SingleInstance::mendGuard() {
+    if (!stillAt(m_lockPath, m_lockId)) {
+        qCWarning(lcInstance, "%s was removed or replaced: locking it again", qPrintable(m_lockPath));
+        // Held by another program, the guard is that one's now, and so is the socket.
+        if (lock() != Lock::Held) {
+            qCWarning(lcInstance, "cannot lock %s again", qPrintable(m_lockPath));
+            return;
+        }
+    }
+    if (m_listener >= 0 && !stillAt(m_socketPath, m_socketId)) {
+        qCWarning(lcInstance, "%s was removed or replaced: listening again", qPrintable(m_socketPath));
+        if (!listen()) {
+            qCWarning(lcInstance, "cannot listen on %s again: %s", qPrintable(m_socketPath), std::strerror(errno));
+        }
+    }
+}
+
+bool SingleInstance::stillAt(const QString &path, FileId id) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && FileId{status.st_dev, status.st_ino} == id;
 }
 
 bool SingleInstance::handOver(int waitMs, const QByteArray &request) const {

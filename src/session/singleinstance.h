@@ -6,11 +6,16 @@
 
 #include <memory>
 
+#include <sys/types.h>
+
+class QFileSystemWatcher;
 class QSocketNotifier;
 
 /// One running program per user: the first start holds a lock and listens on a local socket in a folder of the
-/// user's own; a later start asks it to show its window, handing on the token its launcher gave it, and ends. The lock
-/// is the kernel's, so it ends with its holder; whatever else takes the place of the lock or the socket is set aside.
+/// user's own; a later start asks it to show its window, handing on the token its launcher gave it, and ends. A later
+/// start asks the socket before it takes the lock, so a lock file replaced under a running program cannot make a second
+/// one; the running program makes its lock and socket again when either is removed or replaced. The lock is the
+/// kernel's, so it ends with its holder; whatever else takes the place of the lock or the socket is set aside.
 class SingleInstance : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SingleInstance)
@@ -55,8 +60,18 @@ Q_SIGNALS:
 private:
     enum class Lock { Held, HeldElsewhere, Unusable };
 
+    // Which file a path named when it was made, to tell it from whatever takes its place later.
+    struct FileId {
+        dev_t device = 0;
+        ino_t inode = 0;
+        bool operator==(const FileId &) const = default;
+    };
+
     Lock lock();
     bool listen();
+    void watchGuard();
+    void mendGuard();
+    static bool stillAt(const QString &path, FileId id);
     bool handOver(int waitMs, const QByteArray &request) const;
     void acceptRequests();
     void serve(int fd);
@@ -65,9 +80,13 @@ private:
     QString m_lockPath;
     QString m_socketPath;
     int m_lockFd = -1;
+    FileId m_lockId;
     int m_listener = -1;
+    FileId m_socketId;
     int m_requests = 0;
     std::unique_ptr<QSocketNotifier> m_incoming;
     // Out of files, the listener waits for some to be closed rather than fail at once again.
     QTimer m_acceptRetry;
+    // The folder's changes, among them the lock's or the socket's removal; inotify costs no wakeups of its own.
+    std::unique_ptr<QFileSystemWatcher> m_folderWatch;
 };

@@ -1,3 +1,4 @@
+#include "localsocketclient.h"
 #include "singleinstance.h"
 
 #include <QAbstractEventDispatcher>
@@ -15,7 +16,9 @@
 #include <future>
 #include <vector>
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -38,6 +41,36 @@ SingleInstance::Role laterStart(const QString &folder, const QString &token = {}
         QTest::qWait(10);
     }
     return later.get();
+}
+
+// What the program answers to \a request sent at once on its socket in \a folder.
+QByteArray answerTo(const QString &folder, const QByteArray &request) {
+    auto asked = std::async(std::launch::async, [folder, request] {
+        sockaddr_un address{};
+        LocalSocketClient client{QDeadlineTimer(LaterPatienceMs)};
+        return localSocketAddress(folder + u"/somnivox.socket"_s, address) &&
+                       client.connectTo(address, sizeof address) && client.send(request)
+                   ? client.receive(true)
+                   : "no connection"_ba;
+    });
+    while (asked.wait_for(0ms) != std::future_status::ready) {
+        QTest::qWait(10);
+    }
+    return asked.get();
+}
+
+// A running program's guard: a lock file that another opening cannot lock, and a socket beside it.
+bool guardWhole(const QString &folder) {
+    const int fd = ::open(QFile::encodeName(folder + u"/somnivox.lock"_s).constData(),
+                          O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    const bool held = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                      ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return held && ::lstat(QFile::encodeName(folder + u"/somnivox.socket"_s).constData(), &status) == 0 &&
+           S_ISSOCK(status.st_mode);
 }
 
 // A listener that reports a connection it cannot take wakes the event loop without end.
@@ -106,6 +139,9 @@ private Q_SLOTS:
         QTest::newRow("none: a plain show, as older starts send it") << QString() << QString();
         QTest::newRow("too long to hand on: the window is still asked for")
             << QString(SingleInstance::MaxTokenLength + 1, u'a') << QString();
+        QTest::newRow("a blank in the token: left behind") << u"4b1f0c9e 2d7a48e6"_s << QString();
+        QTest::newRow("a control character in the token: left behind") << u"4b1f0c9e\u00012d7a48e6"_s << QString();
+        QTest::newRow("a non-ASCII character in the token: left behind") << u"4b1f0c9e\u00e92d7a48e6"_s << QString();
     }
 
     void claim_laterStartWithItsLaunchersToken_handsTheTokenOver() {
@@ -118,6 +154,70 @@ private Q_SLOTS:
         QCOMPARE(laterStart(dir.path(), token), SingleInstance::Role::HandedOver);
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown.at(0).at(0).toString(), received);
+    }
+
+    void claim_lockOrSocketReplacedWhileTheProgramRuns_laterStartHandsOverAndTheGuardIsMadeAgain_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO in the lock's place") << u"somnivox.lock"_s << u"fifo"_s;
+        QTest::newRow("symbolic link in the lock's place") << u"somnivox.lock"_s << u"symlink"_s;
+        QTest::newRow("folder in the lock's place") << u"somnivox.lock"_s << u"folder"_s;
+        QTest::newRow("new empty file in the lock's place") << u"somnivox.lock"_s << u"empty"_s;
+        QTest::newRow("lock removed") << u"somnivox.lock"_s << u"removed"_s;
+        QTest::newRow("socket removed") << u"somnivox.socket"_s << u"removed"_s;
+        QTest::newRow("new empty file in the socket's place") << u"somnivox.socket"_s << u"empty"_s;
+    }
+
+    void claim_lockOrSocketReplacedWhileTheProgramRuns_laterStartHandsOverAndTheGuardIsMadeAgain() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QCOMPARE(first.claim(0), SingleInstance::Role::First);
+        QSignalSpy shown(&first, &SingleInstance::activationRequested);
+
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        const QByteArray elsewhere = QFile::encodeName(dir.filePath(u"elsewhere"_s));
+        QVERIFY(::unlink(path.constData()) == 0);
+        if (kind == u"fifo"_s) {
+            QVERIFY(::mkfifo(path.constData(), S_IRUSR | S_IWUSR) == 0);
+        } else if (kind == u"symlink"_s) {
+            QVERIFY(QFile(dir.filePath(u"elsewhere"_s)).open(QIODevice::WriteOnly));
+            QVERIFY(::symlink(elsewhere.constData(), path.constData()) == 0);
+        } else if (kind == u"folder"_s) {
+            QVERIFY(::mkdir(path.constData(), S_IRWXU) == 0);
+        } else if (kind == u"empty"_s) {
+            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
+        QTRY_VERIFY(guardWhole(dir.path()));
+        QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
+        QCOMPARE(shown.size(), 2);
+    }
+
+    void serve_requestThatIsNotExactlyAShow_isRefused_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("blank before") << " show\n"_ba;
+        QTest::newRow("blank before the newline") << "show \n"_ba;
+        QTest::newRow("blank after the line") << "show\n "_ba;
+        QTest::newRow("carriage return") << "show\r\n"_ba;
+        QTest::newRow("two blanks before the token") << "show  4b1f0c9e\n"_ba;
+        QTest::newRow("blank after the token") << "show 4b1f0c9e \n"_ba;
+        QTest::newRow("blank in the token") << "show 4b1f 0c9e\n"_ba;
+        QTest::newRow("control character in the token") << "show 4b1f\x01"_ba + "0c9e\n"_ba;
+        QTest::newRow("non-ASCII character in the token") << "show 4b1f\xe9"_ba + "0c9e\n"_ba;
+    }
+
+    void serve_requestThatIsNotExactlyAShow_isRefused() {
+        QFETCH(QByteArray, request);
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QCOMPARE(first.claim(0), SingleInstance::Role::First);
+        QSignalSpy shown(&first, &SingleInstance::activationRequested);
+        QCOMPARE(answerTo(dir.path(), request), QByteArray());
+        QCOMPARE(shown.size(), 0);
+        // Asked rightly, the same way, it is answered.
+        QCOMPARE(answerTo(dir.path(), "show\n"_ba), "shown\n"_ba);
     }
 
     void accept_silentClientsOrNoFileLeft_neitherSpinsNorKeepsALaterStartOut_data() {
