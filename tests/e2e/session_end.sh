@@ -90,7 +90,7 @@ sound_ends() {
             }
             if (last && zeros < 220) report(last)
         }
-        function report(e,   i, peak, loud) {
+        function report(e,   i, peak, loud, m) {
             for (i = e - 87; i <= e; i++) if (p[i] > peak) peak = p[i]
             # Back, a millisecond at a time, to the last one that reached half the peak.
             for (loud = e - 44; loud > 0; loud -= 44) {
