@@ -32,7 +32,10 @@ AppAssembly::AppAssembly(const QString &programFolder)
               [](const QUrl &url) { QDesktopServices::openUrl(url); }, &m_activation}),
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
-               [this] { return m_form.styleName(); }}) {
+               [this] { return m_form.styleName(); }}),
+      // Quitting also ends the loop of a message box the window closed from, and any box opened after it.
+      m_end(m_player, [] { QCoreApplication::exit(0); }) {
+    QObject::connect(&m_form, &Form1::unloaded, &m_end, &ProgramEnd::request);
     // The media controls learn at once of what the user does in the window.
     const auto refresh = [this] { m_mpris.refresh(); };
     for (const char *button : {"PushButton1", "PushButton2"}) {
@@ -54,6 +57,10 @@ AppAssembly::AppAssembly(const QString &programFolder)
 void AppAssembly::start() {
     m_sessionBus.connectInBackground();
     m_form.Form_Load();
+    // Closed while a message box of the start-up was open: the window does not come back.
+    if (m_end.requested()) {
+        return;
+    }
     // The tray icon and the rest of the bus's work are set up once the window shows. Only a start into the tray
     // asks first, while it decides whether there is a tray to go to: a bus settled by then serves that decision.
     if (m_form.isMinimized()) {

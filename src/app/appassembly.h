@@ -6,6 +6,7 @@
 #include "mprisservice.h"
 #include "mstartup.h"
 #include "procedureerrorreport.h"
+#include "programend.h"
 #include "qttraynotifier.h"
 #include "sessionbus.h"
 #include "settingsstore.h"
@@ -29,6 +30,9 @@ public:
     /// Loads the settings into the window and shows it (or leaves it in the tray); the tray item and the media
     /// controls follow on the session bus once it is reached.
     void start();
+    /// Whether the program has ended: its window closed and its sound fell silent, all before the event loop was to run
+    /// when the window closed during start(), as from a message box.
+    bool ended() const { return m_end.done(); }
     /// Shows the window as the tray icon's click does, for a later start of the program with its launcher's
     /// \a activationToken, or for the media controls.
     void showWindow(const QString &activationToken = {});
@@ -50,4 +54,5 @@ private:
     Form1 m_form;
     MprisService m_mpris;
     SessionBus m_sessionBus;
+    ProgramEnd m_end;
 };

@@ -432,8 +432,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::checkScheduleNow() {
-    // A program that is on is heard at once, not at the next tick; the tick keeps its period.
-    if (Timer1->isEnabled()) {
+    // A program that is on is heard at once, not at the next tick; the tick keeps its period. A start-up that goes on
+    // after its window was closed (from a message box) plays nothing.
+    if (Timer1->isEnabled() && !m_unloaded) {
         Timer1_Timer();
     }
 }
@@ -739,9 +740,9 @@ void Form1::Form_QueryUnload() {
 }
 
 void Form1::Form_Unload() {
-    // Nothing runs after this: the timers stop and the event loop ends, taking playback with the process.
+    // No handler runs after this: the timers stop, and the program ends once the sound has fallen silent.
     m_unloaded = true;
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    QCoreApplication::exit(0);
+    Q_EMIT unloaded();
 }

@@ -112,6 +112,10 @@ public:
     cSysTray *trayIcon() const { return cSysTray1; }
     WindowPointer *pointer() const { return m_pointer.get(); }
 
+Q_SIGNALS:
+    /// The window has unloaded: the program is to end.
+    void unloaded();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;

@@ -46,5 +46,6 @@ int main(int argc, char *argv[]) {
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &assembly.form(),
                      [&assembly] { assembly.form().close(); });
     assembly.start();
-    return QApplication::exec();
+    // An end that came before the event loop (from a start-up message box) is not repeated by it.
+    return assembly.ended() ? 0 : QApplication::exec();
 }

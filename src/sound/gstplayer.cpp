@@ -320,7 +320,12 @@ GstPlayer::~GstPlayer() {
 }
 
 void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
-    halt();
+    // A sound that is ending plays out its ramp first: the file starts once it has.
+    if (m_ending) {
+        m_decoder.reset();
+    } else {
+        halt();
+    }
     m_path = path;
     m_fadeIn = fadeIn;
     setState(Undefined);
@@ -338,11 +343,13 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
     m_decoder = std::move(decoder);
     // Playing in name from here: the output starts on the worker, and the recovery takes over if it does not.
     setState(Player::Playing);
-    startOutput();
+    if (!m_ending) {
+        startOutput();
+    }
 }
 
 void GstPlayer::fadeOut(std::chrono::milliseconds duration) {
-    if (m_state != Player::Playing || m_startedRun != m_run) {
+    if (m_state != Player::Playing || m_startedRun != m_run || m_ending) {
         return;
     }
     // The feed runs ahead of what is heard by the audio still queued: the fall is shortened by that much, so that
@@ -444,24 +451,14 @@ QByteArray GstPlayer::streamTitle() const {
 }
 
 void GstPlayer::stop() {
-    if (m_state == Player::Playing && m_startedRun == m_run && !m_pipeline->feedEnded) {
+    const bool mayBeHeard = m_state == Player::Playing && outputUnderway();
+    // A file given while the sound was ending never starts.
+    m_decoder.reset();
+    if (!m_ending && mayBeHeard) {
         m_ending = true;
-        const quint64 run = m_run;
-        if (heldByServer()) {
-            // What the server holds ahead is not waited for: the stream falls silent in a few steps of its volume,
-            // which the server applies at once, and then goes with what it held. A ramp already falling for a
-            // restart ends the sound instead.
-            if (!m_dropping) {
-                rampStreamDown(run, 0);
-            }
-        } else {
-            // The output plays on until the ramp has been heard; the end of the stream then releases it.
-            m_pipeline->ending = true;
-            QTimer::singleShot(EndGraceMs, this, [this, run] {
-                if (run == m_run && m_ending) {
-                    halt();
-                }
-            });
+        // An output still starting ramps down once it tells it has started: it may be heard already.
+        if (m_startedRun == m_run) {
+            endInRamp();
         }
     } else if (!m_ending) {
         halt();
@@ -470,12 +467,58 @@ void GstPlayer::stop() {
     setState(Stopped);
 }
 
+bool GstPlayer::isEnding() const {
+    return m_ending;
+}
+
+// The output of the present run has started and plays on, or its start is on the worker.
+bool GstPlayer::outputUnderway() const {
+    if (!m_pipeline) {
+        return false;
+    }
+    if (m_startedRun == m_run) {
+        return !m_pipeline->feedEnded;
+    }
+    return m_starting && !m_decoder;
+}
+
+void GstPlayer::endInRamp() {
+    const quint64 run = m_run;
+    if (heldByServer()) {
+        // What the server holds ahead is not waited for: the stream falls silent in a few steps of its volume,
+        // which the server applies at once, and then goes with what it held. A ramp already falling for a
+        // restart ends the sound instead.
+        if (!m_dropping) {
+            rampStreamDown(run, 0);
+        }
+    } else {
+        // The output plays on until the ramp has been heard; the end of the stream then releases it.
+        m_pipeline->ending = true;
+        QTimer::singleShot(EndGraceMs, this, [this, run] {
+            if (run == m_run && m_ending) {
+                finishEnding();
+            }
+        });
+    }
+}
+
+// The ramp has been heard: the output is released, and a file given meanwhile starts.
+void GstPlayer::finishEnding() {
+    std::unique_ptr<Decoder> next = std::move(m_decoder);
+    halt();
+    Q_EMIT soundEnded();
+    if (next) {
+        m_decoder = std::move(next);
+        catchUp();
+    }
+}
+
 void GstPlayer::rampStreamDown(quint64 run, int step) {
     if (run != m_run || !(m_ending || m_dropping)) {
         return;
     }
     if (step == EndRampSteps) {
-        m_ending ? halt() : restartOutput();
+        m_ending ? finishEnding() : restartOutput();
         return;
     }
     gst_stream_volume_set_volume(GST_STREAM_VOLUME(m_pipeline->streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
@@ -596,8 +639,12 @@ void GstPlayer::dropPipeline() {
     ++m_run;
 }
 
-// What became wanted while a start was under way, once it has told how it went.
+// What became wanted while a start was under way, once it has told how it went. A sound that is ending is left to
+// its ramp.
 void GstPlayer::catchUp() {
+    if (m_ending) {
+        return;
+    }
     try {
         if (m_state == Player::Playing && m_decoder) {
             startOutput();
@@ -650,6 +697,19 @@ void GstPlayer::handleStartDone(quint64 run, quint64 pipeline, const QString &fa
     if (ours && failure.isEmpty()) {
         m_opened = true;
     }
+    if (run == m_run && m_ending) {
+        // Stopped while it started: it ends in the ramp as well.
+        if (failure.isEmpty()) {
+            m_startedRun = run;
+            endInRamp();
+            return;
+        }
+        if (ours) {
+            dropPipeline();
+        }
+        finishEnding();
+        return;
+    }
     if (run != m_run || m_state != Player::Playing) {
         if (ours && !failure.isEmpty()) {
             dropPipeline();
@@ -678,7 +738,7 @@ void GstPlayer::handleStartDone(quint64 run, quint64 pipeline, const QString &fa
 
 void GstPlayer::handleEnd(quint64 run) {
     if (run == m_run && m_ending) {
-        halt();
+        finishEnding();
     } else if (run == m_run && m_state == Player::Playing) {
         halt();
         setState(MediaEnded);
@@ -705,7 +765,7 @@ void GstPlayer::handleFailure(quint64 run, const QString &reason, bool fromPipel
         dropPipeline();
     }
     if (m_ending) {
-        halt();
+        finishEnding();
         return;
     }
     if (m_state != Player::Playing) {

@@ -67,9 +67,11 @@ public:
     /// Clamped to 0.1..50; a value that is not a number is ignored. Heard within a few tenths of a second.
     void setRate(double rate) override;
     /// Playback is over for the caller at once; the sound ends in a short ramp before the output is released: after
-    /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped.
+    /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped. An
+    /// output still starting ramps down as soon as it has started. A file given during the ramp starts after it.
     void stop() override;
     int playState() const override;
+    bool isEnding() const override;
     /// The GStreamer description of the sink asked for: SOMNIVOX_AUDIO_SINK's, or the default output's.
     QString sinkDescription() const;
 
@@ -85,6 +87,9 @@ private:
     void restartOutput();
     void postStart(std::function<QString(Pipeline &, quint64, const QByteArray &)> start);
     QByteArray streamTitle() const;
+    bool outputUnderway() const;
+    void endInRamp();
+    void finishEnding();
     void rampStreamDown(quint64 run, int step);
     void halt();
     void haltOutput();

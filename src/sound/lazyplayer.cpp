@@ -28,6 +28,7 @@ Player &LazyPlayer::engine() {
         }
         m_engine.reset(create());
         connect(m_engine.get(), &Player::playStateChanged, this, &Player::playStateChanged);
+        connect(m_engine.get(), &Player::soundEnded, this, &Player::soundEnded);
         if (m_loop) {
             m_engine->setLoop(*m_loop);
         }
@@ -89,4 +90,8 @@ int LazyPlayer::playState() const {
         return m_engine->playState();
     }
     return m_stopped ? Stopped : Undefined;
+}
+
+bool LazyPlayer::isEnding() const {
+    return m_engine && m_engine->isEnding();
 }

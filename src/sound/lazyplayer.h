@@ -27,6 +27,7 @@ public:
     void setRate(double rate) override;
     void stop() override;
     int playState() const override;
+    bool isEnding() const override;
 
     QString enginePath() const { return m_enginePath; }
 

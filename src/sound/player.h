@@ -35,8 +35,12 @@ public:
     virtual void stop() = 0;
     /// Playing while a file is accepted and has not ended, been stopped or failed; anything else is not playing.
     virtual int playState() const = 0;
+    /// Whether a stopped sound is still falling to silence in its ramp, which the output plays out before it goes.
+    virtual bool isEnding() const = 0;
 
 Q_SIGNALS:
     /// playState() has changed; a call may pass through more than one state before it returns.
     void playStateChanged();
+    /// A stopped sound has fallen silent: isEnding() has become false.
+    void soundEnded();
 };

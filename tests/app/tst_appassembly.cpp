@@ -5,9 +5,11 @@
 #include "fakes/mprislistener.h"
 #include "fakes/privatebus.h"
 
+#include <QApplication>
 #include <QDBusConnectionInterface>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +63,33 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, QStringList{u"Playing"_s}, 2'000);
         assembly.form().PushButton2_Click();
         QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}), 2'000);
+    }
+
+    // The end of the session while a start-up message box waits: the program ends there, before its event loop, with
+    // no window and no sound, though the settings say it is on.
+    void closedFromAStartUpBox_endsWithoutWindowOrSound() {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        qputenv("SOMNIVOX_AUDIO_SINK", "fakesink sync=true");
+        QFile settings(m_config.filePath(u"Vantrelle.ini"_s));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Somnivox%20Noise%20Player]\nVolume=-5\nStartStopState=ON\n");
+        settings.close();
+        AppAssembly assembly(QStringLiteral(SOMNIVOX_BUILD_DIR));
+        QTimer closer;
+        closer.setInterval(10);
+        connect(&closer, &QTimer::timeout, &assembly.form(), [&] {
+            if (QApplication::activeModalWidget() != nullptr) {
+                closer.stop();
+                assembly.form().close();
+            }
+        });
+        closer.start();
+        assembly.start();
+        QVERIFY(!closer.isActive());
+        QVERIFY(assembly.ended());
+        QVERIFY(!assembly.form().isVisible());
+        QCOMPARE_NE(assembly.player().playState(), Player::Playing);
+        QVERIFY(settings.remove());
     }
 
 private:

@@ -17,6 +17,8 @@ public:
     int volume = 50;
     double rate = 1.0;
     int state = 0;
+    /// Set by a stop of a sound that plays: it falls silent when fallSilent() says so.
+    bool ending = false;
     /// The next call of this name throws, as a player refusing it would.
     QString failNext;
     /// Files that never start playing, as a missing or corrupt file would not.
@@ -50,6 +52,7 @@ public:
     }
     void stop() override {
         record(QStringLiteral("stop"));
+        ending = ending || state == Playing;
         state = 0;
     }
     int playState() const override {
@@ -58,9 +61,15 @@ public:
         }
         return state;
     }
+    bool isEnding() const override { return ending; }
 
     /// The file came to its end (loop off).
     void finish() { state = 0; }
+    /// A stopped sound's ramp has been heard.
+    void fallSilent() {
+        ending = false;
+        Q_EMIT soundEnded();
+    }
 
 private:
     void record(const QString &call) {

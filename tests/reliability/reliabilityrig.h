@@ -47,6 +47,7 @@ public:
     void setRate(double rate) override { m_inner.setRate(rate); }
     void stop() override { m_inner.stop(); }
     int playState() const override { return m_inner.playState(); }
+    bool isEnding() const override { return m_inner.isEnding(); }
 
 private:
     Player &m_inner;

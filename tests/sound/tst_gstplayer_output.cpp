@@ -2,6 +2,7 @@
 #include "gstplayer.h"
 #include "soundfiles.h"
 
+#include <QDeadlineTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void setUrl_aSinkOfElementsBeyondThePlayersOwn_plays();
     void fades_riseFromSilenceAndFallToItWhenAsked();
     void stop_endsTheSoundInARampOfAFewMilliseconds();
+    void stop_whileTheOutputStarts_rampsDownAsWell();
 };
 
 void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
@@ -289,6 +291,45 @@ void TestGstPlayerOutput::stop_endsTheSoundInARampOfAFewMilliseconds() {
             QCOMPARE_LE(std::abs(output[2 * i + c]), std::abs(reference[2 * at + c]) * bound + 1);
         }
     }
+}
+
+// Turned on and off faster than the output tells it has started, as a key held down does: the sound already heard
+// still ends in the ramp, a file given during the ramp never starts, and only then is the player silent.
+void TestGstPlayerOutput::stop_whileTheOutputStarts_rampsDownAsWell() {
+    const QString file = soundfiles::path(u"noise-loop.mp3"_s);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    const QSignalSpy ended(&player, &Player::soundEnded);
+    player.setUrl(file, {});
+    // No event is handled meanwhile, so the player has not yet been told of the start.
+    const QDeadlineTimer deadline(10000);
+    while (capture.frames() == 0 && !deadline.hasExpired()) {
+        QTest::qSleep(1);
+    }
+    player.stop();
+    player.setUrl(file, {});
+    player.stop();
+    QVERIFY(player.isEnding());
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 10000);
+    QVERIFY(!player.isEnding());
+    QCOMPARE_NE(player.playState(), Player::Playing);
+
+    const Pcm output = capture.read();
+    const qsizetype end = soundfiles::frames(output);
+    const auto peak = [&](qsizetype from) {
+        int loudest = 0;
+        for (qsizetype i = 2 * std::max<qsizetype>(from, 0); i < 2 * end; ++i) {
+            loudest = std::max(loudest, std::abs(int(output[i])));
+        }
+        return loudest;
+    };
+    QCOMPARE_GT(peak(0), 8000);
+    // The last 2 ms fall well below the level of the noise before them.
+    QCOMPARE_LT(peak(end - 44100 / 500), peak(0) / 2);
+    QTest::qWait(100);
+    QCOMPARE(capture.frames(), end);
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerOutput)
