@@ -39,6 +39,7 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -332,12 +333,19 @@ void Form1::RandomHomePageVisit() {
 
 // The user's own sounds follow the program's; a name already listed is the user's file when played.
 void Form1::addUserSounds() {
-    const QStringList names = ListFolderFiles(StyleLibrary::userSoundsFolder(), u"*.*"_s).names();
-    for (const QString &file : names) {
-        if (const QString style = StyleLibrary::styleName(file); Combo1->findText(style) < 0) {
-            Combo1->addItem(style);
+    QSet<QString> listed;
+    for (int i = 0; i < Combo1->count(); ++i) {
+        listed.insert(Combo1->itemText(i));
+    }
+    QStringList added;
+    for (const QString &file : ListFolderFiles(StyleLibrary::userSoundsFolder(), u"*.*"_s).names()) {
+        const QString style = StyleLibrary::styleName(file);
+        if (!listed.contains(style)) {
+            listed.insert(style);
+            added << style;
         }
     }
+    Combo1->addItems(added);
 }
 
 QString Form1::styleFile() const {
