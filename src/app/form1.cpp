@@ -476,7 +476,8 @@ void Form1::Combo1_Click() {
 }
 
 void Form1::Slider1_Change() {
-    m_services.store.WriteSetting(u"Volume"_s, QString::number(Slider1->value()));
+    // Heard at once; a burst of steps (a held key, a turned wheel) is written once it settles.
+    m_services.store.writeSettingSoon(u"Volume"_s, QString::number(Slider1->value()));
     m_services.player.setVolume(Slider1->value());
 }
 

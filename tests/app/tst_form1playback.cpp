@@ -254,7 +254,6 @@ private Q_SLOTS:
         rig.child<QDateTimeEdit>("DTPicker1")->setDateTime(at(22, 0));
         QCOMPARE(rig.player.volume, 73);
         QCOMPARE(rig.player.rate, 2.0);
-        QCOMPARE(rig.stored(u"Volume"_s), u"73"_s);
         QCOMPARE(rig.stored(u"Pitch"_s), u"2"_s);
         QCOMPARE(rig.stored(u"Combo1"_s), u"1"_s);
         QCOMPARE(rig.stored(u"Style"_s), u"Pink Noise"_s);
@@ -265,6 +264,19 @@ private Q_SLOTS:
         rig.store->WriteSetting(u"Time To"_s, u"elsewhere"_s);
         QTest::mouseClick(picker->findChild<QLineEdit *>(), Qt::LeftButton);
         QCOMPARE(rig.stored(u"Time To"_s), SettingConversions::dateTimeToText(picker->dateTime()));
+    }
+
+    void volumeBurst_isHeardAtOnceAndWrittenOnceItSettles() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Volume"_s, u"30"_s}});
+        rig.load();
+        auto *volume = rig.child<QSlider>("Slider1");
+        for (int step = 0; step < 200; ++step) {
+            volume->triggerAction(step % 2 == 0 ? QSlider::SliderPageStepAdd : QSlider::SliderSingleStepSub);
+        }
+        QCOMPARE(volume->value(), 99);
+        QCOMPARE(rig.player.volume, 99);
+        QCOMPARE(rig.stored(u"Volume"_s), u"30"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.stored(u"Volume"_s), u"99"_s, 5000);
     }
 
     void failingSteps_areReportedWithTheirLines() {
