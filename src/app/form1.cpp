@@ -396,9 +396,14 @@ void Form1::Form_Load() {
     trap.step(140, [&] {
         ControlValues::setPosition(Slider1, SettingConversions::toPosition(store.ReadSetting(u"Volume"_s, u"50"_s)));
     });
-    trap.step(142, [&] {
-        ControlValues::setPosition(Slider2, SettingConversions::toPosition(store.ReadSetting(u"Pitch"_s, u"1"_s)));
-    });
+    if (!trap.step(142, [&] {
+            ControlValues::setPosition(Slider2, SettingConversions::toPosition(store.ReadSetting(u"Pitch"_s, u"1"_s)));
+        })) {
+        // Out of sight, the slider's own 50 would play everything at fifty times its speed: a refused pitch plays
+        // at normal speed, and stays stored as it was until the slider moves.
+        const QSignalBlocker quiet(Slider2);
+        Slider2->setValue(1);
+    }
     trap.step(144, [this] { m_services.player.setVolume(Slider1->value()); });
     trap.step(146, [this] { m_services.player.setRate(static_cast<double>(Slider2->value())); });
 

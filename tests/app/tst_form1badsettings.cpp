@@ -178,7 +178,8 @@ private Q_SLOTS:
         // A control whose value failed keeps its previous state; the others hold what was stored.
         QCOMPARE(rig.styles()->currentIndex(), key == "Combo1" ? -1 : 1);
         QCOMPARE(rig.child<QSlider>("Slider1")->value(), key == "Volume" ? 50 : 30);
-        QCOMPARE(rig.child<QSlider>("Slider2")->value(), key == "Pitch" ? 50 : 2);
+        // The hidden pitch slider plays a refused value at normal speed.
+        QCOMPARE(rig.child<QSlider>("Slider2")->value(), key == "Pitch" ? 1 : 2);
         // The player always gets what the sliders show.
         QCOMPARE(rig.player.volume, rig.child<QSlider>("Slider1")->value());
         QCOMPARE(rig.player.rate, double(rig.child<QSlider>("Slider2")->value()));
