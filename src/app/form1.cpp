@@ -525,13 +525,17 @@ void Form1::PushButton1_Click() {
     }
 }
 
+void Form1::endPreview() {
+    Timer2->setEnabled(false);
+    PushButton1->setText(PreviewSound);
+}
+
 void Form1::Timer2_Timer() {
     if (m_services.player.playState() == Player::Playing) {
         return;
     }
     // The preview ended by itself: the button offers a new preview, and only a program that is on resumes.
-    Timer2->setEnabled(false);
-    PushButton1->setText(PreviewSound);
+    endPreview();
     if (PushButton2->text() == TurnOff) {
         m_services.player.setLoop(true);
         Timer1->setEnabled(true);
@@ -543,6 +547,8 @@ void Form1::PushButton2_Click() {
     ErrorTrap trap(PushButton2Location, m_services.report);
     Player &player = m_services.player;
     SettingsStore &store = m_services.store;
+    // Turning on plays the style in place of a preview, turning off stops it: either way the preview is over.
+    endPreview();
     if (trap.test(100, [this] { return PushButton2->text() == TurnOn; })) {
         trap.step(102, [this] { Timer1->setEnabled(true); });
         trap.step(104, [&] { player.setLoop(true); });

@@ -377,6 +377,31 @@ private Q_SLOTS:
         QCOMPARE(urlsGiven(rig), 3);
     }
 
+    void turnOnOrOff_duringAPreview_endsIt_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("sounds");
+        QTest::newRow("turn on") << u"OFF"_s << Form1Rig::defaultSounds();
+        QTest::newRow("turn off") << u"ON"_s << Form1Rig::defaultSounds();
+        QTest::newRow("turn on with nothing to preview") << u"OFF"_s << QStringList{};
+    }
+    void turnOnOrOff_duringAPreview_endsIt() {
+        QFETCH(QString, state);
+        QFETCH(QStringList, sounds);
+        Form1Rig rig(sounds, {{u"StartStopState"_s, state}});
+        Form1 *form = rig.load();
+        rig.preview()->click();
+        rig.onOff()->click();
+        QCOMPARE(rig.preview()->text(), u"Preview Sound"_s);
+        QVERIFY(!form->timer2()->isEnabled());
+        const bool on = state == u"OFF"_s;
+        QCOMPARE(rig.player.state, on ? Player::Playing : 0);
+        QCOMPARE(rig.player.loop, on);
+        // The next click previews again, in place of whatever plays.
+        rig.preview()->click();
+        QCOMPARE(rig.preview()->text(), u"Stop"_s);
+        QCOMPARE(rig.player.loop, sounds.isEmpty());
+    }
+
     void previewStop_whileOn_resumesAtOnce_whileOff_staysOff() {
         Form1Rig on(Form1Rig::defaultSounds(), {{u"StartStopState"_s, u"ON"_s}, {u"Option"_s, u"Timed"_s}});
         Form1 *form = on.load();
