@@ -15,6 +15,7 @@
 #include "player.h"
 #include "procedureerrorreport.h"
 #include "propertybag.h"
+#include "regularfile.h"
 #include "settingconversions.h"
 #include "settingsstore.h"
 #include "skinframework.h"
@@ -331,18 +332,24 @@ void Form1::RandomHomePageVisit() {
     }
 }
 
-// The user's own sounds follow the program's; a name already listed is the user's file when played.
+// The user's own sounds follow the program's; a name already listed is the user's file when played, unless that
+// file cannot be read.
 void Form1::addUserSounds() {
     QSet<QString> listed;
     for (int i = 0; i < Combo1->count(); ++i) {
         listed.insert(Combo1->itemText(i));
     }
+    const QSet<QString> own = listed;
+    const QString folder = StyleLibrary::userSoundsFolder();
     QStringList added;
-    for (const QString &file : ListFolderFiles(StyleLibrary::userSoundsFolder(), u"*.*"_s).names()) {
+    for (const QString &file : ListFolderFiles(folder, u"*.*"_s).names()) {
         const QString style = StyleLibrary::styleName(file);
         if (!listed.contains(style)) {
             listed.insert(style);
             added << style;
+        } else if (QString why; own.contains(style) && !canReadRegularFile(folder + u'/' + file, &why)) {
+            qCWarning(lcForm1).noquote() << "The program's own" << style << "plays instead of" << file << "in" << folder
+                                         << "because:" << why;
         }
     }
     Combo1->addItems(added);
