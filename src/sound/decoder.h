@@ -25,9 +25,9 @@ public:
     /// Goes back to the first sample, so that the next pass decodes exactly as the first. Throws
     /// std::runtime_error on failure.
     virtual void rewind() = 0;
-    /// When the file was replaced or changed since it was opened, opens it afresh at its first sample, maybe at
-    /// another sampleRate(), and returns true; otherwise returns false and nothing changes. Throws
-    /// std::runtime_error when the changed file does not play. A decoder that knows no file never reopens.
+    /// When the file was replaced or changed since it was opened and plays, opens it afresh at its first sample,
+    /// maybe at another sampleRate(), and returns true; otherwise returns false and nothing changes: a changed file
+    /// that does not play leaves what was open. A decoder that knows no file never reopens.
     virtual bool reopenIfChanged() { return false; }
 };
 

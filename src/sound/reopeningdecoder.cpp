@@ -1,10 +1,14 @@
 #include "reopeningdecoder.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 
 #include <sys/stat.h>
 
+#include <stdexcept>
 #include <utility>
+
+Q_LOGGING_CATEGORY(lcDecoder, "somnivox.decoder")
 
 ReopeningDecoder::ReopeningDecoder(QString path, Opener open)
     // Taken before the file is opened: a change in between is found at the first pass's end, never missed.
@@ -18,8 +22,14 @@ bool ReopeningDecoder::reopenIfChanged() {
     if (!now || now == m_identity) {
         return false;
     }
-    m_decoder = m_open(m_path);
+    // Tried once for each change: a file that does not play now may be written whole later.
     m_identity = now;
+    try {
+        m_decoder = m_open(m_path);
+    } catch (const std::runtime_error &error) {
+        qCWarning(lcDecoder) << "plays on from the file as it was opened:" << error.what();
+        return false;
+    }
     return true;
 }
 

@@ -10,7 +10,8 @@
 #include <optional>
 
 /// The decoder of a file that notices when the file changes under it: replaced, rewritten or cut short since it was
-/// opened. reopenIfChanged() then opens it afresh; everything else is the decoder's own.
+/// opened. reopenIfChanged() then opens it afresh, or, when it no longer plays, goes on with what it had open;
+/// everything else is the decoder's own.
 class ReopeningDecoder final : public Decoder {
     Q_DISABLE_COPY_MOVE(ReopeningDecoder)
 
