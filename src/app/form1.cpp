@@ -15,6 +15,7 @@
 #include "player.h"
 #include "procedureerrorreport.h"
 #include "propertybag.h"
+#include "regularfile.h"
 #include "settingconversions.h"
 #include "settingsstore.h"
 #include "skinframework.h"
@@ -39,6 +40,7 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -330,14 +332,27 @@ void Form1::RandomHomePageVisit() {
     }
 }
 
-// The user's own sounds follow the program's; a name already listed is the user's file when played.
+// The user's own sounds follow the program's; a name already listed is the user's file when played, unless that
+// file cannot be read.
 void Form1::addUserSounds() {
-    const QStringList names = ListFolderFiles(StyleLibrary::userSoundsFolder(), u"*.*"_s).names();
-    for (const QString &file : names) {
-        if (const QString style = StyleLibrary::styleName(file); Combo1->findText(style) < 0) {
-            Combo1->addItem(style);
+    QSet<QString> listed;
+    for (int i = 0; i < Combo1->count(); ++i) {
+        listed.insert(Combo1->itemText(i));
+    }
+    const QSet<QString> own = listed;
+    const QString folder = StyleLibrary::userSoundsFolder();
+    QStringList added;
+    for (const QString &file : ListFolderFiles(folder, u"*.*"_s).names()) {
+        const QString style = StyleLibrary::styleName(file);
+        if (!listed.contains(style)) {
+            listed.insert(style);
+            added << style;
+        } else if (QString why; own.contains(style) && !canReadRegularFile(folder + u'/' + file, &why)) {
+            qCWarning(lcForm1).noquote() << "The program's own" << style << "plays instead of" << file << "in" << folder
+                                         << "because:" << why;
         }
     }
+    Combo1->addItems(added);
 }
 
 QString Form1::styleFile() const {
@@ -388,9 +403,14 @@ void Form1::Form_Load() {
     trap.step(140, [&] {
         ControlValues::setPosition(Slider1, SettingConversions::toPosition(store.ReadSetting(u"Volume"_s, u"50"_s)));
     });
-    trap.step(142, [&] {
-        ControlValues::setPosition(Slider2, SettingConversions::toPosition(store.ReadSetting(u"Pitch"_s, u"1"_s)));
-    });
+    if (!trap.step(142, [&] {
+            ControlValues::setPosition(Slider2, SettingConversions::toPosition(store.ReadSetting(u"Pitch"_s, u"1"_s)));
+        })) {
+        // Out of sight, the slider's own 50 would play everything at fifty times its speed: a refused pitch plays
+        // at normal speed, and stays stored as it was until the slider moves.
+        const QSignalBlocker quiet(Slider2);
+        Slider2->setValue(1);
+    }
     trap.step(144, [this] { m_services.player.setVolume(Slider1->value()); });
     trap.step(146, [this] { m_services.player.setRate(static_cast<double>(Slider2->value())); });
 
@@ -469,7 +489,8 @@ void Form1::Combo1_Click() {
 }
 
 void Form1::Slider1_Change() {
-    m_services.store.WriteSetting(u"Volume"_s, QString::number(Slider1->value()));
+    // Heard at once; a burst of steps (a held key, a turned wheel) is written once it settles.
+    m_services.store.writeSettingSoon(u"Volume"_s, QString::number(Slider1->value()));
     m_services.player.setVolume(Slider1->value());
 }
 
@@ -512,13 +533,17 @@ void Form1::PushButton1_Click() {
     }
 }
 
+void Form1::endPreview() {
+    Timer2->setEnabled(false);
+    PushButton1->setText(PreviewSound);
+}
+
 void Form1::Timer2_Timer() {
     if (m_services.player.playState() == Player::Playing) {
         return;
     }
     // The preview ended by itself: the button offers a new preview, and only a program that is on resumes.
-    Timer2->setEnabled(false);
-    PushButton1->setText(PreviewSound);
+    endPreview();
     if (PushButton2->text() == TurnOff) {
         m_services.player.setLoop(true);
         Timer1->setEnabled(true);
@@ -530,6 +555,8 @@ void Form1::PushButton2_Click() {
     ErrorTrap trap(PushButton2Location, m_services.report);
     Player &player = m_services.player;
     SettingsStore &store = m_services.store;
+    // Turning on plays the style in place of a preview, turning off stops it: either way the preview is over.
+    endPreview();
     if (trap.test(100, [this] { return PushButton2->text() == TurnOn; })) {
         trap.step(102, [this] { Timer1->setEnabled(true); });
         trap.step(104, [&] { player.setLoop(true); });

@@ -133,6 +133,8 @@ private:
     void SetAppTitle();
     void RandomHomePageVisit();
     void addUserSounds();
+    /// The preview button offers a new preview and stops watching the one that played.
+    void endPreview();
     QString styleFile() const;
     /// A fade length stored in whole seconds under \a key.
     std::chrono::seconds fadeSetting(const QString &key, std::chrono::seconds fallback) const;

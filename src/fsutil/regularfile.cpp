@@ -38,6 +38,15 @@ int openRegularFile(const QString &path, QString *error) {
     return fd;
 }
 
+bool canReadRegularFile(const QString &path, QString *error) {
+    const int fd = openRegularFile(path, error);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
 std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes, QString *error) {
     const int fd = openRegularFile(path, error);
     if (fd < 0) {

@@ -2,12 +2,16 @@
 
 #include "regularfile.h"
 
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <atomic>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcSkin, "somnivox.skin")
 
 namespace {
 
@@ -68,6 +72,26 @@ QString structureProblem(const QString &text) {
     return depth > 0 ? u"a '{' is not closed"_s : QString();
 }
 
+// Qt opens the pictures a style sheet names while it polishes a widget: a FIFO or a device named there would hold the
+// window for ever. A name that is no regular file is emptied before Qt sees it; Qt's own resources cannot block.
+QString withoutBlockingPictures(const QString &text) {
+    static const QRegularExpression url(uR"(url\(\s*(["']?)(.*?)\1\s*\))"_s);
+    QString result;
+    qsizetype copied = 0;
+    for (const QRegularExpressionMatch &match : url.globalMatch(text)) {
+        const QString name = match.captured(2);
+        QString why;
+        if (name.startsWith(u':') || name.startsWith(u"qrc:"_s) || canReadRegularFile(name, &why)) {
+            continue;
+        }
+        qCWarning(lcSkin).noquote() << "The skin's picture" << name << "is left out:" << why;
+        result += QStringView(text).mid(copied, match.capturedStart() - copied);
+        result += u"url(\"\")"_s;
+        copied = match.capturedEnd();
+    }
+    return result + text.mid(copied);
+}
+
 } // namespace
 
 QString SkinFramework::styleSheetProblem(const QString &text) {
@@ -85,7 +109,7 @@ void SkinFramework::LoadSkin(const QString &path, const QString &iniFileName) {
     if (!bytes) {
         throw std::runtime_error(u"Cannot read the skin file %1: %2"_s.arg(path, reason).toStdString());
     }
-    const QString text = QString::fromUtf8(*bytes);
+    const QString text = withoutBlockingPictures(QString::fromUtf8(*bytes));
     const QString problem = styleSheetProblem(text);
     if (!problem.isEmpty()) {
         throw std::runtime_error(u"The skin file %1 is not a valid style sheet: %2"_s.arg(path, problem).toStdString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCursor>
 #include <QPoint>
 #include <QPointer>
@@ -24,9 +25,10 @@ public:
     /// Throws std::invalid_argument for a kind other than Default, Busy and Custom.
     void setMousePointer(int pointer);
 
-    /// Takes a Windows cursor file as MouseIcon, with the hot spot the file gives. Only the file's header is checked
-    /// here; the picture is decoded when the pointer first shows it. On failure MouseIcon stays as it was, false is
-    /// returned and error (when given) says why.
+    /// Takes a Windows cursor file as MouseIcon, with the hot spot the file gives. The file is read whole here, as a
+    /// regular file only and without waiting on anything else in its place, but only its header is checked; the
+    /// picture is decoded from what was read when the pointer first shows it. On failure MouseIcon stays as it was,
+    /// false is returned and error (when given) says why.
     bool loadMouseIcon(const QString &curPath, QString *error = nullptr);
     bool hasMouseIcon() const { return m_iconFile.has_value(); }
     /// The loaded picture, or the arrow when none is loaded or its picture does not decode.
@@ -36,9 +38,9 @@ public:
     /// newPointer.
     void mouseMovedOver(int newPointer);
 
-    /// The hot spot stored in the first directory entry of a cursor file, if it is one and holds that entry's
-    /// picture whole.
-    static std::optional<QPoint> cursorFileHotSpot(const QString &curPath);
+    /// The hot spot stored in the first directory entry of the cursor file \a contents, if it is one and holds that
+    /// entry's picture whole.
+    static std::optional<QPoint> cursorFileHotSpot(const QByteArray &contents);
 
 private:
     void applyToWindow();
@@ -46,7 +48,7 @@ private:
     QPointer<QWidget> m_window;
     int m_pointer = Default;
     struct IconFile {
-        QString path;
+        QByteArray contents;
         QPoint hotSpot;
     };
     std::optional<IconFile> m_iconFile;

@@ -3,12 +3,16 @@
 #include "settingconversions.h"
 #include "xdgconfighome.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStringList>
+#include <QTimer>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -75,9 +79,18 @@ std::unique_ptr<QSettings> openSettings(const QString &fileName) {
 } // namespace
 
 SettingsStore::SettingsStore(const QString &fileName, QObject *parent)
-    : QObject(parent), m_fileName(fileName), m_settings(openSettings(fileName)) {}
+    : QObject(parent), m_fileName(fileName), m_settings(openSettings(fileName)), m_settleTimer(new QTimer(this)) {
+    m_settleTimer->setSingleShot(true);
+    m_settleTimer->setInterval(SettleMs);
+    connect(m_settleTimer, &QTimer::timeout, this, &SettingsStore::flush);
+    if (QCoreApplication::instance() != nullptr) {
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &SettingsStore::flush);
+    }
+}
 
-SettingsStore::~SettingsStore() = default;
+SettingsStore::~SettingsStore() {
+    flush();
+}
 
 QString SettingsStore::defaultFileName() {
     return QDir(xdgConfigHome()).filePath(u"Vantrelle.ini"_s);
@@ -88,6 +101,9 @@ QString SettingsStore::fileName() const {
 }
 
 QString SettingsStore::ReadSetting(const QString &key, const QVariant &defaultValue) const {
+    if (const auto pending = m_pending.constFind(key); pending != m_pending.cend()) {
+        return *pending;
+    }
     // A key that holds something unreadable still holds a value: it reads as empty text, not as the default.
     if (const auto unsaved = m_unsaved.constFind(key); unsaved != m_unsaved.cend()) {
         return *unsaved;
@@ -97,6 +113,7 @@ QString SettingsStore::ReadSetting(const QString &key, const QVariant &defaultVa
 }
 
 void SettingsStore::WriteSetting(const QString &key, const QString &text) {
+    m_pending.remove(key);
     if (isOtherThanRegularFile(fileName())) {
         m_settings.reset();
     } else if (!m_settings || m_settings->status() != QSettings::NoError) {
@@ -125,5 +142,21 @@ void SettingsStore::WriteSetting(const QString &key, const QString &text) {
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError) {
         Q_EMIT writeFailed(tr("The setting \"%1\" could not be saved to %2.").arg(key, fileName()));
+    }
+}
+
+void SettingsStore::writeSettingSoon(const QString &key, const QString &text) {
+    m_pending.insert(key, text);
+    // Not restarted by later changes: a value that never settles still reaches the disk every interval.
+    if (!m_settleTimer->isActive()) {
+        m_settleTimer->start();
+    }
+}
+
+void SettingsStore::flush() {
+    m_settleTimer->stop();
+    const QMap<QString, QString> pending = std::exchange(m_pending, {});
+    for (auto value = pending.cbegin(); value != pending.cend(); ++value) {
+        WriteSetting(value.key(), value.value());
     }
 }

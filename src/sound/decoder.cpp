@@ -2,12 +2,15 @@
 
 #include "mp3decoder.h"
 #include "regularfile.h"
+#include "reopeningdecoder.h"
 #include "sndfiledecoder.h"
 #include "stylelibrary.h"
 
 #include <stdexcept>
 
-std::unique_ptr<Decoder> openDecoder(const QString &path) {
+namespace {
+
+std::unique_ptr<Decoder> openFileDecoder(const QString &path) {
     if (StyleLibrary::isOtherSoundFormat(path)) {
         auto decoder = std::make_unique<SndFileDecoder>();
         decoder->open(path);
@@ -16,6 +19,12 @@ std::unique_ptr<Decoder> openDecoder(const QString &path) {
     auto decoder = std::make_unique<Mp3Decoder>();
     decoder->open(path);
     return decoder;
+}
+
+} // namespace
+
+std::unique_ptr<Decoder> openDecoder(const QString &path) {
+    return std::make_unique<ReopeningDecoder>(path, openFileDecoder);
 }
 
 int openSoundFile(const QString &path) {

@@ -25,10 +25,15 @@ public:
     /// Goes back to the first sample, so that the next pass decodes exactly as the first. Throws
     /// std::runtime_error on failure.
     virtual void rewind() = 0;
+    /// When the file was replaced or changed since it was opened and plays, opens it afresh at its first sample,
+    /// maybe at another sampleRate(), and returns true; otherwise returns false and nothing changes: a changed file
+    /// that does not play leaves what was open. A decoder that knows no file never reopens.
+    virtual bool reopenIfChanged() { return false; }
 };
 
 /// Opens \a path with the decoder its name calls for: FLAC, Ogg Vorbis, Opus and WAV files with libsndfile, any
-/// other as MP3. Throws std::runtime_error with the reason when the file does not play.
+/// other as MP3; it reopens the file when it changes (see ReopeningDecoder). Throws std::runtime_error with the reason
+/// when the file does not play.
 std::unique_ptr<Decoder> openDecoder(const QString &path);
 
 /// Opens \a path for reading when it is a regular file, without ever waiting on a FIFO or a device in its place;

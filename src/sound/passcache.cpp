@@ -59,3 +59,21 @@ void PassCache::rewind() {
     }
     m_decoder->rewind();
 }
+
+bool PassCache::reopenIfChanged() {
+    if (m_state == State::Held) {
+        // A pass of a few frames ends thousands of times a second: the file is looked at once a second of sound.
+        m_heldSinceAsked += qsizetype(m_pass.size() / Channels);
+        if (m_heldSinceAsked < sampleRate()) {
+            return false;
+        }
+    }
+    m_heldSinceAsked = 0;
+    if (!m_decoder->reopenIfChanged()) {
+        return false;
+    }
+    m_state = State::Recording;
+    m_pass.clear();
+    m_at = 0;
+    return true;
+}

@@ -11,7 +11,8 @@
 
 /// A decoder that keeps the first pass of a short file: when that pass ends within MaxFrames frames, every later pass
 /// is read from memory, so a file of a few frames is decoded once however many times a second it loops. A longer file
-/// is decoded afresh at every pass, as the decoder does, in memory that does not grow with its length.
+/// is decoded afresh at every pass, as the decoder does, in memory that does not grow with its length. A file that
+/// changes is read afresh (see reopenIfChanged()).
 class PassCache final : public Decoder {
     Q_DISABLE_COPY_MOVE(PassCache)
 
@@ -27,6 +28,8 @@ public:
     int sampleRate() const override { return m_decoder->sampleRate(); }
     qsizetype read(std::span<std::int16_t> out) override;
     void rewind() override;
+    /// Asks the decoder at most once a second of sound held in memory, and records the reopened file's first pass.
+    bool reopenIfChanged() override;
 
 private:
     enum class State { Recording, Recorded, Held, Streaming };
@@ -37,4 +40,6 @@ private:
     State m_state = State::Recording;
     std::vector<std::int16_t> m_pass;
     std::size_t m_at = 0;
+    /// Frames replayed from memory since the decoder was last asked whether its file changed.
+    qsizetype m_heldSinceAsked = 0;
 };

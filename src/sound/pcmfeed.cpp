@@ -7,16 +7,13 @@ constexpr qsizetype InputFrames = 4608;
 }
 
 PcmFeed::PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames)
-    : m_loop(std::move(decoder)), m_rateScale(double(m_loop.sampleRate()) / SampleRate),
-      m_input(InputFrames * Resampler::Channels) {
+    : m_loop(std::move(decoder)), m_input(InputFrames * Resampler::Channels) {
     m_fader.fadeIn(fadeInFrames);
 }
 
 PcmFeed::~PcmFeed() = default;
 
 qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
-    // A file at another rate than the output's is read faster or slower to sound at its own pitch.
-    m_resampler.setRate(rate * m_rateScale);
     const auto wanted = static_cast<qsizetype>(out.size() / Resampler::Channels);
     qsizetype produced = 0;
     while (produced < wanted && !m_ended) {
@@ -28,6 +25,9 @@ qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
                 continue;
             }
         }
+        // A file at another rate than the output's is read faster or slower to sound at its own pitch; a file
+        // reopened after it changed may have another.
+        m_resampler.setRate(rate * m_loop.sampleRate() / SampleRate);
         const auto result =
             m_resampler.process(std::span<const std::int16_t>(m_input).subspan(
                                     static_cast<std::size_t>(m_inputUsed * Resampler::Channels),

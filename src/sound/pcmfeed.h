@@ -38,7 +38,6 @@ private:
     SeamlessLoop m_loop;
     Resampler m_resampler;
     Fader m_fader;
-    double m_rateScale;
     std::vector<std::int16_t> m_input;
     qsizetype m_inputFrames = 0;
     qsizetype m_inputUsed = 0;

@@ -22,6 +22,11 @@ constexpr double BendFactor = 2.0;
 // Below this a step is not heard, whatever the file around it.
 constexpr double SmallestJump = 32.0;
 
+// The seam is judged on the file's first two frames at least, however low its rate.
+qsizetype fadeFrames(int sampleRate) {
+    return std::max<qsizetype>(MinFadeFrames, qsizetype(sampleRate) * CrossfadeMs / 1000);
+}
+
 std::int16_t clamped(double value) {
     return static_cast<std::int16_t>(std::lround(std::clamp(value, -32768.0, 32767.0)));
 }
@@ -29,9 +34,7 @@ std::int16_t clamped(double value) {
 } // namespace
 
 SeamlessLoop::SeamlessLoop(std::unique_ptr<Decoder> decoder)
-    : m_decoder(std::make_unique<PassCache>(std::move(decoder))),
-      // The seam is judged on the file's first two frames at least, however low its rate.
-      m_fadeFrames(std::max<qsizetype>(MinFadeFrames, qsizetype(m_decoder->sampleRate()) * CrossfadeMs / 1000)),
+    : m_decoder(std::make_unique<PassCache>(std::move(decoder))), m_fadeFrames(fadeFrames(m_decoder->sampleRate())),
       m_chunk(ChunkFrames * Channels) {}
 
 SeamlessLoop::~SeamlessLoop() = default;
@@ -149,9 +152,20 @@ void SeamlessLoop::crossfadeTail() {
 }
 
 void SeamlessLoop::startNextPass() {
-    m_decoder->rewind();
     m_passEnded = false;
     m_passFrames = 0;
+    if (m_decoder->reopenIfChanged()) {
+        // A file changed under the loop is heard afresh from its start, its seam judged again.
+        m_fadeFrames = fadeFrames(m_decoder->sampleRate());
+        m_firstPass = true;
+        m_skipHead = false;
+        m_seam = Seam::Unknown;
+        m_head.clear();
+        m_firstDiffSquares = {};
+        m_largestBend = {};
+        return;
+    }
+    m_decoder->rewind();
     if (m_skipHead) {
         // The file's first frames were heard inside the crossfade.
         m_skipHead = false;

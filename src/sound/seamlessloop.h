@@ -15,7 +15,8 @@
 /// mid-cycle) crosses from its end into its start with a short equal-power crossfade instead, so no click is heard.
 /// The seam is judged on the first pass, from the file's own signal, with memory that does not grow with the file:
 /// the last frames of every pass are held back until the decoder tells whether the file goes on. A short file is
-/// decoded once and looped from memory (see PassCache).
+/// decoded once and looped from memory (see PassCache). A file that changes while it loops is opened afresh at the
+/// end of a pass (see Decoder::reopenIfChanged()), its rate and seam taken anew.
 class SeamlessLoop {
     Q_DISABLE_COPY_MOVE(SeamlessLoop)
 

@@ -1,5 +1,7 @@
 #include "stylelibrary.h"
 
+#include "regularfile.h"
+
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -35,7 +37,7 @@ QString fileIn(const QString &folder, const QString &style) {
 } // namespace
 
 QString styleFile(const QString &programFolder, const QString &style) {
-    if (const QString users = fileIn(userSoundsFolder(), style); QFileInfo(users).isFile()) {
+    if (const QString users = fileIn(userSoundsFolder(), style); canReadRegularFile(users)) {
         return users;
     }
     return fileIn(soundsFolder(programFolder), style);

@@ -17,7 +17,8 @@ QString styleName(const QString &fileName);
 
 /// The file played for \a style, looked up afresh each time: the style's name with ".mp3", or, when that is not a
 /// file and the name itself is a FLAC, Ogg Vorbis, Opus or WAV file of the folder, that file; the user's own folder
-/// first, so that a name in both plays the user's file. Built in the program's folder when neither has it.
+/// first, so that a name in both plays the user's file when it can be read. Built in the program's folder when neither
+/// has it.
 QString styleFile(const QString &programFolder, const QString &style);
 
 /// Whether \a fileName names a FLAC, Ogg Vorbis, Opus or WAV file, by its extension in any letter case.

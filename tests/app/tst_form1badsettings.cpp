@@ -178,7 +178,8 @@ private Q_SLOTS:
         // A control whose value failed keeps its previous state; the others hold what was stored.
         QCOMPARE(rig.styles()->currentIndex(), key == "Combo1" ? -1 : 1);
         QCOMPARE(rig.child<QSlider>("Slider1")->value(), key == "Volume" ? 50 : 30);
-        QCOMPARE(rig.child<QSlider>("Slider2")->value(), key == "Pitch" ? 50 : 2);
+        // The hidden pitch slider plays a refused value at normal speed.
+        QCOMPARE(rig.child<QSlider>("Slider2")->value(), key == "Pitch" ? 1 : 2);
         // The player always gets what the sliders show.
         QCOMPARE(rig.player.volume, rig.child<QSlider>("Slider1")->value());
         QCOMPARE(rig.player.rate, double(rig.child<QSlider>("Slider2")->value()));
@@ -312,6 +313,8 @@ private Q_SLOTS:
         }
         Form1 *form = rig.load();
         changeEveryControl(rig);
+        // The volume waits to settle before it is written: written now, while the disk still refuses.
+        rig.store->flush();
         limit.reset();
 
         QVERIFY(!form->isLoading());
@@ -379,6 +382,7 @@ private Q_SLOTS:
         failures.clear();
         rig.child<QSlider>("Slider1")->setValue(21);
         rig.child<QSlider>("Slider1")->setValue(22);
+        rig.store->flush();
         QCOMPARE(failures.count(), 0);
         QCOMPARE(writeWarnings(rig), 1);
         QCOMPARE(rig.stored(u"Volume"_s), u"22"_s);

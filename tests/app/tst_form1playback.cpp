@@ -254,7 +254,6 @@ private Q_SLOTS:
         rig.child<QDateTimeEdit>("DTPicker1")->setDateTime(at(22, 0));
         QCOMPARE(rig.player.volume, 73);
         QCOMPARE(rig.player.rate, 2.0);
-        QCOMPARE(rig.stored(u"Volume"_s), u"73"_s);
         QCOMPARE(rig.stored(u"Pitch"_s), u"2"_s);
         QCOMPARE(rig.stored(u"Combo1"_s), u"1"_s);
         QCOMPARE(rig.stored(u"Style"_s), u"Pink Noise"_s);
@@ -265,6 +264,19 @@ private Q_SLOTS:
         rig.store->WriteSetting(u"Time To"_s, u"elsewhere"_s);
         QTest::mouseClick(picker->findChild<QLineEdit *>(), Qt::LeftButton);
         QCOMPARE(rig.stored(u"Time To"_s), SettingConversions::dateTimeToText(picker->dateTime()));
+    }
+
+    void volumeBurst_isHeardAtOnceAndWrittenOnceItSettles() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Volume"_s, u"30"_s}});
+        rig.load();
+        auto *volume = rig.child<QSlider>("Slider1");
+        for (int step = 0; step < 200; ++step) {
+            volume->triggerAction(step % 2 == 0 ? QSlider::SliderPageStepAdd : QSlider::SliderSingleStepSub);
+        }
+        QCOMPARE(volume->value(), 99);
+        QCOMPARE(rig.player.volume, 99);
+        QCOMPARE(rig.stored(u"Volume"_s), u"30"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.stored(u"Volume"_s), u"99"_s, 5000);
     }
 
     void failingSteps_areReportedWithTheirLines() {
@@ -363,6 +375,31 @@ private Q_SLOTS:
         QCOMPARE(rig.player.state, Player::Playing);
         QVERIFY(rig.player.loop);
         QCOMPARE(urlsGiven(rig), 3);
+    }
+
+    void turnOnOrOff_duringAPreview_endsIt_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QStringList>("sounds");
+        QTest::newRow("turn on") << u"OFF"_s << Form1Rig::defaultSounds();
+        QTest::newRow("turn off") << u"ON"_s << Form1Rig::defaultSounds();
+        QTest::newRow("turn on with nothing to preview") << u"OFF"_s << QStringList{};
+    }
+    void turnOnOrOff_duringAPreview_endsIt() {
+        QFETCH(QString, state);
+        QFETCH(QStringList, sounds);
+        Form1Rig rig(sounds, {{u"StartStopState"_s, state}});
+        Form1 *form = rig.load();
+        rig.preview()->click();
+        rig.onOff()->click();
+        QCOMPARE(rig.preview()->text(), u"Preview Sound"_s);
+        QVERIFY(!form->timer2()->isEnabled());
+        const bool on = state == u"OFF"_s;
+        QCOMPARE(rig.player.state, on ? Player::Playing : 0);
+        QCOMPARE(rig.player.loop, on);
+        // The next click previews again, in place of whatever plays.
+        rig.preview()->click();
+        QCOMPARE(rig.preview()->text(), u"Stop"_s);
+        QCOMPARE(rig.player.loop, sounds.isEmpty());
     }
 
     void previewStop_whileOn_resumesAtOnce_whileOff_staysOff() {

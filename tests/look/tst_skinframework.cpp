@@ -1,11 +1,14 @@
 #include "skinframework.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -83,6 +86,29 @@ private Q_SLOTS:
             QVERIFY2(message.contains(messagePart) && message.contains(name), qPrintable(message));
         }
         QCOMPARE(skin.styleSheet(), QString::fromUtf8(validSheet));
+    }
+
+    void loadSkin_picturesThatAreNoRegularFiles_areLeftOutWithoutWaiting() {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(u"wood.png"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const QString good = dir.filePath(u"red.png"_s);
+        QVERIFY(picture.save(good));
+        const QString sheet = u"QWidget { background-image: url(\"%1\"); }\nQPushButton { image: url(%2); }\n"
+                              u"QLabel { image: url('%3'); }\n"_s.arg(fifo, good, dir.path());
+        SkinFramework skin;
+        skin.LoadSkin(writeFile(dir, u"o.cjs"_s, sheet.toUtf8()), QString());
+        QVERIFY(!skin.styleSheet().contains(fifo));
+        QVERIFY(!skin.styleSheet().contains(u"'"_s + dir.path()));
+        QVERIFY(skin.styleSheet().contains(u"url("_s + good + u')'));
+
+        skin.setApplyOptions(SkinFramework::ApplyStyleSheet);
+        QWidget window;
+        skin.ApplyWindow(&window);
+        window.resize(20, 20);
+        QCOMPARE(window.grab().size(), QSize(20, 20));
     }
 
     void applyWindow_withoutALoadedSkin_throws() {

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -186,6 +188,22 @@ private Q_SLOTS:
         QCOMPARE(back.size(), QSize(size, size));
         QCOMPARE(back.pixel(0, 0), qRgb(255, 0, 0));
         QCOMPARE(qAlpha(back.pixel(size - 1, 0)), 0);
+    }
+
+    void mouseIcon_aFifoPutInTheFilesPlaceLater_isNeverOpened() {
+        QTemporaryDir dir;
+        QWidget window;
+        WindowPointer pointer(&window);
+        const QString path = writeCursor(dir, IconArt::handCursor(), {5, 6});
+        QVERIFY(pointer.loadMouseIcon(path));
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        // Opened for reading, the FIFO with no writer would hold the window for ever.
+        QCOMPARE(pointer.MouseIcon().hotSpot(), QPoint(5, 6));
+
+        QString error;
+        QVERIFY(!pointer.loadMouseIcon(path, &error));
+        QVERIFY2(error.contains(u"not a regular file"_s), qPrintable(error));
     }
 
     void loadMouseIcon_fileThatIsNoCursor_failsAndKeepsTheIcon_data() {

@@ -406,8 +406,9 @@ void TestBadSoundFiles::playingFile_deletedOrReplaced_playsOnAndTheNextHandOverT
         QCOMPARE(::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(style).constData()), 0);
     }
 
-    // A file that is gone or replaced plays on from the copy the player holds open; one cut where it stands
-    // fails at its end, and is then handed over again and again, unless it is short enough to loop from memory.
+    // A file that is gone, or replaced by one that does not play, plays on from the copy the player holds open; one
+    // cut where it stands fails at its end, and is then handed over again and again, unless it is short enough to
+    // loop from memory.
     QVERIFY(rig.waitForTicks(1));
     if (change != u"truncate"_s) {
         QCOMPARE(rig.player.playState(), Player::Playing);

@@ -12,6 +12,8 @@
 
 #include <sys/stat.h>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 class TestSettingsStore : public QObject {
@@ -65,6 +67,27 @@ private Q_SLOTS:
         store.WriteSetting(u"Option"_s, u"Infinite"_s);
         QVERIFY(inode() != written);
         QCOMPARE(SettingsStore(file).ReadSetting(u"Option"_s, QString()), u"Infinite"_s);
+    }
+
+    void writeSoon_burstIsReadAtOnceAndWrittenOnceItSettles() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"Vantrelle.ini"_s);
+        auto store = std::make_unique<SettingsStore>(file);
+        store->WriteSetting(u"Volume"_s, u"50"_s);
+        for (int volume = 1; volume <= 200; ++volume) {
+            store->writeSettingSoon(u"Volume"_s, QString::number(volume % 100 + 1));
+        }
+        QCOMPARE(store->ReadSetting(u"Volume"_s, QString()), u"1"_s);
+        QCOMPARE(SettingsStore(file).ReadSetting(u"Volume"_s, QString()), u"50"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(SettingsStore(file).ReadSetting(u"Volume"_s, QString()), u"1"_s, 5000);
+
+        // A later plain write of the key wins over one still waiting, and the store's end writes what waits.
+        store->writeSettingSoon(u"Volume"_s, u"7"_s);
+        store->writeSettingSoon(u"Pitch"_s, u"3"_s);
+        store->WriteSetting(u"Volume"_s, u"8"_s);
+        store.reset();
+        QCOMPARE(SettingsStore(file).ReadSetting(u"Volume"_s, QString()), u"8"_s);
+        QCOMPARE(SettingsStore(file).ReadSetting(u"Pitch"_s, QString()), u"3"_s);
     }
 
     void read_returnsTextWhateverTheFileHolds_data() {

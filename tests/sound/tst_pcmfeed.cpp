@@ -5,12 +5,15 @@
 #include "resampler.h"
 #include "soundfiles.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
+#include <cstdio>
 #include <future>
 #include <numbers>
+#include <optional>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +68,42 @@ double peakBend(const Pcm &pcm, qsizetype from = 2) {
     return peak;
 }
 
+/// A 16-bit WAV file of \a frames frames of a 441 Hz sine at \a rate, or of \a constant when given.
+QByteArray wav(int rate, int channels, int frames, std::optional<std::int16_t> constant = std::nullopt) {
+    QByteArray data;
+    for (int i = 0; i < frames; ++i) {
+        const auto sample = constant.value_or(
+            std::int16_t(std::lround(12000 * std::sin(2 * std::numbers::pi * 441 * i / double(rate)))));
+        for (int c = 0; c < channels; ++c) {
+            data.append(reinterpret_cast<const char *>(&sample), 2);
+        }
+    }
+    QByteArray head;
+    const auto add = [&head](quint32 value, int bytes) { head.append(reinterpret_cast<const char *>(&value), bytes); };
+    head.append("RIFF");
+    add(quint32(36 + data.size()), 4);
+    head.append("WAVEfmt ");
+    add(16, 4);
+    add(1, 2);
+    add(quint32(channels), 2);
+    add(quint32(rate), 4);
+    add(quint32(rate * channels * 2), 4);
+    add(quint32(channels * 2), 2);
+    add(16, 2);
+    head.append("data");
+    add(quint32(data.size()), 4);
+    return head + data;
+}
+
+/// How many times the left channel changes sign.
+int signChanges(const Pcm &pcm, qsizetype from) {
+    int changes = 0;
+    for (auto i = std::size_t(from) * 2 + 2; i < pcm.size(); i += 2) {
+        changes += (pcm[i] < 0) != (pcm[i - 2] < 0) ? 1 : 0;
+    }
+    return changes;
+}
+
 } // namespace
 
 class TestPcmFeed : public QObject {
@@ -85,6 +124,8 @@ private Q_SLOTS:
     void fill_shortFile_isDecodedOnceAndLoopedFromMemory_data();
     void fill_shortFile_isDecodedOnceAndLoopedFromMemory();
     void fill_fades_riseFromSilenceAndFallToItFrameByFrame();
+    void fill_fileChangedWhileLooping_isOpenedAfreshAtAPassEnd_data();
+    void fill_fileChangedWhileLooping_isOpenedAfreshAtAPassEnd();
 };
 
 void TestPcmFeed::fill_looping_repeatsTheGaplessDecodeWithNothingAddedOrLost_data() {
@@ -294,4 +335,42 @@ void TestPcmFeed::fill_fades_riseFromSilenceAndFallToItFrameByFrame() {
 }
 
 QTEST_GUILESS_MAIN(TestPcmFeed)
+void TestPcmFeed::fill_fileChangedWhileLooping_isOpenedAfreshAtAPassEnd_data() {
+    QTest::addColumn<int>("firstFrames");
+    QTest::addColumn<QByteArray>("changed");
+    QTest::addColumn<bool>("inPlace");
+    // Short passes are replayed from memory, long ones decoded afresh each time.
+    QTest::newRow("another rate and channel count, replaced") << 1000 << wav(22050, 1, 2500) << false;
+    QTest::newRow("cut short in place") << 1000 << wav(44100, 2, 500) << true;
+    QTest::newRow("long pass rewritten in place at another rate")
+        << int(PassCache::MaxFrames) + 1000 << wav(48000, 2, 48000) << true;
+}
+
+void TestPcmFeed::fill_fileChangedWhileLooping_isOpenedAfreshAtAPassEnd() {
+    QFETCH(int, firstFrames);
+    QFETCH(QByteArray, changed);
+    QFETCH(bool, inPlace);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"changing.wav"_s);
+    const auto write = [](const QString &to, const QByteArray &bytes) {
+        QFile file(to);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(path, wav(44100, 2, firstFrames, 1000)));
+    PcmFeed feed(openDecoder(path));
+    run(feed, 100);
+    if (inPlace) {
+        QVERIFY(write(path, changed));
+    } else {
+        QVERIFY(write(path + u".new"_s, changed));
+        QVERIFY(std::rename(QFile::encodeName(path + u".new"_s).constData(), QFile::encodeName(path).constData()) == 0);
+    }
+    // A held pass is looked at again within a second of sound, a decoded one at its end.
+    const qsizetype frames = firstFrames + 3 * 44100;
+    const Pcm out = run(feed, frames);
+    // The last second is the new file at its own pitch: 441 cycles of the sine, none of the constant.
+    QCOMPARE_GE(signChanges(out, frames - 44100), 2 * 441 - 2);
+    QCOMPARE_LE(signChanges(out, frames - 44100), 2 * 441 + 2);
+}
+
 #include "tst_pcmfeed.moc"

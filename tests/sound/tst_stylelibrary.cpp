@@ -1,7 +1,9 @@
 #include "stylelibrary.h"
+#include "unprivileged.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +62,25 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(StyleLibrary::styleFile(program.path(), style), sounds + u'/' + played);
+    }
+
+    void styleFile_usersFileThatCannotBeRead_leavesTheProgramsOwn() {
+        if (ranUnprivileged()) {
+            return;
+        }
+        QTemporaryDir program;
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        const QString own = StyleLibrary::soundsFolder(program.path()) + u"/White Noise.mp3"_s;
+        const QString users = StyleLibrary::userSoundsFolder() + u"/White Noise.mp3"_s;
+        for (const QString &path : {own, users}) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(StyleLibrary::styleFile(program.path(), u"White Noise"_s), users);
+        QVERIFY(QFile::setPermissions(users, QFile::WriteOwner));
+        QCOMPARE(StyleLibrary::styleFile(program.path(), u"White Noise"_s), own);
     }
 };
 
