@@ -45,6 +45,9 @@ void recordVolume(GObject *element, GParamSpec *property) {
 }
 
 void registerSteppedVolume() {
+    if (g_type_from_name("TestSteppedVolume")) {
+        return;
+    }
     GstOutputSink::initGStreamer();
     GstOutputSink::registerEveryPlugin();
     GstElementFactory *factory = gst_element_factory_find("volume");
@@ -81,6 +84,7 @@ private Q_SLOTS:
     void fades_riseFromSilenceAndFallToItWhenAsked();
     void stop_endsTheSoundInARampOfAFewMilliseconds();
     void stop_onAStreamVolume_fallsInStepsToSilence();
+    void stop_onAStreamVolumeThatTakesNothing_endsItWithoutSteps();
     void fadeOut_onASinkASecondAhead_isSilentWhenAsked();
 };
 
@@ -358,6 +362,29 @@ void TestGstPlayerOutput::stop_onAStreamVolume_fallsInStepsToSilence() {
         QCOMPARE_LT(volumesSet[i], volumesSet[i - 1]);
     }
     QCOMPARE(volumesSet.back(), 0.0);
+}
+
+void TestGstPlayerOutput::stop_onAStreamVolumeThatTakesNothing_endsItWithoutSteps() {
+    registerSteppedVolume();
+    // A sound server that takes a second of audio when asked, and then stops answering: the output takes a buffer
+    // at once, the next after 3 s, and then none for 2 s.
+    qputenv("SOMNIVOX_AUDIO_SINK", "steppedvolume ! identity sleep-time=3000000 ! fakesink");
+    GstPlayer player;
+    player.setVolume(80);
+    player.setLoop(true);
+    player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
+    QTest::qWait(5000);
+    {
+        const std::lock_guard lock(volumesMutex);
+        volumesSet.clear();
+    }
+    player.stop();
+    QCOMPARE(player.playState(), int(GstPlayer::Stopped));
+
+    // Steps would reach the server only once it answers again, one by one after what it holds: the stream goes at once.
+    QTest::qWait(200);
+    const std::lock_guard lock(volumesMutex);
+    QCOMPARE(volumesSet.size(), 0u);
 }
 
 void TestGstPlayerOutput::fadeOut_onASinkASecondAhead_isSilentWhenAsked() {
