@@ -367,13 +367,13 @@ void TestGstPlayerOutput::stop_onAStreamVolume_fallsInStepsToSilence() {
 void TestGstPlayerOutput::stop_onAStreamVolumeThatTakesNothing_endsItWithoutSteps() {
     registerSteppedVolume();
     // A sound server that takes a second of audio when asked, and then stops answering: the output takes a buffer
-    // at once, the next after 3 s, and then none for 2 s.
+    // at once, the next after 3 s, and then none for 2.5 s.
     qputenv("SOMNIVOX_AUDIO_SINK", "steppedvolume ! identity sleep-time=3000000 ! fakesink");
     GstPlayer player;
     player.setVolume(80);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
-    QTest::qWait(5000);
+    QTest::qWait(5500);
     {
         const std::lock_guard lock(volumesMutex);
         volumesSet.clear();
