@@ -52,6 +52,11 @@ constexpr std::chrono::milliseconds EndRampHold{30};
 constexpr std::chrono::milliseconds StreamRampLength = EndRampStep * (EndRampSteps - 1) + EndRampHold;
 // How long a stopped sound may take to play out its ramp before the output is released anyway.
 constexpr int EndGraceMs = 2000;
+// Once it holds its fill, a sound server asks for its second of audio once a second (measured: 1000 +- 12 ms); until
+// then it takes a few at once and waits some 3 s. One that has settled into the rhythm and then taken none for longer
+// does not answer: what is sent to it meanwhile waits, and when it answers again it plays what it holds first.
+constexpr std::chrono::milliseconds ServerRhythm{500};
+constexpr std::chrono::milliseconds ServerSilentAfter{1500};
 
 qint64 framesIn(std::chrono::milliseconds duration) {
     return duration.count() * Mp3Decoder::SampleRate / 1000;
@@ -125,6 +130,9 @@ struct GstPlayer::Pipeline {
     // Touched by the streaming thread while the pipeline runs, and by the worker only while it is halted.
     std::shared_ptr<PcmFeed> feed;
     std::atomic<std::uint64_t> framesPushed{0};
+    // When the output took its last buffer and the one before, on the steady clock.
+    std::atomic<std::chrono::steady_clock::rep> lastTaken{0};
+    std::atomic<std::chrono::steady_clock::rep> takenBefore{0};
     std::atomic<bool> feedEnded{false};
     // The player's run that the pipeline plays, which tags what it tells the player.
     std::atomic<quint64> run{0};
@@ -210,6 +218,8 @@ QString GstPlayer::Pipeline::start(quint64 newRun, std::shared_ptr<PcmFeed> newF
     feed = std::move(newFeed);
     framesPushed = 0;
     feedEnded = false;
+    lastTaken = std::chrono::steady_clock::now().time_since_epoch().count();
+    takenBefore = lastTaken.load();
     // Set while no stream exists, a stream volume is the one the next stream opens with.
     if (streamVolume) {
         gst_stream_volume_set_volume(GST_STREAM_VOLUME(streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
@@ -289,6 +299,7 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     if (frames > 0) {
         gst_buffer_set_size(buffer, static_cast<gssize>(frames * Mp3Decoder::Channels * sizeof(std::int16_t)));
         framesPushed += static_cast<std::uint64_t>(frames);
+        takenBefore = lastTaken.exchange(std::chrono::steady_clock::now().time_since_epoch().count());
         GST_BUFFER_PTS(buffer) = start;
         GST_BUFFER_DURATION(buffer) = gst_util_uint64_scale(framesPushed, GST_SECOND, Mp3Decoder::SampleRate) - start;
         gst_app_src_push_buffer(source, buffer);
@@ -406,6 +417,13 @@ bool GstPlayer::heldByServer() const {
     return m_opened && m_pipeline && m_pipeline->streamVolume;
 }
 
+bool GstPlayer::serverAnswers() const {
+    const std::chrono::steady_clock::duration before{m_pipeline->takenBefore.load()};
+    const std::chrono::steady_clock::duration last{m_pipeline->lastTaken.load()};
+    return last - before < ServerRhythm ||
+           std::chrono::steady_clock::now() - std::chrono::steady_clock::time_point(last) < ServerSilentAfter;
+}
+
 // What the server holds ahead is dropped and the feed goes on from where it is, so that a change made to it is heard
 // at once: the stream falls silent in the ramp of a stop, starts afresh, and rises from silence. A fade-out of
 // \a fadeOutFrames (-1: none) starts with it.
@@ -487,8 +505,11 @@ void GstPlayer::endInRamp() {
     if (heldByServer()) {
         // What the server holds ahead is not waited for: the stream falls silent in a few steps of its volume,
         // which the server applies at once, and then goes with what it held. A ramp already falling for a
-        // restart ends the sound instead.
-        if (!m_dropping) {
+        // restart ends the sound instead. A server that does not answer would read the steps one by one, playing
+        // on meanwhile: the stream goes at once, unheard until the server answers, and then first.
+        if (!serverAnswers()) {
+            finishEnding();
+        } else if (!m_dropping) {
             rampStreamDown(run, 0);
         }
     } else {

@@ -83,6 +83,7 @@ private:
     void setState(int state);
     void applyVolume();
     bool heldByServer() const;
+    bool serverAnswers() const;
     void dropHeldAudio(qint64 fadeOutFrames);
     void restartOutput();
     void postStart(std::function<QString(Pipeline &, quint64, const QByteArray &)> start);

@@ -1,4 +1,5 @@
 #include "capture.h"
+#include "gstoutputsink.h"
 #include "gstplayer.h"
 #include "soundfiles.h"
 
@@ -6,8 +7,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <gst/gst.h>
+
 #include <chrono>
 #include <cmath>
+#include <mutex>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using soundfiles::Pcm;
@@ -25,6 +30,40 @@ double level(const Pcm &pcm, qsizetype from, qsizetype to) {
 
 double decibels(double level, double reference) {
     return 20.0 * std::log10(std::max(level, 1e-3) / reference);
+}
+
+// Every level set on a "steppedvolume" element, GStreamer's volume that tells its changes.
+std::mutex volumesMutex;
+std::vector<double> volumesSet;
+
+void recordVolume(GObject *element, GParamSpec *property) {
+    if (qstrcmp(property->name, "volume") == 0) {
+        double volume = -1;
+        g_object_get(element, "volume", &volume, nullptr);
+        const std::lock_guard lock(volumesMutex);
+        volumesSet.push_back(volume);
+    }
+}
+
+void registerSteppedVolume() {
+    if (g_type_from_name("TestSteppedVolume")) {
+        return;
+    }
+    GstOutputSink::initGStreamer();
+    GstOutputSink::registerEveryPlugin();
+    GstElementFactory *factory = gst_element_factory_find("volume");
+    QVERIFY(factory);
+    auto *feature = GST_ELEMENT_FACTORY(gst_plugin_feature_load(GST_PLUGIN_FEATURE(factory)));
+    const GType volume = gst_element_factory_get_element_type(feature);
+    gst_object_unref(feature);
+    gst_object_unref(factory);
+    GTypeQuery sizes;
+    g_type_query(volume, &sizes);
+    const GType stepped = g_type_register_static_simple(
+        volume, "TestSteppedVolume", sizes.class_size,
+        [](gpointer type, gpointer) { G_OBJECT_CLASS(type)->notify = recordVolume; }, sizes.instance_size, nullptr,
+        GTypeFlags(0));
+    QVERIFY(gst_element_register(nullptr, "steppedvolume", GST_RANK_NONE, stepped));
 }
 
 } // namespace
@@ -46,6 +85,9 @@ private Q_SLOTS:
     void fades_riseFromSilenceAndFallToItWhenAsked();
     void stop_endsTheSoundInARampOfAFewMilliseconds();
     void stop_whileTheOutputStarts_rampsDownAsWell();
+    void stop_onAStreamVolume_fallsInStepsToSilence();
+    void stop_onAStreamVolumeThatTakesNothing_endsItWithoutSteps();
+    void fadeOut_onASinkASecondAhead_isSilentWhenAsked();
 };
 
 void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
@@ -330,6 +372,83 @@ void TestGstPlayerOutput::stop_whileTheOutputStarts_rampsDownAsWell() {
     QCOMPARE_LT(peak(end - 44100 / 500), peak(0) / 2);
     QTest::qWait(100);
     QCOMPARE(capture.frames(), end);
+}
+
+void TestGstPlayerOutput::stop_onAStreamVolume_fallsInStepsToSilence() {
+    registerSteppedVolume();
+    Capture capture("steppedvolume");
+    GstPlayer player;
+    player.setVolume(80);
+    player.setLoop(true);
+    player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
+    QVERIFY(capture.waitForFrames(44100));
+    QTest::qWait(100);
+    {
+        const std::lock_guard lock(volumesMutex);
+        QVERIFY(!volumesSet.empty());
+        QCOMPARE(float(volumesSet.back()), 0.8f);
+        volumesSet.clear();
+    }
+    player.stop();
+
+    // A cut at full level would click: the stream's volume falls through several levels to silence before it goes.
+    QVERIFY(QTest::qWaitFor([] {
+        const std::lock_guard lock(volumesMutex);
+        return !volumesSet.empty() && volumesSet.back() == 0.0;
+    }));
+    const std::lock_guard lock(volumesMutex);
+    QCOMPARE_GE(volumesSet.size(), 3u);
+    QCOMPARE_LT(volumesSet.front(), 0.8);
+    for (std::size_t i = 1; i < volumesSet.size(); ++i) {
+        QCOMPARE_LT(volumesSet[i], volumesSet[i - 1]);
+    }
+    QCOMPARE(volumesSet.back(), 0.0);
+}
+
+void TestGstPlayerOutput::stop_onAStreamVolumeThatTakesNothing_endsItWithoutSteps() {
+    registerSteppedVolume();
+    // A sound server that takes a second of audio when asked, and then stops answering: the output takes a buffer
+    // at once, the next after 3 s, and then none for 2.5 s.
+    qputenv("SOMNIVOX_AUDIO_SINK", "steppedvolume ! identity sleep-time=3000000 ! fakesink");
+    GstPlayer player;
+    player.setVolume(80);
+    player.setLoop(true);
+    player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
+    QTest::qWait(5500);
+    {
+        const std::lock_guard lock(volumesMutex);
+        volumesSet.clear();
+    }
+    player.stop();
+    QCOMPARE(player.playState(), int(GstPlayer::Stopped));
+
+    // Steps would reach the server only once it answers again, one by one after what it holds: the stream goes at once.
+    QTest::qWait(200);
+    const std::lock_guard lock(volumesMutex);
+    QCOMPARE(volumesSet.size(), 0u);
+}
+
+void TestGstPlayerOutput::fadeOut_onASinkASecondAhead_isSilentWhenAsked() {
+    constexpr qsizetype Second = 44100;
+    // On a sink with a volume of its own the feed makes a second at a time, which the file takes in whole when its
+    // time comes: just after the file grows, the output holds the second that has not yet been heard.
+    Capture capture("volume");
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
+    QVERIFY(capture.waitForFrames(1));
+    QVERIFY(capture.waitForFrames(capture.frames() + 1));
+    const qsizetype asked = capture.frames();
+    player.fadeOut(std::chrono::milliseconds(1500));
+    QVERIFY(capture.waitForFrames(asked + 2 * Second));
+    QCOMPARE(player.playState(), Player::Playing);
+    player.stop();
+
+    // Silence is heard 1.5 s after the fade was asked for, the second held ahead included.
+    const Pcm output = capture.read(asked + 2 * Second);
+    QCOMPARE_GT(level(output, asked, asked + Second / 4), 1000.0);
+    QCOMPARE(level(output, asked + Second * 6 / 10, asked + 2 * Second), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerOutput)

@@ -46,6 +46,10 @@ bool writeFile(const QString &path, int format, int channels) {
             samples.push_back(channelSignal(c, i));
         }
     }
+    if ((format & SF_FORMAT_SUBMASK) == SF_FORMAT_FLOAT) {
+        // One sample far beyond full scale: clipped alone, it leaves the level of the rest as written.
+        samples[std::size_t(Frames / 2 * channels)] = 1.5f;
+    }
     const bool written = sf_writef_float(file, samples.data(), Frames) == Frames;
     return sf_close(file) == 0 && written;
 }
@@ -73,7 +77,8 @@ private Q_SLOTS:
         } formats[] = {{"WAV", SF_FORMAT_WAV | SF_FORMAT_PCM_16},
                        {"FLAC", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
                        {"Ogg Vorbis", SF_FORMAT_OGG | SF_FORMAT_VORBIS},
-                       {"Opus", SF_FORMAT_OGG | SF_FORMAT_OPUS}};
+                       {"Opus", SF_FORMAT_OGG | SF_FORMAT_OPUS},
+                       {"floating-point WAV", SF_FORMAT_WAV | SF_FORMAT_FLOAT}};
         for (const auto &[name, format] : formats) {
             QTest::addRow("%s, mono", name) << format << 1;
             QTest::addRow("%s, 3 channels", name) << format << 3;
