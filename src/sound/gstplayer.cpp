@@ -331,8 +331,8 @@ GstPlayer::~GstPlayer() {
 }
 
 void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
-    // A sound that is ending plays out its ramp first: the file starts once it has.
-    if (m_ending) {
+    // The sound that may be heard ends in its ramp first, as at a stop: the file starts once it has.
+    if (beginEnding()) {
         m_decoder.reset();
     } else {
         halt();
@@ -469,20 +469,25 @@ QByteArray GstPlayer::streamTitle() const {
 }
 
 void GstPlayer::stop() {
-    const bool mayBeHeard = m_state == Player::Playing && outputUnderway();
     // A file given while the sound was ending never starts.
     m_decoder.reset();
-    if (!m_ending && mayBeHeard) {
+    if (!beginEnding()) {
+        halt();
+    }
+    endRecovery();
+    setState(Stopped);
+}
+
+// The sound that may be heard starts its ramp down, unless it is ending already; whether it is ending.
+bool GstPlayer::beginEnding() {
+    if (!m_ending && m_state == Player::Playing && outputUnderway()) {
         m_ending = true;
         // An output still starting ramps down once it tells it has started: it may be heard already.
         if (m_startedRun == m_run) {
             endInRamp();
         }
-    } else if (!m_ending) {
-        halt();
     }
-    endRecovery();
-    setState(Stopped);
+    return m_ending;
 }
 
 bool GstPlayer::isEnding() const {

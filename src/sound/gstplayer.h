@@ -58,7 +58,8 @@ public:
     /// Opens \a path and decodes its first frame before returning: a playable file is Playing at once; any other
     /// leaves the player Undefined. Throws std::runtime_error only when the pipeline cannot be built (a GStreamer
     /// element missing, a SOMNIVOX_AUDIO_SINK that does not parse or link). An output that then fails to open is told
-    /// later: the default one is reopened, one from SOMNIVOX_AUDIO_SINK leaves the player Undefined.
+    /// later: the default one is reopened, one from SOMNIVOX_AUDIO_SINK leaves the player Undefined. A sound that
+    /// plays ends in the ramp of a stop first, and the file starts after it.
     void setUrl(const QString &path, std::chrono::milliseconds fadeIn) override;
     void fadeOut(std::chrono::milliseconds duration) override;
     void setLoop(bool on) override;
@@ -89,6 +90,7 @@ private:
     void postStart(std::function<QString(Pipeline &, quint64, const QByteArray &)> start);
     QByteArray streamTitle() const;
     bool outputUnderway() const;
+    bool beginEnding();
     void endInRamp();
     void finishEnding();
     void rampStreamDown(quint64 run, int step);

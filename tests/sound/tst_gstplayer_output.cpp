@@ -9,9 +9,11 @@
 
 #include <gst/gst.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <mutex>
+#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -227,10 +229,17 @@ void TestGstPlayerOutput::setUrl_whilePlaying_startsTheNewFileFromItsFirstSample
     QCOMPARE(player.playState(), Player::Playing);
     QTRY_VERIFY_WITH_TIMEOUT(player.playState() != Player::Playing, 10000);
 
-    // The new file, whole, closes the output.
+    // The new file, whole, closes the output; the sound before it ended in a ramp, not a cut.
     const Pcm output = capture.read();
     QVERIFY(output.size() > reference.size());
     QVERIFY(std::equal(reference.begin() + 2, reference.end(), output.end() - qsizetype(reference.size()) + 2));
+    const auto before = output.end() - qsizetype(reference.size());
+    const auto peak = [](auto from, auto to) {
+        return std::accumulate(
+            from, to, 0, [](int loudest, std::int16_t sample) { return std::max(loudest, std::abs(int(sample))); });
+    };
+    const qsizetype lastTwoMs = 2 * 44100 / 500;
+    QCOMPARE_LT(peak(before - lastTwoMs, before) * 2, peak(output.begin(), before - lastTwoMs));
 }
 
 void TestGstPlayerOutput::sinkDescription_followsTheEnvironment_data() {
