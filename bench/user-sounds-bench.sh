@@ -28,26 +28,8 @@ unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER 2>/dev/null || tr
 mkdir -p "$HOME" "$XDG_DATA_HOME/somnivox/sounds"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-display=90
-while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
-Xvfb :$display -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids="$pids $!"
-export DISPLAY=:$display
-tries=0
-until xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; exit 1; }
-    sleep 0.1
-done
-dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" >"$work/dbus.log" 2>&1 &
-pids="$pids $!"
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
-tries=0
-until [ -S "$XDG_RUNTIME_DIR/bus" ]; do
-    tries=$((tries + 1))
-    [ $tries -lt 100 ] || { echo "dbus-daemon did not start" >&2; exit 1; }
-    sleep 0.1
-done
+. "$(dirname "$0")/private-display.sh"
+start_display_and_bus
 
 median() {
     sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'

@@ -1,0 +1,28 @@
+# Sourced by the benches that start the program in a window. Nothing of the user's is touched: the X server and the
+# session bus are private, their logs go to $work, and their processes join $pids, which the bench ends at exit.
+#
+# start_display_and_bus: starts Xvfb on a free display and a session bus in $XDG_RUNTIME_DIR, waits until both answer,
+# and exports DISPLAY and DBUS_SESSION_BUS_ADDRESS. A desktop has a session bus; without one Qt would start a bus of
+# its own (dbus-launch) in every run.
+start_display_and_bus() {
+    display=90
+    while [ -e /tmp/.X11-unix/X$display ] || [ -e /tmp/.X$display-lock ]; do display=$((display + 1)); done
+    Xvfb :$display -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids="$pids $!"
+    export DISPLAY=:$display
+    tries=0
+    until xdpyinfo >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -lt 100 ] || { echo "Xvfb did not start" >&2; exit 1; }
+        sleep 0.1
+    done
+    dbus-daemon --session --nofork --nopidfile --address="unix:path=$XDG_RUNTIME_DIR/bus" >"$work/dbus.log" 2>&1 &
+    pids="$pids $!"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+    tries=0
+    until [ -S "$XDG_RUNTIME_DIR/bus" ]; do
+        tries=$((tries + 1))
+        [ $tries -lt 100 ] || { echo "dbus-daemon did not start" >&2; exit 1; }
+        sleep 0.1
+    done
+}
