@@ -1,6 +1,20 @@
 # Sourced by the benches that start the program in a window. Nothing of the user's is touched: the X server and the
-# session bus are private, their logs go to $work, and their processes join $pids, which the bench ends at exit.
+# session bus are private, their logs go to $work, and their processes join $pids, ended at exit.
 #
+# scratch_folders: makes $work and $runtime, a runtime folder in memory as a desktop's /run/user/UID is, and removes
+# both at exit with every process in $pids.
+scratch_folders() {
+    work=$(mktemp -d)
+    runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
+    pids=""
+    trap end_scratch EXIT INT TERM
+}
+end_scratch() {
+    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work" "$runtime"
+}
+
 # start_display_and_bus: starts Xvfb on a free display and a session bus in $XDG_RUNTIME_DIR, waits until both answer,
 # and exports DISPLAY and DBUS_SESSION_BUS_ADDRESS. A desktop has a session bus; without one Qt would start a bus of
 # its own (dbus-launch) in every run.

@@ -12,15 +12,8 @@ for file in "$build/somnivox" "$launch" "$build/sounds/White Noise.mp3"; do
     [ -e "$file" ] || { echo "missing $file: build the program and bench_launch first" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work" "$runtime"
-}
-trap cleanup EXIT INT TERM
+. "$(dirname "$0")/private-display.sh"
+scratch_folders
 
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$runtime"
 export QT_QPA_PLATFORM=xcb SOMNIVOX_AUDIO_SINK='fakesink sync=true'
@@ -28,7 +21,6 @@ unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER 2>/dev/null || tr
 mkdir -p "$HOME" "$XDG_DATA_HOME/somnivox/sounds"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-. "$(dirname "$0")/private-display.sh"
 start_display_and_bus
 
 median() {

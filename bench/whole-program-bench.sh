@@ -24,16 +24,8 @@ for file in "$build/somnivox" "$build/somnivox-engine.so" "$launch" "$bare" "$bu
     [ -e "$file" ] || { echo "missing $file: build the program and the bench targets first" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-# The runtime folder is in memory, as a desktop's /run/user/UID is.
-runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work" "$runtime"
-}
-trap cleanup EXIT INT TERM
+. "$(dirname "$0")/private-display.sh"
+scratch_folders
 
 # Programs must touch nothing of the user's; the settings of each run are laid fresh below.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
@@ -42,7 +34,6 @@ unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER 2>/dev/null || tr
 mkdir -p "$HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-. "$(dirname "$0")/private-display.sh"
 start_display_and_bus
 trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$work/trayer.log" 2>&1 &
 pids="$pids $!"
