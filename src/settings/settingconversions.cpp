@@ -9,6 +9,7 @@
 #include <limits>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -209,24 +210,27 @@ std::optional<QDateTime> readAs(const QString &text, const QLocale &locale) {
     if (const QString earlier = longTimeWithoutZone(locale); earlier != timeFormats.constFirst()) {
         timeFormats.append(earlier);
     }
-    for (const QString &time : timeFormats) {
-        if (std::optional<QDateTime> value = readAs(text, locale, dateFormat(locale), time)) {
-            return value;
-        }
+    // Qt 6.4 misreads a day-half name other than C's: the shorter of two not at all when anything follows it
+    // ("অপৰাহ্ন 10.15.30"), and some (Ewe's "ŊDI") reading past the end of its own text. Such a name is read as C's, as
+    // long as the other, with the locale's formats; the digits are plain by now. The longer name is looked for first,
+    // lest a shorter one inside it be taken for it.
+    std::pair<QString, QString> dayHalves[] = {{locale.amText(), u"AM"_s}, {locale.pmText(), u"PM"_s}};
+    if (dayHalves[0].first.size() < dayHalves[1].first.size()) {
+        std::swap(dayHalves[0], dayHalves[1]);
     }
-    // Qt cannot read the shorter of two day-half names back when anything follows it ("অপৰাহ্ন 10.15.30"); C's names
-    // are as long as each other, and the digits are plain by now.
-    const std::pair<QString, QString> dayHalves[] = {{locale.amText(), u"AM"_s}, {locale.pmText(), u"PM"_s}};
+    QString readText = text;
+    QLocale reader = locale;
     for (const auto &[name, plain] : dayHalves) {
         const qsizetype at = name.isEmpty() ? -1 : text.indexOf(name, 0, Qt::CaseInsensitive);
-        if (at < 0 || name == plain) {
-            continue;
+        if (at >= 0 && name.compare(plain, Qt::CaseInsensitive) != 0) {
+            readText = QString(text).replace(at, name.size(), plain);
+            reader = QLocale::c();
+            break;
         }
-        const QString plainText = QString(text).replace(at, name.size(), plain);
-        for (const QString &time : timeFormats) {
-            if (std::optional<QDateTime> value = readAs(plainText, QLocale::c(), dateFormat(locale), time)) {
-                return value;
-            }
+    }
+    for (const QString &time : timeFormats) {
+        if (std::optional<QDateTime> value = readAs(readText, reader, dateFormat(locale), time)) {
+            return value;
         }
     }
     return std::nullopt;
