@@ -34,6 +34,29 @@ namespace {
 constexpr int LaterPatienceMs = SingleInstance::RequestMs + 3000;
 
 // A later start runs in another thread: the first answers from this thread's event loop.
+// Puts a thing of \a kind at \a name in \a dir: a FIFO, a folder, a symbolic link to a file beside it, or a file
+// (empty, or of bytes naming no process); "removed" puts nothing there.
+bool placeAt(const QTemporaryDir &dir, const QString &name, const QString &kind) {
+    const QByteArray path = QFile::encodeName(dir.filePath(name));
+    if (kind == u"fifo"_s) {
+        return ::mkfifo(path.constData(), S_IRUSR | S_IWUSR) == 0;
+    }
+    if (kind == u"folder"_s) {
+        return ::mkdir(path.constData(), S_IRWXU) == 0;
+    }
+    if (kind == u"symlink"_s) {
+        const QString elsewhere = dir.filePath(u"elsewhere"_s);
+        return QFile(elsewhere).open(QIODevice::WriteOnly) &&
+               ::symlink(QFile::encodeName(elsewhere).constData(), path.constData()) == 0;
+    }
+    if (kind == u"removed"_s) {
+        return true;
+    }
+    const QByteArray bytes(kind == u"bytes"_s ? 300 : 0, '\xa5');
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 SingleInstance::Role laterStart(const QString &folder, const QString &token = {}) {
     auto later = std::async(std::launch::async,
                             [folder, token] { return SingleInstance(folder).claim(LaterPatienceMs, token); });
@@ -111,16 +134,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, kind);
         QTemporaryDir dir;
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        if (kind == u"fifo"_s) {
-            QVERIFY(::mkfifo(path.constData(), S_IRUSR | S_IWUSR) == 0);
-        } else if (kind == u"folder"_s) {
-            QVERIFY(::mkdir(path.constData(), S_IRWXU) == 0);
-        } else {
-            const QByteArray bytes(kind == u"bytes"_s ? 300 : 0, '\xa5');
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        }
+        QVERIFY(placeAt(dir, name, kind));
 
         SingleInstance first(dir.path());
         QCOMPARE(first.claim(1000), SingleInstance::Role::First);
@@ -176,19 +190,8 @@ private Q_SLOTS:
         QCOMPARE(first.claim(0), SingleInstance::Role::First);
         QSignalSpy shown(&first, &SingleInstance::activationRequested);
 
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        const QByteArray elsewhere = QFile::encodeName(dir.filePath(u"elsewhere"_s));
-        QVERIFY(::unlink(path.constData()) == 0);
-        if (kind == u"fifo"_s) {
-            QVERIFY(::mkfifo(path.constData(), S_IRUSR | S_IWUSR) == 0);
-        } else if (kind == u"symlink"_s) {
-            QVERIFY(QFile(dir.filePath(u"elsewhere"_s)).open(QIODevice::WriteOnly));
-            QVERIFY(::symlink(elsewhere.constData(), path.constData()) == 0);
-        } else if (kind == u"folder"_s) {
-            QVERIFY(::mkdir(path.constData(), S_IRWXU) == 0);
-        } else if (kind == u"empty"_s) {
-            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
-        }
+        QVERIFY(::unlink(QFile::encodeName(dir.filePath(name)).constData()) == 0);
+        QVERIFY(placeAt(dir, name, kind));
         QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
         QTRY_VERIFY(guardWhole(dir.path()));
         QCOMPARE(laterStart(dir.path()), SingleInstance::Role::HandedOver);
