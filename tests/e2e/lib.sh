@@ -354,6 +354,13 @@ not_in_client_list() { ! in_client_list "$1"; }
 minimised_in_taskbar() { in_client_list "$1" && wm_state_is "$1" Iconic; }
 
 window_hidden() { ! window_mapped "$1" && not_in_client_list "$1"; }
+# The program, started with "Start in system tray", has its tray icon and a main window that is hidden; sets APP_WINDOW.
+wait_hidden_in_tray() {
+    wait_until 20 tray_icon_present || fail "the tray icon did not appear"
+    wait_until 10 has_main_window || fail "the program made no main window"
+    APP_WINDOW=$(main_window)
+    wait_until 5 window_hidden "$APP_WINDOW" || fail "started in the tray, the window was shown"
+}
 
 active_window_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 

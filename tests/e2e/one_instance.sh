@@ -12,10 +12,7 @@ start_tray
 start_bus
 write_settings Minimized=On
 start_app_on_bus
-wait_until 20 tray_icon_present || fail "the tray icon did not appear"
-wait_until 10 has_main_window || fail "the program made no main window"
-APP_WINDOW=$(main_window)
-wait_until 5 window_hidden "$APP_WINDOW" || fail "started in the tray, the window was shown"
+wait_hidden_in_tray
 holds_for 1 window_hidden "$APP_WINDOW" || fail "started in the tray, the window came up"
 settings_before=$(md5sum <"$SETTINGS")
 first=$APP_PID

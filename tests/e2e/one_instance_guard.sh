@@ -14,10 +14,7 @@ start_wm
 start_tray
 write_settings Minimized=On
 start_app
-wait_until 20 tray_icon_present || fail "the tray icon did not appear"
-wait_until 10 has_main_window || fail "the program made no main window"
-APP_WINDOW=$(main_window)
-wait_until 5 window_hidden "$APP_WINDOW" || fail "started in the tray, the window was shown"
+wait_hidden_in_tray
 FIRST=$APP_PID
 
 # The running program's lock is a plain file that another opening cannot lock, and its socket stands beside it.
