@@ -33,6 +33,7 @@ AppAssembly::AppAssembly(const QString &programFolder)
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
                [this] { return m_form.styleName(); }}),
+      m_sleepTimer(m_clock),
       // Quitting also ends the loop of a message box the window closed from, and any box opened after it.
       m_end(m_player, [] { QCoreApplication::exit(0); }) {
     QObject::connect(&m_form, &Form1::unloaded, &m_end, &ProgramEnd::request);

@@ -11,6 +11,7 @@
 #include "sessionbus.h"
 #include "settingsstore.h"
 #include "skinframework.h"
+#include "sleeptimer.h"
 #include "systemclock.h"
 #include "windowactivation.h"
 
@@ -40,6 +41,7 @@ public:
     Form1 &form() { return m_form; }
     const LazyPlayer &player() const { return m_player; }
     const ProcedureErrorReport &report() const { return m_report; }
+    SleepTimer &sleepTimer() { return m_sleepTimer; }
 
 private:
     SettingsStore m_store;
@@ -53,6 +55,7 @@ private:
     WindowActivation m_activation;
     Form1 m_form;
     MprisService m_mpris;
+    SleepTimer m_sleepTimer;
     SessionBus m_sessionBus;
     ProgramEnd m_end;
 };

@@ -1,0 +1,65 @@
+#include "sleeptimer.h"
+
+#include "clock.h"
+
+using namespace std::chrono_literals;
+
+SleepTimer::SleepTimer(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock) {
+    m_tick.setInterval(1s);
+    connect(&m_tick, &QTimer::timeout, this, &SleepTimer::check);
+}
+
+void SleepTimer::set(std::chrono::seconds length) {
+    if (length <= 0s) {
+        cancel();
+        return;
+    }
+    m_deadline = m_clock.now().addSecs(length.count());
+    m_minutesShown = minutesLeft();
+    m_tick.start();
+    Q_EMIT changed();
+}
+
+void SleepTimer::extend(std::chrono::seconds more) {
+    set(left() + more);
+}
+
+void SleepTimer::cancel() {
+    if (isRunning()) {
+        stop();
+        Q_EMIT changed();
+    }
+}
+
+std::chrono::seconds SleepTimer::left() const {
+    if (!isRunning()) {
+        return 0s;
+    }
+    return std::max(std::chrono::seconds(m_clock.now().secsTo(m_deadline)), 0s);
+}
+
+int SleepTimer::minutesLeft() const {
+    return int((left() + 59s) / 1min);
+}
+
+void SleepTimer::check() {
+    if (!isRunning()) {
+        return;
+    }
+    if (left() <= 0s) {
+        stop();
+        Q_EMIT changed();
+        Q_EMIT ended();
+        return;
+    }
+    if (minutesLeft() != m_minutesShown) {
+        m_minutesShown = minutesLeft();
+        Q_EMIT changed();
+    }
+}
+
+void SleepTimer::stop() {
+    m_deadline = {};
+    m_minutesShown = 0;
+    m_tick.stop();
+}
