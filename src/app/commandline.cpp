@@ -122,7 +122,11 @@ CommandLine::Parsed CommandLine::parse(const QStringList &arguments) {
     const QCommandLineOption listStyles(u"list-styles"_s, tr("Prints the styles that can be played, one a line."));
     const QCommandLineOption help({u"h"_s, u"help"_s}, tr("Prints this help."));
     const QCommandLineOption version({u"v"_s, u"version"_s}, tr("Prints the program's version."));
-    parser.addOptions({turnOn, turnOff, toggle, sleep, style, volume, status, listStyles, help, version});
+    // A session manager restores the program with Qt's "-session ID", which restores nothing here.
+    QCommandLineOption session(u"session"_s, QString(), u"ID"_s);
+    session.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({turnOn, turnOff, toggle, sleep, style, volume, status, listStyles, help, version, session});
 
     Parsed parsed;
     const auto bad = [&](const QString &reason) {

@@ -57,6 +57,8 @@ private Q_SLOTS:
         QTest::newRow("help wins") << QStringList{u"--volume"_s, u"30"_s, u"--help"_s} << Outcome::Help << none
                                    << u"Usage: somnivox"_s;
         QTest::newRow("version") << QStringList{u"--version"_s} << Outcome::Version << none << QString();
+        QTest::newRow("a session manager's restart: a plain start")
+            << QStringList{u"-session"_s, u"10d4c1a2b3-1"_s} << Outcome::Run << none << QString();
 
         QTest::newRow("sleep: plain minutes")
             << QStringList{u"--sleep"_s, u"90"_s} << Outcome::Run << sleepFor(90min) << QString();
