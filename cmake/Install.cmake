@@ -22,6 +22,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/${SOMNIVOX_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/skins/sample.qss
         DESTINATION ${CMAKE_INSTALL_DATADIR}/somnivox/skins)
+# Loaded by bash-completion when "somnivox" is first completed.
+install(FILES ${PROJECT_SOURCE_DIR}/data/completion/somnivox
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 # The copyright, a Debian changelog and the manual page, which a Debian package must carry; the last two
 # compressed without a name or time stamp, so that every build makes the same files.

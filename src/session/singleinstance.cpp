@@ -9,6 +9,7 @@
 #include <QFileSystemWatcher>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
@@ -17,6 +18,8 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -32,11 +35,16 @@ Q_LOGGING_CATEGORY(lcInstance, "somnivox.instance")
 namespace {
 
 // A plain socket rather than Qt's network module, which would bring its libraries into every start. A request is
-// "show\n", or "show TOKEN\n" with the launcher's token.
+// "show\n", or "show TOKEN\n" with the launcher's token, answered "shown\n"; or "command" and the command's
+// arguments, each after a blank and percent-encoded, then "\n", answered "answer CODE\n" and the text, up to the end
+// of the connection.
 const QByteArray ShowRequest = "show\n";
 const QByteArray ShowWithToken = "show ";
-constexpr qsizetype MaxRequestSize = 5 + SingleInstance::MaxTokenLength + 1;
 const QByteArray ShowAnswer = "shown\n";
+const QByteArray CommandRequest = "command";
+const QByteArray CommandAnswer = "answer ";
+// More than any list of styles: an answer beyond it is no answer of the program's.
+constexpr qsizetype MaxAnswerSize = qsizetype(16) * 1024 * 1024;
 constexpr int AcceptRetryMs = 500;
 constexpr int SetAsideAttempts = 3;
 
@@ -61,6 +69,38 @@ bool setAside(const char *path, const struct stat &seen) {
     }
     const QByteArray aside = path + ".set-aside-"_ba + QByteArray::number(QRandomGenerator::global()->generate(), 16);
     return ::rename(path, aside.constData()) == 0 || errno == ENOENT;
+}
+
+std::optional<QStringList> commandArguments(const QByteArray &request) {
+    if (!request.startsWith(CommandRequest) || !request.endsWith('\n')) {
+        return std::nullopt;
+    }
+    const QByteArray line = request.sliced(CommandRequest.size()).chopped(1);
+    if (line.isEmpty()) {
+        return QStringList();
+    }
+    static const QRegularExpression encoded(u"^( [A-Za-z0-9%._~-]+)+$"_s);
+    if (!encoded.match(QString::fromLatin1(line)).hasMatch()) {
+        return std::nullopt;
+    }
+    QStringList arguments;
+    for (const QByteArray &argument : line.sliced(1).split(' ')) {
+        arguments << QString::fromUtf8(QByteArray::fromPercentEncoding(argument));
+    }
+    return arguments;
+}
+
+std::optional<SingleInstance::Answer> parseAnswer(const QByteArray &received) {
+    const qsizetype lineEnd = received.indexOf('\n');
+    if (!received.startsWith(CommandAnswer) || lineEnd < 0) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int code = received.sliced(CommandAnswer.size(), lineEnd - CommandAnswer.size()).toInt(&ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return SingleInstance::Answer{code, QString::fromUtf8(received.sliced(lineEnd + 1))};
 }
 
 } // namespace
@@ -276,6 +316,61 @@ bool SingleInstance::handOver(int waitMs, const QByteArray &request) const {
     return program.connectTo(address, sizeof address) && program.send(request) && program.receive(true) == ShowAnswer;
 }
 
+SingleInstance::Delivery SingleInstance::sendCommand(const QStringList &arguments, int waitMs, Answer &answer) const {
+    QByteArray request = CommandRequest;
+    for (const QString &argument : arguments) {
+        request += ' ' + argument.toUtf8().toPercentEncoding();
+    }
+    request += '\n';
+    sockaddr_un address{};
+    if (!localSocketAddress(m_socketPath, address)) {
+        return Delivery::NotRunning;
+    }
+    const QDeadlineTimer deadline(waitMs);
+    while (true) {
+        LocalSocketClient program{deadline};
+        if (program.connectTo(address, sizeof address)) {
+            QByteArray received;
+            if (program.send(request)) {
+                // The answer ends with the connection.
+                for (QByteArray more; !(more = program.receive(false)).isEmpty() && received.size() < MaxAnswerSize;) {
+                    received += more;
+                }
+            }
+            const std::optional<Answer> answered = program.timedOut() ? std::nullopt : parseAnswer(received);
+            if (answered) {
+                answer = *answered;
+                return Delivery::Answered;
+            }
+            return Delivery::NoAnswer;
+        }
+        if (program.timedOut()) {
+            return Delivery::NoAnswer;
+        }
+        // Nobody listens: a program still starting holds the lock already.
+        if (!lockHeldElsewhere()) {
+            return Delivery::NotRunning;
+        }
+        if (deadline.hasExpired()) {
+            return Delivery::NoAnswer;
+        }
+        QThread::msleep(100);
+    }
+}
+
+bool SingleInstance::lockHeldElsewhere() const {
+    // Only looked at: neither made nor kept, and a shared lock stands in no start's way for longer than this look.
+    const int fd = ::open(QFile::encodeName(m_lockPath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat status {};
+    const bool held = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_SH | LOCK_NB) != 0 &&
+                      errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
+
 void SingleInstance::acceptRequests() {
     while (m_requests < MaxRequests) {
         const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
@@ -309,18 +404,26 @@ void SingleInstance::serve(int fd) {
     connect(request, &QObject::destroyed, [fd] { ::close(fd); });
     auto *patience = new QTimer(request);
     patience->setSingleShot(true);
-    const auto end = [this, request, patience] {
+    auto ended = std::make_shared<bool>(false);
+    const auto end = [this, request, patience, ended] {
+        if (std::exchange(*ended, true)) {
+            return;
+        }
         patience->stop();
         request->setEnabled(false);
+        // An answer's writing as well: the socket is closed with the request.
+        for (QSocketNotifier *writing : request->findChildren<QSocketNotifier *>()) {
+            writing->setEnabled(false);
+        }
         request->deleteLater();
         --m_requests;
         resumeAccepting();
     };
-    // A client that keeps silent must not hold one of the few places.
+    // A client that keeps silent, or does not read its answer, must not hold one of the few places.
     connect(patience, &QTimer::timeout, request, end);
     auto received = std::make_shared<QByteArray>();
-    connect(request, &QSocketNotifier::activated, request, [this, fd, received, end] {
-        std::array<char, 64> chunk{};
+    connect(request, &QSocketNotifier::activated, request, [this, fd, request, patience, received, end] {
+        std::array<char, 512> chunk{};
         const ssize_t got = ::recv(fd, chunk.data(), chunk.size(), 0);
         if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
             return;
@@ -328,6 +431,17 @@ void SingleInstance::serve(int fd) {
         received->append(chunk.data(), qMax<ssize_t>(got, 0));
         // A whole line, a closed connection, or more than a request holds ends the exchange.
         if (got > 0 && !received->contains('\n') && received->size() < MaxRequestSize) {
+            return;
+        }
+        const std::optional<QStringList> command = commandArguments(*received);
+        if (command && m_commandHandler) {
+            // The command may open a message box, whose event loop must not serve this request again.
+            patience->stop();
+            request->setEnabled(false);
+            const Answer answer = m_commandHandler(*command);
+            patience->start(RequestMs);
+            sendAnswer(fd, request, CommandAnswer + QByteArray::number(answer.exitCode) + '\n' + answer.text.toUtf8(),
+                       end);
             return;
         }
         const QString token = received->startsWith(ShowWithToken) && received->endsWith('\n')
@@ -343,4 +457,29 @@ void SingleInstance::serve(int fd) {
         }
     });
     patience->start(RequestMs);
+}
+
+void SingleInstance::sendAnswer(int fd, QObject *request, const QByteArray &answer, const std::function<void()> &end) {
+    // A long answer (a long list of styles) goes out as the client reads it, never waited for.
+    auto *writable = new QSocketNotifier(fd, QSocketNotifier::Write, request);
+    auto done = std::make_shared<qsizetype>(0);
+    const auto sendMore = [fd, answer, done, end] {
+        while (*done < answer.size()) {
+            const ssize_t sent =
+                ::send(fd, answer.constData() + *done, std::size_t(answer.size() - *done), MSG_NOSIGNAL);
+            if (sent < 0 && errno == EINTR) {
+                continue;
+            }
+            if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+                return;
+            }
+            if (sent < 0) {
+                break;
+            }
+            *done += sent;
+        }
+        end();
+    };
+    connect(writable, &QSocketNotifier::activated, writable, sendMore);
+    sendMore();
 }

@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 #include <sys/types.h>
@@ -16,6 +18,7 @@ class QSocketNotifier;
 /// start asks the socket before it takes the lock, so a lock file replaced under a running program cannot make a second
 /// one; the running program makes its lock and socket again when either is removed or replaced. The lock is the
 /// kernel's, so it ends with its holder; whatever else takes the place of the lock or the socket is set aside.
+/// A command line's command is sent the same way, and the running program answers it with a text and an exit code.
 class SingleInstance : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SingleInstance)
@@ -35,6 +38,22 @@ public:
     static constexpr int MaxRequests = 16;
     /// The longest activation token handed on; a longer one is left behind.
     static constexpr int MaxTokenLength = 255;
+    /// The longest request served, a command's included; a longer one is refused.
+    static constexpr int MaxRequestSize = 4096;
+
+    /// How a command sent to the running program fared.
+    enum class Delivery {
+        Answered,   ///< the running program answered
+        NotRunning, ///< no program runs
+        NoAnswer    ///< a program runs, or is starting, and did not answer in time
+    };
+
+    /// The running program's answer to a command: what to print, and the exit code of the command.
+    struct Answer {
+        int exitCode = 0;
+        QString text;
+    };
+    using CommandHandler = std::function<Answer(const QStringList &arguments)>;
 
     /// \a folder holds the lock and the socket; it must belong to the user alone. An empty \a folder leaves every
     /// start unguarded.
@@ -52,6 +71,12 @@ public:
 
     /// Whether \a token can be handed on: printable ASCII without blanks, at most MaxTokenLength long.
     static bool isHandOverToken(const QString &token);
+
+    /// Sends a command's \a arguments to the running program and waits at most \a waitMs for its answer, also for a
+    /// program that is still starting. Needs no application object.
+    Delivery sendCommand(const QStringList &arguments, int waitMs, Answer &answer) const;
+    /// Answers the commands that later starts send, on the thread that claimed; without a handler they are refused.
+    void setCommandHandler(CommandHandler handler) { m_commandHandler = std::move(handler); }
 
 Q_SIGNALS:
     /// A later start asked for the window, with the token its launcher gave it, if any.
@@ -73,8 +98,11 @@ private:
     void mendGuard();
     static bool stillAt(const QString &path, FileId id);
     bool handOver(int waitMs, const QByteArray &request) const;
+    bool lockHeldElsewhere() const;
     void acceptRequests();
     void serve(int fd);
+    /// Sends \a answer on \a fd as the client takes it, then calls \a end.
+    static void sendAnswer(int fd, QObject *request, const QByteArray &answer, const std::function<void()> &end);
     void resumeAccepting();
 
     QString m_lockPath;
@@ -84,6 +112,7 @@ private:
     int m_listener = -1;
     FileId m_socketId;
     int m_requests = 0;
+    CommandHandler m_commandHandler;
     std::unique_ptr<QSocketNotifier> m_incoming;
     // Out of files, the listener waits for some to be closed rather than fail at once again.
     QTimer m_acceptRetry;

@@ -494,6 +494,10 @@ bool GstPlayer::isEnding() const {
     return m_ending;
 }
 
+bool GstPlayer::isWaitingForOutput() const {
+    return m_state == Player::Playing && m_recovery.active();
+}
+
 // The output of the present run has started and plays on, or its start is on the worker.
 bool GstPlayer::outputUnderway() const {
     if (!m_pipeline) {

@@ -73,6 +73,7 @@ public:
     void stop() override;
     int playState() const override;
     bool isEnding() const override;
+    bool isWaitingForOutput() const override;
     /// The GStreamer description of the sink asked for: SOMNIVOX_AUDIO_SINK's, or the default output's.
     QString sinkDescription() const;
 

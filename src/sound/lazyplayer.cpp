@@ -95,3 +95,7 @@ int LazyPlayer::playState() const {
 bool LazyPlayer::isEnding() const {
     return m_engine && m_engine->isEnding();
 }
+
+bool LazyPlayer::isWaitingForOutput() const {
+    return m_engine && m_engine->isWaitingForOutput();
+}

@@ -28,6 +28,7 @@ public:
     void stop() override;
     int playState() const override;
     bool isEnding() const override;
+    bool isWaitingForOutput() const override;
 
     QString enginePath() const { return m_enginePath; }
 

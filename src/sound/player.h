@@ -37,6 +37,8 @@ public:
     virtual int playState() const = 0;
     /// Whether a stopped sound is still falling to silence in its ramp, which the output plays out before it goes.
     virtual bool isEnding() const = 0;
+    /// Whether the sound plays in name only while its lost output (a sound server gone) is being opened again.
+    virtual bool isWaitingForOutput() const = 0;
 
 Q_SIGNALS:
     /// playState() has changed; a call may pass through more than one state before it returns.

@@ -1,8 +1,10 @@
 #include "stylelibrary.h"
 
+#include "addfolder.h"
 #include "regularfile.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +22,21 @@ QString styleName(const QString &fileName) {
 
 QString userSoundsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/somnivox/sounds"_s;
+}
+
+QStringList listedStyles(const QString &programFolder) {
+    QStringList styles;
+    for (const QString &file : ListFolderFiles(soundsFolder(programFolder), u"*.*"_s).names()) {
+        styles << styleName(file);
+    }
+    QSet<QString> listed(styles.cbegin(), styles.cend());
+    for (const QString &file : ListFolderFiles(userSoundsFolder(), u"*.*"_s).names()) {
+        if (const QString style = styleName(file); !listed.contains(style)) {
+            listed.insert(style);
+            styles << style;
+        }
+    }
+    return styles;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 /// How sound styles are named after the files of the sounds folder, and which file plays a style.
 namespace StyleLibrary {
@@ -14,6 +15,10 @@ QString userSoundsFolder();
 
 /// The style a file of the sounds folder becomes: its name with every ".mp3" removed (that letter case only).
 QString styleName(const QString &fileName);
+
+/// The styles the window lists, in its order: the sounds folder's, then those of the user's own folder whose names are
+/// not listed yet.
+QStringList listedStyles(const QString &programFolder);
 
 /// The file played for \a style, looked up afresh each time: the style's name with ".mp3", or, when that is not a
 /// file and the name itself is a FLAC, Ogg Vorbis, Opus or WAV file of the folder, that file; the user's own folder

@@ -37,8 +37,9 @@ APP_WINDOW=""
 WATCHDOG_PID=""
 # Further processes a scenario started (panels, compositors, more launches), ended before the session.
 EXTRA_PIDS=()
-# A command the program is run through, such as setpriv to run it as another user.
+# A command the program is run through, such as setpriv to run it as another user, and the program's options.
 APP_PREFIX=()
+APP_ARGS=()
 BUS_PREFIX=()
 BUS_ADDRESS=""
 SHOT=0
@@ -278,7 +279,7 @@ start_app() {
             XDG_DATA_HOME="$WORK/home/.local/share" XDG_CACHE_HOME="$WORK/home/.cache" \
             DBUS_SESSION_BUS_ADDRESS=disabled: QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 LANG=C LC_ALL=C TZ=UTC \
             SOMNIVOX_AUDIO_SINK="filesink location=$CAPTURE sync=true buffer-mode=unbuffered" \
-            "$@" "${APP_PREFIX[@]}" "$SOMNIVOX" >>"$WORK/somnivox.log" 2>&1
+            "$@" "${APP_PREFIX[@]}" "$SOMNIVOX" "${APP_ARGS[@]}" >>"$WORK/somnivox.log" 2>&1
     ) &
     APP_PID=$!
     APP_STARTED=$(now)

@@ -19,6 +19,8 @@ public:
     int state = 0;
     /// Set by a stop of a sound that plays: it falls silent when fallSilent() says so.
     bool ending = false;
+    /// Playing in name while the output is lost.
+    bool waiting = false;
     /// The next call of this name throws, as a player refusing it would.
     QString failNext;
     /// Files that never start playing, as a missing or corrupt file would not.
@@ -62,6 +64,7 @@ public:
         return state;
     }
     bool isEnding() const override { return ending; }
+    bool isWaitingForOutput() const override { return waiting; }
 
     /// The file came to its end (loop off).
     void finish() { state = 0; }

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs into a temporary prefix and checks every installed file: the program folder under lib/somnivox,
-# the relative bin/ link, the launcher, metainfo, skin, the icon at each size, the copyright, changelog and manual.
+# the relative bin/ link, the launcher, metainfo, skin, the icon at each size, the bash completion, the copyright,
+# changelog and manual.
 # Usage: lays-out-prefix.sh CMAKE BUILD_DIR
 set -u
 cmake=$1
@@ -38,8 +39,17 @@ for size in 16 32 48 256; do
     [ -f share/icons/hicolor/${size}x${size}/apps/somnivox.png ] || fail "no ${size}x${size} icon"
 done
 [ -s share/doc/somnivox/copyright ] || fail "the copyright file is missing"
+completion=share/bash-completion/completions/somnivox
+bash -c ". $completion && complete -p somnivox" >/dev/null 2>&1 || fail "$completion does not complete somnivox"
 for gz in share/doc/somnivox/changelog.gz share/man/man1/somnivox.1.gz; do
     gzip -t "$gz" 2>/dev/null || fail "$gz is not a gzip file"
+done
+# The manual names every option the program offers, and renders without a warning.
+manual=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=all -l share/man/man1/somnivox.1.gz 2>"$prefix/warnings")
+[ ! -s "$prefix/warnings" ] || fail "the manual draws warnings: $(cat "$prefix/warnings")"
+rm -f "$prefix/warnings"
+for option in $(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $program --help | grep -o -- '--[a-z-]*'); do
+    printf '%s\n' "$manual" | grep -q -- "$option" || fail "the manual does not name $option"
 done
 for png in share/icons/hicolor/*/apps/somnivox.png; do
     folder=$(basename "$(dirname "$(dirname "$png")")")
@@ -53,6 +63,7 @@ unexpected=$(find . \( -type f -o -type l \) | sed 's|^\./||' | grep -v \
     -e '^bin/somnivox$' -e '^share/applications/org\.vantrelle\.Somnivox\.desktop$' \
     -e '^share/metainfo/org\.vantrelle\.Somnivox\.metainfo\.xml$' -e '^share/somnivox/skins/sample\.qss$' \
     -e '^share/icons/hicolor/[0-9]*x[0-9]*/apps/somnivox\.png$' -e '^share/icons/hicolor/scalable/apps/somnivox\.svg$' \
+    -e '^share/bash-completion/completions/somnivox$' \
     -e '^share/doc/somnivox/copyright$' -e '^share/doc/somnivox/changelog\.gz$' -e '^share/man/man1/somnivox\.1\.gz$')
 [ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
 

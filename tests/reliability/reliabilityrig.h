@@ -48,6 +48,7 @@ public:
     void stop() override { m_inner.stop(); }
     int playState() const override { return m_inner.playState(); }
     bool isEnding() const override { return m_inner.isEnding(); }
+    bool isWaitingForOutput() const override { return m_inner.isWaitingForOutput(); }
 
 private:
     Player &m_inner;

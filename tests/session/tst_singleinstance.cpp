@@ -198,7 +198,7 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), 2);
     }
 
-    void serve_requestThatIsNotExactlyAShow_isRefused_data() {
+    void serve_requestThatIsNotExactlyAShowOrACommand_isRefused_data() {
         QTest::addColumn<QByteArray>("request");
         QTest::newRow("blank before") << " show\n"_ba;
         QTest::newRow("blank before the newline") << "show \n"_ba;
@@ -209,18 +209,111 @@ private Q_SLOTS:
         QTest::newRow("blank in the token") << "show 4b1f 0c9e\n"_ba;
         QTest::newRow("control character in the token") << "show 4b1f\x01"_ba + "0c9e\n"_ba;
         QTest::newRow("non-ASCII character in the token") << "show 4b1f\xe9"_ba + "0c9e\n"_ba;
+        QTest::newRow("command: no newline") << "command --turn-on"_ba;
+        QTest::newRow("command: two blanks") << "command  --turn-on\n"_ba;
+        QTest::newRow("command: blank before the newline") << "command --turn-on \n"_ba;
+        QTest::newRow("command: no blank before the argument") << "command--turn-on\n"_ba;
+        QTest::newRow("command: more after the line") << "command --turn-on\n--turn-off\n"_ba;
+        QTest::newRow("command: an argument not encoded") << "command --style Pink\tNoise\n"_ba;
+        QTest::newRow("command: non-ASCII not encoded") << "command --style \xc3\xa9\n"_ba;
+        QTest::newRow("command: longer than a request")
+            << "command --style "_ba + QByteArray(SingleInstance::MaxRequestSize, 'a') + "\n"_ba;
     }
 
-    void serve_requestThatIsNotExactlyAShow_isRefused() {
+    void serve_requestThatIsNotExactlyAShowOrACommand_isRefused() {
         QFETCH(QByteArray, request);
         QTemporaryDir dir;
         SingleInstance first(dir.path());
         QCOMPARE(first.claim(0), SingleInstance::Role::First);
+        int commands = 0;
+        first.setCommandHandler([&commands](const QStringList &) {
+            ++commands;
+            return SingleInstance::Answer{0, u"done\n"_s};
+        });
         QSignalSpy shown(&first, &SingleInstance::activationRequested);
         QCOMPARE(answerTo(dir.path(), request), QByteArray());
         QCOMPARE(shown.size(), 0);
+        QCOMPARE(commands, 0);
         // Asked rightly, the same way, it is answered.
         QCOMPARE(answerTo(dir.path(), "show\n"_ba), "shown\n"_ba);
+        QVERIFY(answerTo(dir.path(), "command --turn-on\n"_ba).startsWith("answer 0\n"));
+        QCOMPARE(commands, 1);
+    }
+
+    void sendCommand_runningProgramOrNone_deliversTheAnswerOrTellsWhyNot_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("answerSize");
+        QTest::addColumn<SingleInstance::Delivery>("delivery");
+        using Delivery = SingleInstance::Delivery;
+        QTest::newRow("answered, every argument whole")
+            << u"serving"_s << QStringList{u"--style"_s, u"Rain  100% \u00e9t\u00e9\nnight"_s, u"--turn-on"_s} << 10
+            << Delivery::Answered;
+        QTest::newRow("an answer longer than the socket holds")
+            << u"serving"_s << QStringList{u"--list-styles"_s} << 4 * 1024 * 1024 << Delivery::Answered;
+        QTest::newRow("none running") << u"none"_s << QStringList{u"--status"_s} << 0 << Delivery::NotRunning;
+        QTest::newRow("a killed program's lock and socket left")
+            << u"killed"_s << QStringList{u"--status"_s} << 0 << Delivery::NotRunning;
+        QTest::newRow("a program starting: lock held, nobody listening")
+            << u"starting"_s << QStringList{u"--status"_s} << 0 << Delivery::NoAnswer;
+        QTest::newRow("a stopped program: connection taken, never answered")
+            << u"stopped"_s << QStringList{u"--status"_s} << 0 << Delivery::NoAnswer;
+    }
+
+    void sendCommand_runningProgramOrNone_deliversTheAnswerOrTellsWhyNot() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, answerSize);
+        QFETCH(SingleInstance::Delivery, delivery);
+        QTemporaryDir dir;
+        SingleInstance first(dir.path());
+        QStringList received;
+        if (program == u"serving"_s) {
+            QCOMPARE(first.claim(0), SingleInstance::Role::First);
+            first.setCommandHandler([&received, answerSize](const QStringList &sent) {
+                received = sent;
+                return SingleInstance::Answer{7, QString(answerSize, u'x')};
+            });
+        }
+        // A lock held by another open file, and maybe a socket that nobody serves.
+        const int lockFd = ::open(QFile::encodeName(dir.filePath(u"somnivox.lock"_s)).constData(),
+                                  O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const auto release = qScopeGuard([=] {
+            ::close(lockFd);
+            ::close(listener);
+        });
+        if (program == u"starting"_s || program == u"stopped"_s) {
+            QVERIFY(::flock(lockFd, LOCK_EX) == 0);
+        }
+        if (program == u"stopped"_s || program == u"killed"_s) {
+            sockaddr_un address{};
+            QVERIFY(localSocketAddress(dir.filePath(u"somnivox.socket"_s), address));
+            QVERIFY(::bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0);
+            QVERIFY(::listen(listener, 8) == 0);
+        }
+        if (program == u"killed"_s) {
+            ::close(::dup(listener));
+            QVERIFY(::shutdown(listener, SHUT_RDWR) == 0 || errno == ENOTCONN);
+            ::close(listener);
+        }
+
+        const QString folder = dir.path();
+        auto asked = std::async(std::launch::async, [folder, arguments] {
+            SingleInstance::Answer answer;
+            const SingleInstance::Delivery fared = SingleInstance(folder).sendCommand(arguments, 1000, answer);
+            return std::make_pair(fared, answer);
+        });
+        while (asked.wait_for(0ms) != std::future_status::ready) {
+            QTest::qWait(10);
+        }
+        const auto [fared, answer] = asked.get();
+        QCOMPARE(fared, delivery);
+        if (delivery == SingleInstance::Delivery::Answered) {
+            QCOMPARE(received, arguments);
+            QCOMPARE(answer.exitCode, 7);
+            QCOMPARE(answer.text, QString(answerSize, u'x'));
+        }
     }
 
     void accept_silentClientsOrNoFileLeft_neitherSpinsNorKeepsALaterStartOut_data() {

@@ -181,8 +181,10 @@ void TestGstPlayerFailures::setUrl_withNoSoundServer_staysPlayingWhileItRetriesU
     QTest::qWait(1600);
     QCOMPARE(player.playState(), Player::Playing);
     QCOMPARE(playerWarnings.filter(u"audio output lost"_s).size(), 1);
+    QVERIFY(player.isWaitingForOutput());
     player.stop();
     QCOMPARE(player.playState(), int(GstPlayer::Stopped));
+    QVERIFY(!player.isWaitingForOutput());
 }
 
 namespace {
