@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Minimising hides the window into the tray with a balloon the first time only; a left or a right click on the tray
-# icon brings it back, normal and focused; closing the window removes the tray icon and ends the program.
+# Minimising hides the window into the tray with a balloon the first time only; a left click on the tray icon brings
+# it back, normal and focused, and so does the "Show" item of the menu a right click opens; closing the window removes
+# the tray icon and ends the program.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
@@ -36,13 +37,19 @@ pass "the second minimise shows no balloon"
 shot second-minimise
 
 click_tray_icon 3
-wait_until 10 window_shown_and_focused "$APP_WINDOW" || fail "a right click on the tray icon did not restore the window"
-pass "a right click on the tray icon restores the window, normal and focused"
+wait_until 10 tray_menu_open || fail "a right click on the tray icon opened no menu"
+window_hidden "$APP_WINDOW" || fail "a right click on the tray icon showed the window"
+pass "a right click on the tray icon opens the menu and leaves the window in the tray"
+shot tray-menu
+xdotool key h
+wait_until 10 window_shown_and_focused "$APP_WINDOW" || fail "the menu's Show item did not restore the window"
+tray_menu_open && fail "the menu stayed open after its Show item"
+pass "the menu's Show item restores the window, normal and focused"
 
 click_tray_icon 1
 holds_for 1 window_shown_and_focused "$APP_WINDOW" || fail "a click on the icon of a shown window lost it"
 pass "a click on the icon while the window is shown keeps it shown and focused"
-shot restored-by-right-click
+shot restored-by-the-menu
 
 close_main_window
 wait_until 10 tray_icon_absent || fail "the tray icon stayed after the window was closed"
