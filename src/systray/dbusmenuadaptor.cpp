@@ -136,14 +136,14 @@ void DBusMenuAdaptor::Event(int id, const QString &eventId, const QDBusVariant &
         m_exporter->refuseCall(id);
         return;
     }
-    m_exporter->event(id, eventId);
+    m_exporter->handleEvent(id, eventId);
 }
 
 QList<int> DBusMenuAdaptor::EventGroup(const QList<DBusMenuEvent> &events) {
     QList<int> idErrors;
     for (const DBusMenuEvent &event : events) {
         if (m_exporter->contains(event.id)) {
-            m_exporter->event(event.id, event.eventId);
+            m_exporter->handleEvent(event.id, event.eventId);
         } else {
             idErrors.append(event.id);
         }

@@ -88,7 +88,7 @@ QVariantMap DBusMenuExporter::properties(int id, const QStringList &names) const
     return named;
 }
 
-void DBusMenuExporter::event(int id, const QString &eventId) {
+void DBusMenuExporter::handleEvent(int id, const QString &eventId) {
     if (eventId != u"clicked"_s) {
         return;
     }

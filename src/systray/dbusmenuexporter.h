@@ -32,7 +32,7 @@ public:
     /// The properties \a names (empty: all) of the item \a id (contained).
     QVariantMap properties(int id, const QStringList &names) const;
     /// Carries out the event \a eventId on the item \a id: "clicked" chooses it, a moment later.
-    void event(int id, const QString &eventId);
+    void handleEvent(int id, const QString &eventId);
     /// Answers the call being served with an error: the item \a id, or its property \a name, does not exist.
     void refuseCall(int id, const QString &name = {});
 
