@@ -33,10 +33,11 @@ AppAssembly::AppAssembly(const QString &programFolder)
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
                [this] { return m_form.styleName(); }}),
-      m_sleepTimer(m_clock),
+      m_sleepTimer(m_clock), m_trayMenuControl(m_trayMenu, m_form, m_sleepTimer),
       // Quitting also ends the loop of a message box the window closed from, and any box opened after it.
       m_end(m_player, [] { QCoreApplication::exit(0); }) {
     QObject::connect(&m_form, &Form1::unloaded, &m_end, &ProgramEnd::request);
+    m_trayNotifier.setMenu(m_trayMenu);
     // The media controls learn at once of what the user does in the window.
     const auto refresh = [this] { m_mpris.refresh(); };
     for (const char *button : {"PushButton1", "PushButton2"}) {

@@ -13,6 +13,8 @@
 #include "skinframework.h"
 #include "sleeptimer.h"
 #include "systemclock.h"
+#include "traymenu.h"
+#include "traymenucontrol.h"
 #include "windowactivation.h"
 
 #include <QCoreApplication>
@@ -46,6 +48,7 @@ public:
 private:
     SettingsStore m_store;
     LazyPlayer m_player;
+    TrayMenu m_trayMenu;
     QtTrayNotifier m_trayNotifier;
     MessageBoxNotifier m_notifier;
     ProcedureErrorReport m_report;
@@ -56,6 +59,7 @@ private:
     Form1 m_form;
     MprisService m_mpris;
     SleepTimer m_sleepTimer;
+    TrayMenuControl m_trayMenuControl;
     SessionBus m_sessionBus;
     ProgramEnd m_end;
 };

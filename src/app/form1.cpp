@@ -441,10 +441,10 @@ void Form1::Form_Load() {
         trap.step(176, [this] { Option2_Click(); });
     }
     if (trap.test(178, [&] { return store.ReadSetting(u"StartStopState"_s, u"OFF"_s) == u"ON"_s; })) {
-        trap.step(180, [this] { PushButton2->setText(TurnOff); });
+        trap.step(180, [this] { setOnOffCaption(TurnOff); });
         trap.step(182, [this] { Timer1->setEnabled(true); });
     } else {
-        trap.step(184, [this] { PushButton2->setText(TurnOn); });
+        trap.step(184, [this] { setOnOffCaption(TurnOn); });
         trap.step(186, [this] { Timer1->setEnabled(false); });
     }
     trap.step(188, [this] { m_loading = false; });
@@ -476,6 +476,11 @@ void Form1::showAfterLoad() {
 
 bool Form1::isTurnedOn() const {
     return PushButton2->text() == TurnOff;
+}
+
+void Form1::setOnOffCaption(const QString &caption) {
+    PushButton2->setText(caption);
+    Q_EMIT turnedOnChanged(isTurnedOn());
 }
 
 QString Form1::styleName() const {
@@ -560,12 +565,12 @@ void Form1::PushButton2_Click() {
     if (trap.test(100, [this] { return PushButton2->text() == TurnOn; })) {
         trap.step(102, [this] { Timer1->setEnabled(true); });
         trap.step(104, [&] { player.setLoop(true); });
-        trap.step(106, [this] { PushButton2->setText(TurnOff); });
+        trap.step(106, [this] { setOnOffCaption(TurnOff); });
         trap.step(108, [&] { store.WriteSetting(u"StartStopState"_s, u"ON"_s); });
         checkScheduleNow();
     } else {
         trap.step(110, [&] { store.WriteSetting(u"StartStopState"_s, u"OFF"_s); });
-        trap.step(112, [this] { PushButton2->setText(TurnOn); });
+        trap.step(112, [this] { setOnOffCaption(TurnOn); });
         trap.step(114, [this] { Timer1->setEnabled(false); });
         trap.step(116, [&] { player.stop(); });
     }
@@ -725,8 +730,12 @@ void Form1::hideToTray() {
 }
 
 void Form1::cSysTray1_MouseUp(int Button, int Id) {
-    Q_UNUSED(Button);
     Q_UNUSED(Id);
+    // The right button opens the tray's menu, whose "Show" item restores the window.
+    if (Button == 2) {
+        Q_EMIT trayMenuRequested();
+        return;
+    }
     showWindow({});
 }
 

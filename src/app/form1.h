@@ -115,6 +115,10 @@ public:
 Q_SIGNALS:
     /// The window has unloaded: the program is to end.
     void unloaded();
+    /// The on/off button's caption was set: \a on when it offers "Turn Off".
+    void turnedOnChanged(bool on);
+    /// A right click on the tray icon asks for the tray's menu.
+    void trayMenuRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -138,6 +142,7 @@ private:
     QString styleFile() const;
     /// A fade length stored in whole seconds under \a key.
     std::chrono::seconds fadeSetting(const QString &key, std::chrono::seconds fallback) const;
+    void setOnOffCaption(const QString &caption);
     void writeDateTime(const QString &key, const QDateTimeEdit *picker);
     void warnWriteFailed(const QString &reason);
 

@@ -41,6 +41,8 @@ public:
 
     /// Shows the icon on \a bus (a StatusNotifierItem when a watcher takes it) or, without a bus, as Qt's icon.
     void useSessionBus(const std::optional<QDBusConnection> &bus);
+    /// Offers \a menu to a tray on the bus, which draws it itself; the menu must outlive the notifier.
+    void setMenu(TrayMenu &menu) { m_item.setMenu(menu); }
 
     bool isAvailable() const override;
     void watchAvailability(bool closely) override;

@@ -1,5 +1,7 @@
 #include "statusnotifieritem.h"
 
+#include "dbusmenuexporter.h"
+
 #include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -66,6 +68,7 @@ void StatusNotifierItem::attach(const QDBusConnection &bus) {
     if (!m_bus->registerObject(ItemPath, this, QDBusConnection::ExportAdaptors)) {
         qCWarning(lcSni, "cannot export the tray item: %s", qPrintable(m_bus->lastError().message()));
     }
+    exportMenu();
     m_watcher.setConnection(*m_bus);
     if (m_shown) {
         requestName();
@@ -96,6 +99,26 @@ void StatusNotifierItem::setIcon(const QIcon &icon) {
 void StatusNotifierItem::setToolTip(const QString &toolTip) {
     m_toolTip = toolTip;
     Q_EMIT toolTipChanged();
+}
+
+void StatusNotifierItem::setMenu(TrayMenu &menu) {
+    m_menu = new DBusMenuExporter(menu, this);
+    exportMenu();
+}
+
+QDBusObjectPath StatusNotifierItem::menuPath() const {
+    return QDBusObjectPath(m_menu != nullptr ? QString::fromLatin1(DBusMenuExporter::ObjectPath) : u"/NO_DBUSMENU"_s);
+}
+
+void StatusNotifierItem::exportMenu() {
+    if (!m_bus || m_menu == nullptr) {
+        return;
+    }
+    const QString path = QString::fromLatin1(DBusMenuExporter::ObjectPath);
+    m_bus->unregisterObject(path);
+    if (!m_bus->registerObject(path, m_menu, QDBusConnection::ExportAdaptors)) {
+        qCWarning(lcSni, "cannot export the tray menu: %s", qPrintable(m_bus->lastError().message()));
+    }
 }
 
 void StatusNotifierItem::requestName() {

@@ -3,12 +3,16 @@
 #include "statusnotifieritemadaptor.h"
 
 #include <QDBusConnection>
+#include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
 #include <QIcon>
 #include <QObject>
 #include <QString>
 
 #include <optional>
+
+class DBusMenuExporter;
+class TrayMenu;
 
 /// The program's icon as a StatusNotifierItem on the session bus, for the trays of today's desktops.
 ///
@@ -37,11 +41,15 @@ public:
     void setShown(bool shown);
     void setIcon(const QIcon &icon);
     void setToolTip(const QString &toolTip);
+    /// Exports \a menu beside the item, for the tray host to draw; called once, and the menu must outlive the item.
+    void setMenu(TrayMenu &menu);
 
     Registration registration() const { return m_registration; }
     QString serviceName() const { return m_serviceName; }
     QList<SniPixmap> pixmaps() const { return m_pixmaps; }
     QString toolTip() const { return m_toolTip; }
+    /// Where the menu is exported; a path that names none while there is no menu.
+    QDBusObjectPath menuPath() const;
 
 Q_SIGNALS:
     void activated();
@@ -56,9 +64,11 @@ private:
     void registerWithWatcher();
     void watcherOwnerChanged(const QString &newOwner);
     void setRegistration(Registration registration);
+    void exportMenu();
 
     std::optional<QDBusConnection> m_bus;
     QDBusServiceWatcher m_watcher;
+    DBusMenuExporter *m_menu = nullptr;
     QString m_serviceName;
     QList<SniPixmap> m_pixmaps;
     QString m_toolTip;

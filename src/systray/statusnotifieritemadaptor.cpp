@@ -71,6 +71,10 @@ SniToolTip StatusNotifierItemAdaptor::toolTip() const {
     return {QString(), {}, m_item->toolTip(), QString()};
 }
 
+QDBusObjectPath StatusNotifierItemAdaptor::menu() const {
+    return m_item->menuPath();
+}
+
 void StatusNotifierItemAdaptor::Activate(int x, int y) {
     Q_UNUSED(x);
     Q_UNUSED(y);

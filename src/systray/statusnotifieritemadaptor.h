@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDBusAbstractAdaptor>
 #include <QDBusArgument>
+#include <QDBusObjectPath>
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -46,6 +47,7 @@ class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(QList<SniPixmap> IconPixmap READ iconPixmap)
     Q_PROPERTY(SniToolTip ToolTip READ toolTip)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
+    Q_PROPERTY(QDBusObjectPath Menu READ menu)
 
 public:
     explicit StatusNotifierItemAdaptor(StatusNotifierItem *item);
@@ -63,6 +65,7 @@ public:
     QList<SniPixmap> iconPixmap() const;
     SniToolTip toolTip() const;
     bool itemIsMenu() const { return false; }
+    QDBusObjectPath menu() const;
 
 public Q_SLOTS:
     void Activate(int x, int y);

@@ -2,8 +2,12 @@
 
 #include "apptimer.h"
 #include "csystray.h"
+#include "sleeptimer.h"
+#include "traymenu.h"
+#include "traymenucontrol.h"
 #include "traynotifier.h"
 
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -36,6 +40,17 @@ void minimise(Form1 *form) {
     form->setWindowState(form->windowState() | Qt::WindowMinimized);
     QCoreApplication::processEvents();
 }
+
+// The tray's menu over a window, with a sleep timer on the window's clock.
+struct TrayMenuRig {
+    explicit TrayMenuRig(Form1Rig &rig) : timer(rig.clock), control(menu, *rig.form, timer) {}
+
+    QString text(int id) { return control.popup().actionFor(id)->text(); }
+
+    SleepTimer timer;
+    TrayMenu menu;
+    TrayMenuControl control;
+};
 } // namespace
 
 class TestForm1Tray : public QObject {
@@ -71,10 +86,15 @@ private Q_SLOTS:
                                u"Vantrelle) to bring the software back."_s);
         QCOMPARE(balloon.timeoutMs, 5000);
 
-        // A release of either button brings the window back; a press alone does nothing.
+        // The right button asks for the menu and leaves the window in the tray; the left one brings it back.
+        const QSignalSpy menuRequests(form, &Form1::trayMenuRequested);
         rig.tray.deliver(TrayNotify::WM_RBUTTONDOWN);
-        QVERIFY(!form->isVisible());
         rig.tray.deliver(TrayNotify::WM_RBUTTONUP);
+        QVERIFY(!form->isVisible());
+        QCOMPARE(menuRequests.size(), 1);
+        rig.tray.deliver(TrayNotify::WM_LBUTTONDOWN);
+        QVERIFY(!form->isVisible());
+        rig.tray.deliver(TrayNotify::WM_LBUTTONUP);
         QVERIFY(form->isVisible());
         QVERIFY(!(form->windowState() & Qt::WindowMinimized));
         QVERIFY(!form->MinimizedToTray());
@@ -86,6 +106,77 @@ private Q_SLOTS:
         rig.tray.deliver(TrayNotify::WM_LBUTTONUP);
         QVERIFY(form->isVisible());
         QVERIFY(!(form->windowState() & Qt::WindowMinimized));
+    }
+
+    void trayMenu_data() {
+        QTest::addColumn<bool>("startOn");
+        QTest::addColumn<int>("sleepBefore");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<int>("sleepAfter");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("ended");
+
+        QTest::newRow("Turn On") << false << 0 << int(TrayMenu::TurnOnOff) << true << 0 << false << false;
+        QTest::newRow("Turn Off") << true << 0 << int(TrayMenu::TurnOnOff) << false << 0 << false << false;
+        QTest::newRow("15 Minutes") << true << 0 << int(TrayMenu::Sleep15) << true << 15 << false << false;
+        QTest::newRow("45 Minutes") << true << 0 << int(TrayMenu::Sleep45) << true << 45 << false << false;
+        QTest::newRow("1 Hour replaces 30") << true << 30 << int(TrayMenu::Sleep60) << true << 60 << false << false;
+        QTest::newRow("2 Hours") << true << 0 << int(TrayMenu::Sleep120) << true << 120 << false << false;
+        QTest::newRow("Off") << true << 30 << int(TrayMenu::SleepOff) << true << 0 << false << false;
+        QTest::newRow("Add 15 starts") << true << 0 << int(TrayMenu::SleepAdd) << true << 15 << false << false;
+        QTest::newRow("Add 15 extends") << true << 90 << int(TrayMenu::SleepAdd) << true << 105 << false << false;
+        QTest::newRow("Show") << true << 0 << int(TrayMenu::ShowWindow) << true << 0 << true << false;
+        QTest::newRow("Quit") << true << 0 << int(TrayMenu::Quit) << true << 0 << false << true;
+    }
+
+    // Each item chosen from the popup, with the window hidden in the tray: what it did, and the texts after it.
+    void trayMenu() {
+        QFETCH(bool, startOn);
+        QFETCH(int, sleepBefore);
+        QFETCH(int, item);
+        QFETCH(bool, on);
+        QFETCH(int, sleepAfter);
+        QFETCH(bool, shown);
+        QFETCH(bool, ended);
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"StartStopState"_s, startOn ? u"ON"_s : u"OFF"_s}});
+        Form1 *form = rig.load();
+        const BalloonClicker clicker(rig.tray);
+        form->showAfterLoad();
+        minimise(form);
+        TrayMenuRig menu(rig);
+        menu.timer.set(std::chrono::minutes(sleepBefore));
+        QCOMPARE(menu.text(TrayMenu::TurnOnOff), startOn ? u"&Turn Off"_s : u"&Turn On"_s);
+
+        menu.control.popup().actionFor(item)->trigger();
+        QCOMPARE(form->isTurnedOn(), on);
+        QCOMPARE(rig.stored(u"StartStopState"_s), on ? u"ON"_s : u"OFF"_s);
+        QCOMPARE(menu.text(TrayMenu::TurnOnOff), on ? u"&Turn Off"_s : u"&Turn On"_s);
+        QCOMPARE(menu.timer.minutesLeft(), sleepAfter);
+        QCOMPARE(menu.text(TrayMenu::SleepTimer),
+                 sleepAfter > 0 ? u"&Sleep Timer (%1 min left)"_s.arg(sleepAfter) : u"&Sleep Timer"_s);
+        QCOMPARE(form->isVisible(), shown);
+        QCOMPARE(rig.tray.iconShown(), !ended);
+    }
+
+    void trayMenu_opensAtARightClick_andItsSleepTextCountsDown() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        form->showAfterLoad();
+        TrayMenuRig menu(rig);
+        rig.tray.deliver(TrayNotify::WM_RBUTTONDOWN);
+        QVERIFY(!menu.control.popup().isVisible());
+        rig.tray.deliver(TrayNotify::WM_RBUTTONUP);
+        QVERIFY(menu.control.popup().isVisible());
+        menu.control.popup().hide();
+
+        menu.timer.set(std::chrono::minutes(25));
+        rig.clock.current = rig.clock.current.addSecs(61);
+        menu.timer.check();
+        QCOMPARE(menu.text(TrayMenu::SleepTimer), u"&Sleep Timer (24 min left)"_s);
+        rig.clock.current = rig.clock.current.addSecs(24 * 60);
+        menu.timer.check();
+        QCOMPARE(menu.text(TrayMenu::SleepTimer), u"&Sleep Timer"_s);
     }
 
     void trayClick_whileAlreadyVisible_keepsItVisible() {

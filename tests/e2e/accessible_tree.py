@@ -4,11 +4,14 @@
 Waits (up to the seconds of the second argument) until the registry lists the program, then checks its showing
 objects: exactly one window, a frame named as the program; every object inside it on the window, named, and no two
 of the same role and name. Prints the tree and every problem; exits 1 when there is one.
+With a third argument "focus", prints instead the name of each object of the program's that gains the focus, with its
+role, for as long as the seconds of the second argument: what a screen reader reads out while a menu is worked.
 """
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TITLE = "Somnivox Noise Player"
 
@@ -47,8 +50,22 @@ def showing_descendants(node):
             yield from showing_descendants(child)
 
 
+def follow_focus(pid, seconds):
+    def focused(event):
+        if event.detail1 == 1 and event.source.get_process_id() == pid:
+            print(f"{event.source.getRoleName()}: {event.source.name}", flush=True)
+
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    print("following", flush=True)
+    pyatspi.Registry.start()
+    return 0
+
+
 def main():
     pid, seconds = int(sys.argv[1]), float(sys.argv[2])
+    if sys.argv[3:] == ["focus"]:
+        return follow_focus(pid, seconds)
     program = find_program(pid, seconds)
     if program is None:
         print(f"the registry does not list process {pid} with a window within {seconds} s")

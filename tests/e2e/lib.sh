@@ -417,6 +417,12 @@ tray_icon_present() {
 
 tray_icon_absent() { ! tray_icon_present; }
 
+# The tray's menu opened by the program: a window of the program's shown beside its main window and its tray icon.
+tray_menu_open() {
+    xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null |
+        grep -qvx -e "$APP_WINDOW" -e "$(tray_icon || echo none)"
+}
+
 # click_tray_icon BUTTON (no --sync for mousemove: it waits 15 s when the pointer is already in place)
 click_tray_icon() {
     local icon

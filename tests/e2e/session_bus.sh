@@ -2,6 +2,8 @@
 # The program on a desktop's session bus (a private dbus-daemon).
 #   tray:  a StatusNotifierItem tray (xfce4-panel) that starts after the program receives the item, titled as the
 #          program; its activation restores the window from the tray; a panel started again receives it again.
+#   menu:  the tray's menu, exported to the panel, lists its items in order; the panel draws it, its "Turn On" turns
+#          the sound on, and "Turn Off" clicked through the bus turns it off as the window's button does.
 #   media: a media-control client (playerctl) plays and pauses through the on/off button's handler and reads the
 #          status and the style.
 # shellcheck source=lib.sh
@@ -17,7 +19,7 @@ start_bus
 start_app_on_bus
 wait_main_window
 
-case "${1:?tray or media}" in
+case "${1:?tray, menu or media}" in
 tray)
     # At a login the program often wins the race against the panel.
     sleep 3
@@ -52,6 +54,50 @@ tray)
     start_panel
     wait_until 60 has_program_tray_item || fail "the panel started again did not receive the item"
     pass "the panel started again receives the item again"
+    ;;
+menu)
+    start_panel
+    wait_until 60 has_program_tray_item || fail "no tray item titled 'Somnivox Noise Player' (items: $(tray_items))"
+    item=$(program_tray_item)
+    menu=$(bus_property "$item" /StatusNotifierItem org.kde.StatusNotifierItem Menu |
+        sed -n 's/.*object path "\(.*\)"$/\1/p')
+    [ "$menu" = /MenuBar ] || fail "the item's Menu property names '$menu'"
+    menu_call() { bus_call "$item" "$menu" "com.canonical.dbusmenu.$1" "${@:2}"; }
+    labels() {
+        menu_call GetLayout int32:0 int32:-1 array:string:label | grep -A1 'string "label"' |
+            sed -n 's/.*variant *string "\(.*\)"$/\1/p' | paste -sd '|'
+    }
+    expected='_Turn On|_Sleep Timer|_Off|_15 Minutes|_30 Minutes|_45 Minutes|1 _Hour|_90 Minutes|_2 Hours'
+    expected+='|_Add 15 Minutes|S_how Somnivox Noise Player|_Quit'
+    [ "$(labels)" = "$expected" ] || fail "the menu reads '$(labels)', not '$expected'"
+    pass "the item's menu is exported at $menu with its items in order"
+
+    first_label() { menu_call GetProperty int32:1 string:label | sed -n 's/.*variant *string "\(.*\)"$/\1/p'; }
+    first_label_is() { [ "$(first_label)" = "$1" ]; }
+    # The panel draws the menu: a right click on the item (the panel's first) opens it, and its first item chosen
+    # with the keyboard turns the sound on.
+    visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+    windows_before=$(visible_windows)
+    menu_drawn() { [ "$(visible_windows)" -gt "$windows_before" ]; }
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --class xfce4-panel | head -n 1)")"
+    # The watcher may know the item a moment before the panel shows it.
+    for _ in 1 2 3; do
+        xdotool mousemove $((X + 14)) $((Y + HEIGHT / 2)) click 3
+        wait_until 3 menu_drawn && break
+    done
+    menu_drawn || fail "a right click on the panel's item drew no menu"
+    shot panel-menu
+    xdotool key Down Return
+    wait_until 10 capture_grows || fail "the panel's menu item Turn On did not start the sound"
+    setting_is StartStopState ON || fail "the panel's Turn On stored '$(setting StartStopState)'"
+    wait_until 5 first_label_is _Turn\ Off || fail "turned on, the menu's first item reads '$(first_label)'"
+    pass "the panel draws the menu, its Turn On turns the sound on, and the item then reads 'Turn Off'"
+    capture_still() { ! capture_grows; }
+    menu_call Event int32:1 string:clicked variant:int32:0 uint32:0 >/dev/null
+    wait_until 10 setting_is StartStopState OFF || fail "the menu's Turn Off stored '$(setting StartStopState)'"
+    wait_until 10 capture_still || fail "the menu's Turn Off did not stop the sound"
+    wait_until 5 first_label_is _Turn\ On || fail "turned off, the menu's first item reads '$(first_label)'"
+    pass "the menu's Turn Off, clicked through the bus, turns off: silence, StartStopState OFF, 'Turn On' again"
     ;;
 media)
     player_listed() { playerctl -l 2>/dev/null | grep -qx somnivox; }

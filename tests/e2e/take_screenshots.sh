@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the README's pictures in a private X session: the main window, and the tray with its icon and the
-# minimise balloon. Usage: take_screenshots.sh PROGRAM OUTPUT_FOLDER
+# minimise balloon, and the tray menu. Usage: take_screenshots.sh PROGRAM OUTPUT_FOLDER
 SOMNIVOX=${1:?program}
 OUTPUT=$(realpath "${2:?output folder}")
 E2E_ARTIFACTS=$OUTPUT
@@ -42,3 +42,22 @@ read -r ix iy iw ih < <(window_box "$(tray_icon)")
 left=$((bx - 8))
 top=$((by - 8))
 crop_shot "$LAST_SHOT" "$OUTPUT/x11-tray-balloon.png" $((ix + iw + 1 - left)) $((iy + ih + 1 - top)) "$left" "$top"
+
+# The tray's menu, opened by a right click on the icon and worked with the keyboard: a sleep timer of 30 minutes
+# chosen, then the menu opened again on its Sleep Timer submenu.
+wait_until 10 no_balloon || fail "the balloon stayed"
+click_tray_icon 3
+sleep 0.5
+xdotool key s 3
+click_tray_icon 3
+sleep 0.5
+xdotool key s
+sleep 0.5
+shot tray-menu
+# The icon with the menu and its submenu: every visible window of the program's.
+box=$(for w in $(xdotool search --all --onlyvisible --pid "$APP_PID"); do window_box "$w"; done | awk '
+    NR == 1 || $1 < l { l = $1 } NR == 1 || $2 < t { t = $2 }
+    NR == 1 || $1 + $3 > r { r = $1 + $3 } NR == 1 || $2 + $4 > b { b = $2 + $4 }
+    END { print r - l + 16, b - t + 16, l - 8, t - 8 }')
+# shellcheck disable=SC2086 # width, height, left and top
+crop_shot "$LAST_SHOT" "$OUTPUT/x11-tray-menu.png" $box
