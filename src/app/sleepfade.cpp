@@ -8,6 +8,8 @@ using namespace std::chrono_literals;
 SleepFade::SleepFade(SleepTimer &timer, Player &player, Program program, QObject *parent)
     : QObject(parent), m_timer(timer), m_player(player), m_program(std::move(program)) {
     m_tick.setInterval(1s);
+    // The fall is aimed again at each tick: a tick on time keeps its aim steady.
+    m_tick.setTimerType(Qt::PreciseTimer);
     connect(&m_tick, &QTimer::timeout, this, &SleepFade::check);
     connect(&m_timer, &SleepTimer::started, this, &SleepFade::timerStarted);
     connect(&m_timer, &SleepTimer::cancelled, this, &SleepFade::timerCancelled);
