@@ -92,7 +92,8 @@ void SleepInhibitor::connected(const QDBusConnection &bus) {
 void SleepInhibitor::take() {
     m_state = State::Asking;
     QDBusMessage call = QDBusMessage::createMethodCall(Login, LoginPath, LoginManager, u"Inhibit"_s);
-    call << u"sleep"_s << u"Somnivox Noise Player"_s << u"Silences the sound before the computer sleeps"_s
+    // Desktops show who delays their sleep, and why.
+    call << u"sleep"_s << u"Somnivox Noise Player"_s << tr("Silences the sound before the computer sleeps")
          << u"delay"_s;
     auto *watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(call, CallTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &SleepInhibitor::answered);
