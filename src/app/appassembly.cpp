@@ -118,7 +118,7 @@ void AppAssembly::silenceForSleep() {
 void AppAssembly::wake() {
     // A timer whose end passed during the sleep acts first.
     m_sleepFade.check();
-    if (m_form.isTurnedOn() && m_sleepFade.state() != SleepFade::State::Silenced) {
+    if (m_form.isTurnedOn() && m_sleepFade.state() != SleepFade::State::Silenced && !m_end.requested()) {
         // As the schedule starts it: with its fade-in, and in the timed option only inside the window.
         m_form.timer1()->setEnabled(true);
         m_form.Timer1_Timer();

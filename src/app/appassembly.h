@@ -46,7 +46,6 @@ public:
     const LazyPlayer &player() const { return m_player; }
     const ProcedureErrorReport &report() const { return m_report; }
     SleepTimer &sleepTimer() { return m_sleepTimer; }
-    const SleepFade &sleepFade() const { return m_sleepFade; }
 
 private:
     bool isTimed() const;
