@@ -5,6 +5,10 @@
 
 using namespace std::chrono_literals;
 
+namespace {
+constexpr std::chrono::seconds FallLead{1};
+}
+
 SleepFade::SleepFade(SleepTimer &timer, Player &player, Program program, QObject *parent)
     : QObject(parent), m_timer(timer), m_player(player), m_program(std::move(program)) {
     m_tick.setInterval(1s);
@@ -74,7 +78,9 @@ void SleepFade::follow() {
         [[fallthrough]];
     case State::Fading:
         // Aimed again at every tick: a sound started meanwhile joins the fall, and a clock that jumped is followed.
-        m_player.fadeOutByDecibels(m_timer.left());
+        // A sound server plays what it holds later than the player can tell: the fall aims a second early, so that
+        // it is heard whole before the end stops the sound.
+        m_player.fadeOutByDecibels(std::max(m_timer.left() - FallLead, 0s));
         break;
     case State::Silenced:
         if (!m_program.insideWindow()) {

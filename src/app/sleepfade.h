@@ -10,9 +10,10 @@ class Player;
 class SleepTimer;
 
 /// What the sleep timer does to the sound. Over the timer's last minute (the whole timer if shorter) the sound fades
-/// out evenly to the ear; at its end the program turns off as "Turn Off" does, or, in the timed play option, stays
-/// silent until the daily window has closed, so that the window's next start plays as always and nothing stored
-/// changes. A timer replaced, extended or cancelled during the fade brings the sound back to the set volume.
+/// out evenly to the ear, silent from a second before the end; at its end the program turns off as "Turn Off" does, or,
+/// in the timed play option, stays silent until the daily window has closed, so that the window's next start plays as
+/// always and nothing stored changes. A timer replaced, extended or cancelled during the fade brings the sound back to
+/// the set volume.
 class SleepFade : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SleepFade)
