@@ -1,11 +1,15 @@
 #include "appassembly.h"
 
 #include "appicon.h"
+#include "apptimer.h"
 #include "buildconfig.h"
+#include "dailywindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDesktopServices>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTime>
 #include <QTimer>
@@ -34,6 +38,11 @@ AppAssembly::AppAssembly(const QString &programFolder)
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
                [this] { return m_form.styleName(); }}),
       m_sleepTimer(m_clock), m_trayMenuControl(m_trayMenu, m_form, m_sleepTimer),
+      m_sleepFade(m_sleepTimer, m_player,
+                  {[this] { return m_form.isTurnedOn(); }, [this] { return isTimed(); },
+                   [this] { return insideWindow(); }, [this] { m_form.PushButton2_Click(); },
+                   [this](bool run) { m_form.timer1()->setEnabled(run && m_form.isTurnedOn()); }}),
+      m_sleepInhibitor({[this] { silenceForSleep(); }, [this] { return m_player.isEnding(); }, [this] { wake(); }}),
       // Quitting also ends the loop of a message box the window closed from, and any box opened after it.
       m_end(m_player, [] { QCoreApplication::exit(0); }) {
     QObject::connect(&m_form, &Form1::unloaded, &m_end, &ProgramEnd::request);
@@ -48,6 +57,14 @@ AppAssembly::AppAssembly(const QString &programFolder)
                      Qt::QueuedConnection);
     // Queued: a call that passes through other states on its way is seen where it ends.
     QObject::connect(&m_player, &Player::playStateChanged, &m_mpris, refresh, Qt::QueuedConnection);
+    // Turning off, or another play option, cancels the sleep timer.
+    QObject::connect(&m_form, &Form1::turnedOnChanged, &m_sleepFade, [this](bool on) {
+        if (!on) {
+            m_sleepFade.cancel();
+        }
+    });
+    QObject::connect(&m_form, &Form1::playOptionChosen, &m_sleepFade, &SleepFade::cancel);
+    QObject::connect(&m_player, &Player::soundEnded, &m_sleepInhibitor, &SleepInhibitor::soundEnded);
     QObject::connect(&m_sessionBus, &SessionBus::ready, &m_mpris, [this](const std::optional<QDBusConnection> &bus) {
         m_trayNotifier.useSessionBus(bus);
         if (bus) {
@@ -58,6 +75,7 @@ AppAssembly::AppAssembly(const QString &programFolder)
 
 void AppAssembly::start() {
     m_sessionBus.connectInBackground();
+    m_sleepInhibitor.connectInBackground();
     m_form.Form_Load();
     // Closed while a message box of the start-up was open: the window does not come back.
     if (m_end.requested()) {
@@ -74,4 +92,35 @@ void AppAssembly::start() {
 
 void AppAssembly::showWindow(const QString &activationToken) {
     m_form.showWindow(activationToken);
+}
+
+bool AppAssembly::isTimed() const {
+    return m_form.findChild<QRadioButton *>(u"Option2"_s)->isChecked();
+}
+
+bool AppAssembly::insideWindow() const {
+    try {
+        return DailyWindow::isInside(m_form.findChild<QDateTimeEdit *>(u"DTPicker1"_s)->dateTime(),
+                                     m_form.findChild<QDateTimeEdit *>(u"DTPicker2"_s)->dateTime(), m_clock);
+    } catch (const std::exception &) {
+        // A window that cannot be read holds no silence: the schedule tick reports it.
+        return false;
+    }
+}
+
+void AppAssembly::silenceForSleep() {
+    // Nothing may start again before the computer sleeps: its audio would be held for the resume.
+    m_form.timer1()->setEnabled(false);
+    m_form.timer2()->setEnabled(false);
+    m_player.stop();
+}
+
+void AppAssembly::wake() {
+    // A timer whose end passed during the sleep acts first.
+    m_sleepFade.check();
+    if (m_form.isTurnedOn() && m_sleepFade.state() != SleepFade::State::Silenced && !m_end.requested()) {
+        // As the schedule starts it: with its fade-in, and in the timed option only inside the window.
+        m_form.timer1()->setEnabled(true);
+        m_form.Timer1_Timer();
+    }
 }

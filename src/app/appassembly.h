@@ -11,6 +11,8 @@
 #include "sessionbus.h"
 #include "settingsstore.h"
 #include "skinframework.h"
+#include "sleepfade.h"
+#include "sleepinhibitor.h"
 #include "sleeptimer.h"
 #include "systemclock.h"
 #include "traymenu.h"
@@ -46,6 +48,11 @@ public:
     SleepTimer &sleepTimer() { return m_sleepTimer; }
 
 private:
+    bool isTimed() const;
+    bool insideWindow() const;
+    void silenceForSleep();
+    void wake();
+
     SettingsStore m_store;
     LazyPlayer m_player;
     TrayMenu m_trayMenu;
@@ -60,6 +67,8 @@ private:
     MprisService m_mpris;
     SleepTimer m_sleepTimer;
     TrayMenuControl m_trayMenuControl;
+    SleepFade m_sleepFade;
+    SleepInhibitor m_sleepInhibitor;
     SessionBus m_sessionBus;
     ProgramEnd m_end;
 };

@@ -579,6 +579,7 @@ void Form1::PushButton2_Click() {
 void Form1::Option1_Click() {
     m_services.store.WriteSetting(u"Option"_s, u"Infinite"_s);
     m_services.player.setLoop(true);
+    Q_EMIT playOptionChosen();
 }
 
 void Form1::Option2_Click() {
@@ -587,6 +588,7 @@ void Form1::Option2_Click() {
     }
     m_services.store.WriteSetting(u"Option"_s, u"Timed"_s);
     m_services.player.setLoop(true);
+    Q_EMIT playOptionChosen();
 }
 
 void Form1::writeDateTime(const QString &key, const QDateTimeEdit *picker) {

@@ -119,6 +119,8 @@ Q_SIGNALS:
     void turnedOnChanged(bool on);
     /// A right click on the tray icon asks for the tray's menu.
     void trayMenuRequested();
+    /// A play option has been chosen (or chosen again by the start-up sequence).
+    void playOptionChosen();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -15,8 +15,10 @@ void SleepTimer::set(std::chrono::seconds length) {
         return;
     }
     m_deadline = m_clock.now().addSecs(length.count());
+    m_length = length;
     m_minutesShown = minutesLeft();
     m_tick.start();
+    Q_EMIT started();
     Q_EMIT changed();
 }
 
@@ -27,6 +29,7 @@ void SleepTimer::extend(std::chrono::seconds more) {
 void SleepTimer::cancel() {
     if (isRunning()) {
         stop();
+        Q_EMIT cancelled();
         Q_EMIT changed();
     }
 }
@@ -60,6 +63,7 @@ void SleepTimer::check() {
 
 void SleepTimer::stop() {
     m_deadline = {};
+    m_length = {};
     m_minutesShown = 0;
     m_tick.stop();
 }

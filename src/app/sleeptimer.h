@@ -26,6 +26,8 @@ public:
     void cancel();
 
     bool isRunning() const { return m_deadline.isValid(); }
+    /// The length the running timer was last given by set() or extend(); zero when none runs.
+    std::chrono::seconds length() const { return m_length; }
     /// What is left of the running timer, never below zero; zero when none runs.
     std::chrono::seconds left() const;
     /// Whole minutes left, rounded up: what a menu shows.
@@ -37,6 +39,10 @@ public:
 Q_SIGNALS:
     /// The timer started, changed, was cancelled or ended, or its minutes left changed.
     void changed();
+    /// A timer started, replacing or extending the one running; changed() follows.
+    void started();
+    /// The running timer was stopped without its end; changed() follows.
+    void cancelled();
     /// The deadline has passed.
     void ended();
 
@@ -45,6 +51,7 @@ private:
 
     const Clock &m_clock;
     QDateTime m_deadline;
+    std::chrono::seconds m_length{0};
     int m_minutesShown = 0;
     // Wakes the program once a second only while a timer runs.
     QTimer m_tick;

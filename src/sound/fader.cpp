@@ -7,6 +7,8 @@ namespace {
 
 constexpr int Channels = 2;
 constexpr std::chrono::seconds LongestFade = std::chrono::hours(1);
+// Where a fall by decibels ends before its silent frame.
+constexpr double FloorDecibels = -60.0;
 
 std::int16_t scaled(std::int16_t sample, double gain) {
     return static_cast<std::int16_t>(std::lround(sample * gain));
@@ -20,13 +22,39 @@ void Fader::fadeIn(qint64 frames) {
 }
 
 void Fader::fadeOut(qint64 frames) {
+    startFadeOut(frames, Curve::Square);
+}
+
+void Fader::fadeOutByDecibels(qint64 frames) {
+    startFadeOut(frames, Curve::Decibels);
+}
+
+void Fader::startFadeOut(qint64 frames, Curve curve) {
     if (m_fadingOut) {
-        const double share = m_outLength > 0 ? double(m_outLeft) / double(m_outLength) : 0.0;
-        m_outFrom *= share * share;
+        m_outFrom = fadeOutGain(m_outLeft);
     }
     m_fadingOut = true;
+    m_outCurve = curve;
     m_outLength = std::max<qint64>(frames, 0);
     m_outLeft = m_outLength;
+}
+
+void Fader::cancelFadeOut() {
+    m_fadingOut = false;
+    m_outFrom = 1.0;
+}
+
+double Fader::fadeOutGain(qint64 left) const {
+    if (left <= 0 || m_outLength <= 0 || m_outFrom <= 0.0) {
+        return 0.0;
+    }
+    const double share = double(left) / double(m_outLength);
+    if (m_outCurve == Curve::Square) {
+        return m_outFrom * share * share;
+    }
+    const double from = 20.0 * std::log10(m_outFrom);
+    const double to = std::min(from, FloorDecibels);
+    return std::pow(10.0, (to + (from - to) * share) / 20.0);
 }
 
 void Fader::apply(std::span<std::int16_t> frames) {
@@ -42,8 +70,8 @@ void Fader::apply(std::span<std::int16_t> frames) {
         }
         if (m_fadingOut) {
             // As the fade-in starts on a silent frame, the fade-out ends on one.
-            const double share = m_outLeft > 0 ? double(--m_outLeft) / double(m_outLength) : 0.0;
-            gain *= m_outFrom * share * share;
+            m_outLeft = std::max<qint64>(m_outLeft - 1, 0);
+            gain *= fadeOutGain(m_outLeft);
         }
         for (int c = 0; c < Channels; ++c) {
             frames[std::size_t(i * Channels + c)] = scaled(frames[std::size_t(i * Channels + c)], gain);

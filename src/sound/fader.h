@@ -17,6 +17,11 @@ public:
     /// Falls from the present level to silence over the next \a frames frames. A fade-out already under way is
     /// taken over from its present level, so calls that aim at the same end give the same fall.
     void fadeOut(qint64 frames);
+    /// As fadeOut(), but falling by the same number of decibels each frame, to 60 dB below full level as the fade
+    /// ends, on a silent last frame. A present level already lower than that holds until then.
+    void fadeOutByDecibels(qint64 frames);
+    /// Calls off a fade-out under way or held at silence: full level again from the next frame.
+    void cancelFadeOut();
     /// Scales interleaved stereo \a frames in place and moves on by their length.
     void apply(std::span<std::int16_t> frames);
 
@@ -33,10 +38,17 @@ public:
     static std::chrono::seconds secondsFromSetting(const QString &text, std::chrono::seconds fallback);
 
 private:
+    enum class Curve { Square, Decibels };
+
+    void startFadeOut(qint64 frames, Curve curve);
+    /// The fade-out's share of the gain at the frame \a left frames before its end.
+    double fadeOutGain(qint64 left) const;
+
     qint64 m_inLength = 0;
     qint64 m_inDone = 0;
     bool m_fadingOut = false;
     qint64 m_outLength = 0;
     qint64 m_outLeft = 0;
     double m_outFrom = 1.0;
+    Curve m_outCurve = Curve::Square;
 };

@@ -21,6 +21,7 @@
 #include <functional>
 #include <mutex>
 #include <stdexcept>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -136,9 +137,10 @@ struct GstPlayer::Pipeline {
     std::atomic<bool> feedEnded{false};
     // The player's run that the pipeline plays, which tags what it tells the player.
     std::atomic<quint64> run{0};
-    // Handed from the owner to the streaming thread: a fade-out in frames (-1: none), and a stop, which makes the
-    // next buffer a short ramp to silence and the last of the stream.
-    std::atomic<qint64> fadeOutFrames{-1};
+    // Handed from the owner to the streaming thread: a change of the fade-out, and a stop, which makes the next
+    // buffer a short ramp to silence and the last of the stream.
+    std::mutex fadeMutex;
+    FadeOrder fadeOrder;
     std::atomic<bool> ending{false};
     // Set for a sink that plays each buffer at its time: the streaming thread then makes each buffer just before.
     bool paced = false;
@@ -156,8 +158,16 @@ struct GstPlayer::Pipeline {
     Q_DISABLE_COPY_MOVE(Pipeline)
 
     QString start(quint64 newRun, std::shared_ptr<PcmFeed> newFeed, const QByteArray &title);
-    QString restart(quint64 newRun, qint64 fadeOutFrames, const QByteArray &title);
+    QString restart(quint64 newRun, const FadeOrder &fade, const QByteArray &title);
     void halt();
+    void order(const FadeOrder &fade) {
+        const std::lock_guard lock(fadeMutex);
+        fadeOrder = fadeOrder.then(fade);
+    }
+    FadeOrder takeOrder() {
+        const std::lock_guard lock(fadeMutex);
+        return std::exchange(fadeOrder, FadeOrder{});
+    }
 
     static void needData(GstAppSrc *source, guint, gpointer self) { static_cast<Pipeline *>(self)->push(source); }
     void push(GstAppSrc *source);
@@ -234,18 +244,17 @@ QString GstPlayer::Pipeline::start(quint64 newRun, std::shared_ptr<PcmFeed> newF
     return {};
 }
 
-// Drops what the output holds and goes on with the same feed from where it is, rising from silence, with a fade-out
-// of \a fadeOutFrames (-1: none) from there.
-QString GstPlayer::Pipeline::restart(quint64 newRun, qint64 fadeOutFrames, const QByteArray &title) {
+// Drops what the output holds and goes on with the same feed from where it is, rising from silence, with the change
+// of fade-out \a fade from there.
+QString GstPlayer::Pipeline::restart(quint64 newRun, const FadeOrder &fade, const QByteArray &title) {
     std::shared_ptr<PcmFeed> kept = feed;
+    const FadeOrder pending = takeOrder().then(fade);
     halt();
     if (!kept) {
         return u"the sound has ended"_s;
     }
     kept->fadeIn(RiseFrames);
-    if (fadeOutFrames >= 0) {
-        kept->fadeOut(fadeOutFrames);
-    }
+    pending.applyTo(*kept);
     return start(newRun, std::move(kept), title);
 }
 
@@ -256,7 +265,7 @@ void GstPlayer::Pipeline::halt() {
     // The streaming thread has stopped, so the feed is ours alone.
     feed.reset();
     ending = false;
-    fadeOutFrames = -1;
+    takeOrder();
 }
 
 void GstPlayer::Pipeline::push(GstAppSrc *source) {
@@ -280,9 +289,7 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     qsizetype frames = 0;
     QString failure;
     try {
-        if (const qint64 fade = fadeOutFrames.exchange(-1); fade >= 0) {
-            feed->fadeOut(fade);
-        }
+        takeOrder().applyTo(*feed);
         frames = feed->fill(pcm, shared->rate.load(), shared->loop.load());
         const auto filled = pcm.first(std::size_t(frames * Mp3Decoder::Channels));
         if (last) {
@@ -359,7 +366,41 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
     }
 }
 
+GstPlayer::FadeOrder GstPlayer::FadeOrder::then(const FadeOrder &later) const {
+    if (later.cancel || later.frames >= 0) {
+        return {cancel || later.cancel, later.frames, later.byDecibels};
+    }
+    return *this;
+}
+
+void GstPlayer::FadeOrder::applyTo(PcmFeed &feed) const {
+    if (cancel) {
+        feed.cancelFadeOut();
+    }
+    if (frames >= 0) {
+        byDecibels ? feed.fadeOutByDecibels(frames) : feed.fadeOut(frames);
+    }
+}
+
 void GstPlayer::fadeOut(std::chrono::milliseconds duration) {
+    fadeOutAlong(duration, false);
+}
+
+void GstPlayer::fadeOutByDecibels(std::chrono::milliseconds duration) {
+    fadeOutAlong(duration, true);
+}
+
+void GstPlayer::cancelFadeOut() {
+    if (m_state != Player::Playing || !m_fadeEnd || m_ending || !m_pipeline) {
+        return;
+    }
+    m_fadeEnd.reset();
+    m_pipeline->order({.cancel = true});
+    // What the server holds has fallen already.
+    dropHeldAudio({.cancel = true});
+}
+
+void GstPlayer::fadeOutAlong(std::chrono::milliseconds duration, bool byDecibels) {
     if (m_state != Player::Playing || m_startedRun != m_run || m_ending) {
         return;
     }
@@ -376,11 +417,12 @@ void GstPlayer::fadeOut(std::chrono::milliseconds duration) {
     const auto end = std::chrono::steady_clock::now() + duration;
     const qint64 frames = framesIn(duration) - queued;
     if (frames >= 0 || !heldByServer()) {
-        m_pipeline->fadeOutFrames = std::max<qint64>(frames, 0);
+        m_pipeline->order({.frames = std::max<qint64>(frames, 0), .byDecibels = byDecibels});
         m_fadeEnd = end;
     } else if (!m_fadeEnd || end + StreamRampLength < *m_fadeEnd) {
         // The end asked for falls within what the server holds: the fall starts afresh from what is heard.
-        dropHeldAudio(framesIn(std::max(duration - StreamRampLength, std::chrono::milliseconds(0))));
+        dropHeldAudio({.frames = framesIn(std::max(duration - StreamRampLength, std::chrono::milliseconds(0))),
+                       .byDecibels = byDecibels});
         m_fadeEnd = end;
     }
 }
@@ -409,7 +451,7 @@ void GstPlayer::setRate(double rate) {
     }
     const double clamped = std::clamp(rate, MinRate, MaxRate);
     if (m_shared->rate.exchange(clamped) != clamped) {
-        dropHeldAudio(-1);
+        dropHeldAudio({});
     }
 }
 
@@ -425,15 +467,13 @@ bool GstPlayer::serverAnswers() const {
 }
 
 // What the server holds ahead is dropped and the feed goes on from where it is, so that a change made to it is heard
-// at once: the stream falls silent in the ramp of a stop, starts afresh, and rises from silence. A fade-out of
-// \a fadeOutFrames (-1: none) starts with it.
-void GstPlayer::dropHeldAudio(qint64 fadeOutFrames) {
+// at once: the stream falls silent in the ramp of a stop, starts afresh, and rises from silence. The change of
+// fade-out \a fade starts with it.
+void GstPlayer::dropHeldAudio(const FadeOrder &fade) {
     if (m_state != Player::Playing || m_ending || !heldByServer()) {
         return;
     }
-    if (fadeOutFrames >= 0) {
-        m_dropFadeOut = fadeOutFrames;
-    }
+    m_dropFade = m_dropFade.then(fade);
     if (m_starting || m_startedRun != m_run) {
         // The stream starting may already hold audio made before the change.
         m_dropAgain = true;
@@ -447,7 +487,7 @@ void GstPlayer::dropHeldAudio(qint64 fadeOutFrames) {
 void GstPlayer::restartOutput() {
     m_dropping = false;
     ++m_run;
-    postStart([fade = std::exchange(m_dropFadeOut, -1)](Pipeline &pipeline, quint64 run, const QByteArray &title) {
+    postStart([fade = std::exchange(m_dropFade, {})](Pipeline &pipeline, quint64 run, const QByteArray &title) {
         return pipeline.restart(run, fade, title);
     });
 }
@@ -645,7 +685,7 @@ void GstPlayer::halt() {
     m_ending = false;
     m_dropping = false;
     m_dropAgain = false;
-    m_dropFadeOut = -1;
+    m_dropFade = {};
     m_fadeEnd.reset();
     // Messages of the old run still queued are stale from here on.
     ++m_run;
@@ -751,7 +791,7 @@ void GstPlayer::handleStartDone(quint64 run, quint64 pipeline, const QString &fa
         m_startedRun = run;
         applyVolume();
         if (std::exchange(m_dropAgain, false)) {
-            dropHeldAudio(-1);
+            dropHeldAudio({});
         }
         return;
     }

@@ -14,6 +14,7 @@
 #include <optional>
 
 class Decoder;
+class PcmFeed;
 
 /// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
 /// `appsrc ! audioconvert ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one endless
@@ -62,6 +63,9 @@ public:
     /// plays ends in the ramp of a stop first, and the file starts after it.
     void setUrl(const QString &path, std::chrono::milliseconds fadeIn) override;
     void fadeOut(std::chrono::milliseconds duration) override;
+    void fadeOutByDecibels(std::chrono::milliseconds duration) override;
+    /// What the server holds of the fall is dropped, so the full level is heard within a few tens of milliseconds.
+    void cancelFadeOut() override;
     void setLoop(bool on) override;
     /// Clamped to 0..100.
     void setVolume(int volume) override;
@@ -80,13 +84,25 @@ public:
 private:
     struct Pipeline;
     struct Shared;
+    /// A change of the feed's fade-out: the one under way called off, then perhaps a new one.
+    struct FadeOrder {
+        bool cancel = false;
+        // The new fade-out's length (-1: none), and its curve.
+        qint64 frames = -1;
+        bool byDecibels = false;
+
+        /// This order followed by \a later.
+        FadeOrder then(const FadeOrder &later) const;
+        void applyTo(PcmFeed &feed) const;
+    };
 
     std::shared_ptr<Pipeline> buildPipeline();
     void setState(int state);
     void applyVolume();
     bool heldByServer() const;
     bool serverAnswers() const;
-    void dropHeldAudio(qint64 fadeOutFrames);
+    void fadeOutAlong(std::chrono::milliseconds duration, bool byDecibels);
+    void dropHeldAudio(const FadeOrder &fade);
     void restartOutput();
     void postStart(std::function<QString(Pipeline &, quint64, const QByteArray &)> start);
     QByteArray streamTitle() const;
@@ -126,8 +142,8 @@ private:
     bool m_dropping = false;
     // A change came while the stream was starting: what it holds is dropped once it has started.
     bool m_dropAgain = false;
-    // The fade-out that the restarted stream starts with, in frames (-1: none).
-    qint64 m_dropFadeOut = -1;
+    // The change of fade-out that the restarted stream starts with.
+    FadeOrder m_dropFade;
     // When the fade-out under way is heard to reach silence.
     std::optional<std::chrono::steady_clock::time_point> m_fadeEnd;
     quint64 m_run = 0;

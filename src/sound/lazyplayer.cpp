@@ -53,6 +53,18 @@ void LazyPlayer::fadeOut(std::chrono::milliseconds duration) {
     }
 }
 
+void LazyPlayer::fadeOutByDecibels(std::chrono::milliseconds duration) {
+    if (m_engine) {
+        m_engine->fadeOutByDecibels(duration);
+    }
+}
+
+void LazyPlayer::cancelFadeOut() {
+    if (m_engine) {
+        m_engine->cancelFadeOut();
+    }
+}
+
 void LazyPlayer::setLoop(bool on) {
     m_loop = on;
     if (m_engine) {

@@ -22,6 +22,8 @@ public:
     /// Throws std::runtime_error also when the engine module cannot be loaded.
     void setUrl(const QString &path, std::chrono::milliseconds fadeIn) override;
     void fadeOut(std::chrono::milliseconds duration) override;
+    void fadeOutByDecibels(std::chrono::milliseconds duration) override;
+    void cancelFadeOut() override;
     void setLoop(bool on) override;
     void setVolume(int volume) override;
     void setRate(double rate) override;

@@ -47,3 +47,11 @@ void PcmFeed::fadeIn(qint64 frames) {
 void PcmFeed::fadeOut(qint64 frames) {
     m_fader.fadeOut(frames);
 }
+
+void PcmFeed::fadeOutByDecibels(qint64 frames) {
+    m_fader.fadeOutByDecibels(frames);
+}
+
+void PcmFeed::cancelFadeOut() {
+    m_fader.cancelFadeOut();
+}

@@ -33,6 +33,10 @@ public:
     void fadeIn(qint64 frames);
     /// The level falls to silence over the next \a frames frames written, and stays there.
     void fadeOut(qint64 frames);
+    /// The same, falling by the same number of decibels each frame (see Fader::fadeOutByDecibels).
+    void fadeOutByDecibels(qint64 frames);
+    /// Full level again from the next frame written, any fade-out called off.
+    void cancelFadeOut();
 
 private:
     SeamlessLoop m_loop;

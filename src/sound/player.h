@@ -25,6 +25,12 @@ public:
     /// While a file plays, its level falls to silence over \a duration from now and stays there until the next
     /// file; a fade-out under way is taken over from its present level. Ignored while nothing plays.
     virtual void fadeOut(std::chrono::milliseconds duration) = 0;
+    /// As fadeOut(), but evenly to the ear: the level falls by the same number of decibels each second, from the
+    /// present level to 60 dB below the set volume as \a duration ends, and then is silent.
+    virtual void fadeOutByDecibels(std::chrono::milliseconds duration) = 0;
+    /// A fade-out under way, or one that has fallen silent, is called off: the sound comes back to the set volume
+    /// at once, rising from silence in a few milliseconds. Harmless while nothing fades.
+    virtual void cancelFadeOut() = 0;
     /// While on, a file that ends starts again from its first sample; holds for every later file.
     virtual void setLoop(bool on) = 0;
     /// Loudness on the 0 to 100 scale, effective at once.

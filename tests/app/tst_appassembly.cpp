@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDBusConnectionInterface>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -63,6 +64,32 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, QStringList{u"Playing"_s}, 2'000);
         assembly.form().PushButton2_Click();
         QTRY_COMPARE_WITH_TIMEOUT(listener.statuses, (QStringList{u"Playing"_s, u"Stopped"_s}), 2'000);
+    }
+
+    void sleepTimer_cancelledByTurningOffOrAnotherPlayOption_andItsEndTurnsOffAsTheButtonDoes() {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "disabled:");
+        qputenv("SOMNIVOX_AUDIO_SINK", "fakesink sync=true");
+        AppAssembly assembly(QStringLiteral(SOMNIVOX_BUILD_DIR));
+        assembly.start();
+        Form1 &form = assembly.form();
+        SleepTimer &timer = assembly.sleepTimer();
+        form.PushButton2_Click();
+        timer.set(std::chrono::minutes(30));
+        form.PushButton2_Click();
+        QVERIFY(!timer.isRunning());
+
+        form.PushButton2_Click();
+        timer.set(std::chrono::minutes(30));
+        form.findChild<QRadioButton *>(u"Option2"_s)->setChecked(true);
+        QVERIFY(!timer.isRunning());
+
+        form.findChild<QRadioButton *>(u"Option1"_s)->setChecked(true);
+        timer.set(std::chrono::seconds(1));
+        QVERIFY(form.isTurnedOn());
+        QTRY_VERIFY(!form.isTurnedOn());
+        QCOMPARE(form.services().store.ReadSetting(u"StartStopState"_s, QString()), u"OFF"_s);
+        QVERIFY(!timer.isRunning());
     }
 
     // The end of the session while a start-up message box waits: the program ends there, before its event loop, with

@@ -1,6 +1,8 @@
 #include "apptimer.h"
 #include "gstplayer.h"
 #include "settingconversions.h"
+#include "sleepfade.h"
+#include "sleeptimer.h"
 
 #include "fakes/form1world.h"
 #include "sound/capture.h"
@@ -95,6 +97,51 @@ private Q_SLOTS:
             return std::sqrt(sum / (2 * Second));
         };
         QCOMPARE_LT(level(11 * Second), level(1 * Second) / 4);
+    }
+
+    void sleepTimer_fallsTheSameDecibelsEachSecond_thenTurnsOff() {
+        const Capture capture;
+        Form1World world;
+        QVERIFY(storeNoiseOn(world, u"Infinite"_s));
+        GstPlayer player;
+        Form1 form(world.services(player));
+        form.Form_Load();
+        SleepTimer timer(world.clock);
+        SleepFade fade(timer, player,
+                       {[&] { return form.isTurnedOn(); }, [] { return false; }, [] { return true; },
+                        [&] { form.PushButton2_Click(); }, [](bool) {}});
+        constexpr qsizetype Second = 44100;
+        constexpr int Length = 5;
+        QVERIFY(capture.waitForFrames(Second));
+        const qsizetype set = capture.frames();
+        timer.set(std::chrono::seconds(Length));
+        // The clock follows the sound, a tick for every second captured.
+        for (int k = 1; k <= Length; ++k) {
+            QVERIFY(capture.waitForFrames(set + k * Second));
+            world.clock.current = world.clock.current.addSecs(1);
+            fade.check();
+        }
+        QCOMPARE(world.store->ReadSetting(u"StartStopState"_s, QString()), u"OFF"_s);
+        QVERIFY(player.playState() != Player::Playing);
+
+        const soundfiles::Pcm heard = capture.read(set + Length * Second);
+        const auto decibels = [&](qsizetype from, qsizetype to) {
+            double sum = 0;
+            for (qsizetype i = 2 * from; i < 2 * to; ++i) {
+                sum += double(heard.at(std::size_t(i))) * heard.at(std::size_t(i));
+            }
+            return 10 * std::log10(std::max(sum / double(2 * (to - from)), 1e-9));
+        };
+        // In halves of a second: the fall ends a second before the timer, 60 dB over 4 s, 7.5 dB each half, through
+        // every tick's new aim; then silence.
+        const auto half = [&](int n) { return decibels(set + n * Second / 2, set + (n + 1) * Second / 2); };
+        const double step = (half(7) - half(0)) / 7;
+        QVERIFY2(step < -6.5 && step > -8.5, qPrintable(QString::number(step)));
+        for (int n = 0; n < 7; ++n) {
+            QVERIFY2(std::abs(half(n + 1) - half(n) - step) < 1.0, qPrintable(QString::number(n)));
+        }
+        QCOMPARE_LT(half(8) - decibels(set - Second / 2, set), -60.0);
+        QCOMPARE_LT(half(9) - decibels(set - Second / 2, set), -60.0);
     }
 };
 

@@ -644,3 +644,40 @@ has_program_tray_item() { program_tray_item >/dev/null; }
 activate_tray_item() {
     bus_call "$(program_tray_item)" /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
 }
+
+# --- A private PulseAudio with a null sink, and a recording of what it plays --------------------------------------
+
+SERVER_ENV=(HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/server-config"
+    DBUS_SESSION_BUS_ADDRESS=disabled: DISPLAY=)
+RECORDER_PID=""
+RECORDING=0
+
+start_pulse() {
+    for tool in pulseaudio pactl parec; do
+        command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh --tests installs it)"
+    done
+    unset PULSE_SERVER PULSE_RUNTIME_PATH
+    mkdir -p "$WORK/server-config" "$WORK/runtime/pulse"
+    chmod 700 "$WORK/runtime/pulse"
+    printf '%s\n' 'load-module module-null-sink sink_name=nullsink' \
+        'load-module module-native-protocol-unix auth-anonymous=1' 'set-default-sink nullsink' >"$WORK/server.pa"
+    env "${SERVER_ENV[@]}" pulseaudio --daemonize=no --exit-idle-time=-1 -n -F "$WORK/server.pa" \
+        >>"$WORK/server.log" 2>&1 &
+    EXTRA_PIDS+=($!)
+    wait_until 30 env "${SERVER_ENV[@]}" pactl info || fail "PulseAudio did not start"
+}
+
+start_recorder() {
+    RECORDING=$((RECORDING + 1))
+    CAPTURE="$WORK/recording-$RECORDING.raw"
+    env "${SERVER_ENV[@]}" parec -d nullsink.monitor --format=s16le --rate=44100 --channels=2 --latency-msec=20 \
+        >"$CAPTURE" 2>>"$WORK/parec.log" &
+    RECORDER_PID=$!
+    EXTRA_PIDS+=("$RECORDER_PID")
+}
+
+# parec writes out what it still holds only when interrupted.
+stop_recorder() {
+    kill -INT "$RECORDER_PID" 2>/dev/null || true
+    wait "$RECORDER_PID" 2>/dev/null || true
+}

@@ -28,6 +28,8 @@ public:
     /// The fade-in of the last file given, and every fade-out asked for since, in milliseconds.
     qint64 fadeIn = -1;
     QList<qint64> fadeOuts;
+    /// The same for the fades by decibels; a fade-out called off is recorded there as -1.
+    QList<qint64> decibelFadeOuts;
 
     void setUrl(const QString &path, std::chrono::milliseconds fade) override {
         record(u"setUrl "_s + path);
@@ -38,6 +40,16 @@ public:
     void fadeOut(std::chrono::milliseconds duration) override {
         if (state == Playing) {
             fadeOuts << duration.count();
+        }
+    }
+    void fadeOutByDecibels(std::chrono::milliseconds duration) override {
+        if (state == Playing) {
+            decibelFadeOuts << duration.count();
+        }
+    }
+    void cancelFadeOut() override {
+        if (state == Playing) {
+            decibelFadeOuts << -1;
         }
     }
     void setLoop(bool on) override {

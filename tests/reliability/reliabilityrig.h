@@ -42,6 +42,8 @@ public:
         m_inner.setUrl(path, fadeIn);
     }
     void fadeOut(std::chrono::milliseconds duration) override { m_inner.fadeOut(duration); }
+    void fadeOutByDecibels(std::chrono::milliseconds duration) override { m_inner.fadeOutByDecibels(duration); }
+    void cancelFadeOut() override { m_inner.cancelFadeOut(); }
     void setLoop(bool on) override { m_inner.setLoop(on); }
     void setVolume(int volume) override { m_inner.setVolume(volume); }
     void setRate(double rate) override { m_inner.setRate(rate); }

@@ -90,6 +90,7 @@ private Q_SLOTS:
     void stop_onAStreamVolume_fallsInStepsToSilence();
     void stop_onAStreamVolumeThatTakesNothing_endsItWithoutSteps();
     void fadeOut_onASinkASecondAhead_isSilentWhenAsked();
+    void decibelFadeOut_onASinkASecondAhead_fallsEvenly_andCalledOffIsAtFullLevelAgain();
 };
 
 void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
@@ -458,6 +459,40 @@ void TestGstPlayerOutput::fadeOut_onASinkASecondAhead_isSilentWhenAsked() {
     const Pcm output = capture.read(asked + 2 * Second);
     QCOMPARE_GT(level(output, asked, asked + Second / 4), 1000.0);
     QCOMPARE(level(output, asked + Second * 6 / 10, asked + 2 * Second), 0.0);
+}
+
+void TestGstPlayerOutput::decibelFadeOut_onASinkASecondAhead_fallsEvenly_andCalledOffIsAtFullLevelAgain() {
+    constexpr qsizetype Second = 44100;
+    Capture capture("volume");
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
+    QVERIFY(capture.waitForFrames(1));
+    QVERIFY(capture.waitForFrames(capture.frames() + 1));
+    const qsizetype asked = capture.frames();
+    player.fadeOutByDecibels(std::chrono::seconds(2));
+    QVERIFY(capture.waitForFrames(asked + 2 * Second));
+    const qsizetype calledOff = capture.frames();
+    player.cancelFadeOut();
+    QVERIFY(capture.waitForFrames(calledOff + 2 * Second));
+    player.stop();
+
+    const Pcm output = capture.read(calledOff + 2 * Second);
+    const double steady = level(output, asked - Second / 2, asked);
+    // The second held ahead shortens the fall to one: 6 dB each tenth of a second, then silence.
+    const auto tenth = [&](qsizetype from, int n) {
+        return decibels(level(output, from + n * Second / 10, from + (n + 1) * Second / 10), steady);
+    };
+    const double step = (tenth(asked, 8) - tenth(asked, 1)) / 7;
+    QVERIFY2(step < -5.0 && step > -7.0, qPrintable(QString::number(step)));
+    for (int n = 1; n < 8; ++n) {
+        QVERIFY2(std::abs(tenth(asked, n + 1) - tenth(asked, n) - step) < 1.0, qPrintable(QString::number(n)));
+    }
+    QCOMPARE(level(output, asked + Second * 11 / 10, calledOff), 0.0);
+    // Called off, the level is back from the next second made.
+    QCOMPARE_GT(tenth(calledOff, 1), -1.0);
+    QCOMPARE_GT(decibels(level(output, calledOff + Second / 10, calledOff + 2 * Second), steady), -0.5);
 }
 
 QTEST_GUILESS_MAIN(TestGstPlayerOutput)
