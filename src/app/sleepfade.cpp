@@ -71,7 +71,7 @@ void SleepFade::timerEnded() {
 void SleepFade::follow() {
     switch (m_state) {
     case State::Counting:
-        if (m_timer.left() > m_fadeLength) {
+        if (m_timer.leftExactly() > m_fadeLength) {
             break;
         }
         setState(State::Fading);
@@ -80,7 +80,8 @@ void SleepFade::follow() {
         // Aimed again at every tick: a sound started meanwhile joins the fall, and a clock that jumped is followed.
         // A sound server plays what it holds later than the player can tell: the fall aims a second early, so that
         // it is heard whole before the end stops the sound.
-        m_player.fadeOutByDecibels(std::max(m_timer.left() - FallLead, 0s));
+        m_player.fadeOutByDecibels(
+            std::max(std::chrono::duration_cast<std::chrono::milliseconds>(m_timer.leftExactly() - FallLead), 0ms));
         break;
     case State::Silenced:
         if (!m_program.insideWindow()) {

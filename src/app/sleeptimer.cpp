@@ -5,7 +5,9 @@
 using namespace std::chrono_literals;
 
 SleepTimer::SleepTimer(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock) {
-    m_tick.setInterval(1s);
+    // Ticks a whole number of half seconds after the timer was set land on its deadline, not a coarse moment before.
+    m_tick.setTimerType(Qt::PreciseTimer);
+    m_tick.setInterval(500ms);
     connect(&m_tick, &QTimer::timeout, this, &SleepTimer::check);
 }
 
@@ -35,10 +37,15 @@ void SleepTimer::cancel() {
 }
 
 std::chrono::seconds SleepTimer::left() const {
+    // Rounded up: a timer with a moment left has not ended.
+    return std::chrono::ceil<std::chrono::seconds>(leftExactly());
+}
+
+std::chrono::milliseconds SleepTimer::leftExactly() const {
     if (!isRunning()) {
-        return 0s;
+        return 0ms;
     }
-    return std::max(std::chrono::seconds(m_clock.now().secsTo(m_deadline)), 0s);
+    return std::max(std::chrono::milliseconds(m_clock.now().msecsTo(m_deadline)), 0ms);
 }
 
 int SleepTimer::minutesLeft() const {

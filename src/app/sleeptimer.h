@@ -28,8 +28,10 @@ public:
     bool isRunning() const { return m_deadline.isValid(); }
     /// The length the running timer was last given by set() or extend(); zero when none runs.
     std::chrono::seconds length() const { return m_length; }
-    /// What is left of the running timer, never below zero; zero when none runs.
+    /// What is left of the running timer in whole seconds, rounded up; zero when none runs.
     std::chrono::seconds left() const;
+    /// What is left of the running timer to the millisecond, never below zero: what a fall aims at.
+    std::chrono::milliseconds leftExactly() const;
     /// Whole minutes left, rounded up: what a menu shows.
     int minutesLeft() const;
 
@@ -53,6 +55,7 @@ private:
     QDateTime m_deadline;
     std::chrono::seconds m_length{0};
     int m_minutesShown = 0;
-    // Wakes the program once a second only while a timer runs.
+    // Wakes the program twice a second, only while a timer runs: a wall clock that jumped past the end (a resume
+    // without logind) is silenced within a second, ramp and output included.
     QTimer m_tick;
 };

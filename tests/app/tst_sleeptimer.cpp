@@ -43,6 +43,8 @@ private Q_SLOTS:
             << QStringList{u"set 120"_s, u"wait 120"_s} << u"off"_s << 0 << u"59000..0"_s << QStringList{u"turn off"_s};
         QTest::newRow("set below a minute: fades over its whole length")
             << QStringList{u"set 5"_s, u"wait 4"_s} << u"fading"_s << 1 << u"4000..0"_s << QStringList{};
+        QTest::newRow("half a second before the end: not ended yet")
+            << QStringList{u"set 5"_s, u"jump-ms 4500"_s} << u"fading"_s << 1 << u"4000 0"_s << QStringList{};
         QTest::newRow("a minute and a half before the end: counting, nothing faded")
             << QStringList{u"set 1800"_s, u"wait 1710"_s} << u"counting"_s << 90 << QString() << QStringList{};
         QTest::newRow("end in the timed option: stopped, the window held silent")
@@ -122,6 +124,9 @@ private Q_SLOTS:
                     clock.current = clock.current.addSecs(1);
                     fade.check();
                 }
+            } else if (verb == u"jump-ms"_s) {
+                clock.current = clock.current.addMSecs(seconds);
+                fade.check();
             } else if (verb == u"jump"_s) {
                 clock.current = clock.current.addSecs(seconds);
                 fade.check();
