@@ -753,7 +753,7 @@ void Form1::connectMouseMoves() {
     };
     // The hand over the two push buttons, the arrow over the window, the frames, the option buttons and the
     // pickers; the list, the sliders, the check boxes and the labels leave the pointer as it is.
-    for (QWidget *button : {PushButton1, PushButton2, m_addSoundButton}) {
+    for (QWidget *button : {PushButton1, PushButton2}) {
         mouseMoves->setHandler(button, pointerBecomes(WindowPointer::Custom));
     }
     for (QWidget *surface : std::initializer_list<QWidget *>{this, Frame1, Frame2, Frame3, Frame4, Option1, Option2,
