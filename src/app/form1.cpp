@@ -50,6 +50,8 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
@@ -370,15 +372,19 @@ void Form1::addUserSounds() {
     Combo1->addItems(added);
 }
 
-void Form1::relistStyles() {
-    const QString chosen = Combo1->currentText();
-    const int formerIndex = Combo1->currentIndex();
-    const QStringList styles = StyleLibrary::listedStyles(m_services.programFolder);
+QStringList Form1::listedStyles() const {
     QStringList listed;
     for (int i = 0; i < Combo1->count(); ++i) {
         listed << Combo1->itemText(i);
     }
-    if (styles == listed) {
+    return listed;
+}
+
+void Form1::relistStyles() {
+    const QString chosen = Combo1->currentText();
+    const int formerIndex = Combo1->currentIndex();
+    const QStringList styles = StyleLibrary::listedStyles(m_services.programFolder);
+    if (styles == listedStyles()) {
         return;
     }
     const int index = formerIndex < 0 ? -1 : StyleLibrary::keptChoice(styles, chosen, formerIndex);
@@ -414,11 +420,7 @@ void Form1::addSoundFiles(const QStringList &files) {
     if (files.isEmpty()) {
         return;
     }
-    QStringList listed;
-    for (int i = 0; i < Combo1->count(); ++i) {
-        listed << Combo1->itemText(i);
-    }
-    m_soundImport->add(files, listed);
+    m_soundImport->add(files, listedStyles());
 }
 
 void Form1::soundsAdded(const SoundImport::Result &result) {

@@ -152,6 +152,8 @@ private:
     void SetAppTitle();
     void RandomHomePageVisit();
     void addUserSounds();
+    /// The styles the list holds, in its order.
+    QStringList listedStyles() const;
     /// Lists the sounds folders afresh, keeping the chosen style by its name.
     void relistStyles();
     void soundsAdded(const SoundImport::Result &result);
