@@ -4,6 +4,7 @@
 #include "apptimer.h"
 #include "buildconfig.h"
 #include "dailywindow.h"
+#include "soundprobe.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -31,9 +32,11 @@ int drawPercent() {
 AppAssembly::AppAssembly(const QString &programFolder)
     : m_player(programFolder + u"/somnivox-engine.so"_s),
       m_report(m_notifier, QString::fromUtf8(BuildConfig::SupportEmail)),
-      m_form({m_store, m_player, m_notifier, m_report, m_clock, &m_trayNotifier, m_startUp, m_skin, programFolder,
-              QString::fromUtf8(BuildConfig::HomePage), applicationIcon(LargestWindowIcon), drawPercent,
-              [](const QUrl &url) { QDesktopServices::openUrl(url); }, &m_activation}),
+      m_form(
+          {m_store, m_player, m_notifier, m_report, m_clock, &m_trayNotifier, m_startUp, m_skin, programFolder,
+           QString::fromUtf8(BuildConfig::HomePage), applicationIcon(LargestWindowIcon), drawPercent,
+           [](const QUrl &url) { QDesktopServices::openUrl(url); }, &m_activation,
+           [enginePath = m_player.enginePath()](const QString &path) { return findSoundProblem(enginePath, path); }}),
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
                [this] { return m_form.styleName(); }}),

@@ -19,6 +19,7 @@
 #include "settingconversions.h"
 #include "settingsstore.h"
 #include "skinframework.h"
+#include "soundfolderwatch.h"
 #include "stylelibrary.h"
 #include "traypicture.h"
 #include "usernotifier.h"
@@ -33,17 +34,23 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
@@ -157,6 +164,9 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     // A write fails inside the handler of the control that changed; the warning waits until that is done.
     m_writeWarning = new WarningAfterInput(m_services.notifier, this);
     connect(&m_services.store, &SettingsStore::writeFailed, this, &Form1::warnWriteFailed);
+    m_soundImport = new SoundImport(m_services.soundProblem, StyleLibrary::userSoundsFolder(), this);
+    connect(m_soundImport, &SoundImport::finished, this, &Form1::soundsAdded);
+    setAcceptDrops(true);
     if (const std::optional<PropertyBag> saved = PropertyBag::load(SavedTrayControl)) {
         cSysTray1->UserControl_ReadProperties(*saved);
     }
@@ -202,7 +212,11 @@ void Form1::createControls() {
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twips(240, 300, 7310, 345));
     PushButton1 = new QPushButton(PreviewSound, Frame2);
-    PushButton1->setGeometry(twips(240, 750, 7310, 405));
+    PushButton1->setGeometry(twips(240, 750, 4800, 405));
+    m_addSoundButton = new QPushButton(tr("&Add Sound..."), Frame2);
+    m_addSoundButton->setGeometry(twips(5160, 750, 2390, 405));
+    m_addSoundButton->setAccessibleName(tr("Add Sound"));
+    m_addSoundButton->setAccessibleDescription(tr("Copies sound files of your choice into your sounds and lists them"));
 
     Timer2 = new AppTimer(100, this);
     Timer1 = new AppTimer(1000, this);
@@ -229,7 +243,8 @@ void Form1::createControls() {
     setTabOrder(DTPicker1, DTPicker2);
     setTabOrder(DTPicker2, Combo1);
     setTabOrder(Combo1, PushButton1);
-    setTabOrder(PushButton1, Slider1);
+    setTabOrder(PushButton1, m_addSoundButton);
+    setTabOrder(m_addSoundButton, Slider1);
     setTabOrder(Slider1, Check4);
     setTabOrder(Check4, Check8);
 
@@ -249,6 +264,7 @@ void Form1::createControls() {
                                                                           {Frame2, "Frame2"},
                                                                           {Combo1, "Combo1"},
                                                                           {PushButton1, "PushButton1"},
+                                                                          {m_addSoundButton, "AddSound"},
                                                                           {Timer2, "Timer2"},
                                                                           {Timer1, "Timer1"},
                                                                           {cSysTray1, "cSysTray1"},
@@ -267,6 +283,7 @@ void Form1::connectHandlers() {
     connect(Slider2, &QSlider::valueChanged, this, untrapped("Slider2_Change", [this] { Slider2_Change(); }));
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(m_addSoundButton, &QPushButton::clicked, this, &Form1::addSound);
     connect(Option1, &QRadioButton::toggled, this, untrapped("Option1_Click", [this] {
                 if (Option1->isChecked()) {
                     Option1_Click();
@@ -355,6 +372,87 @@ void Form1::addUserSounds() {
     Combo1->addItems(added);
 }
 
+QStringList Form1::listedStyles() const {
+    QStringList listed;
+    for (int i = 0; i < Combo1->count(); ++i) {
+        listed << Combo1->itemText(i);
+    }
+    return listed;
+}
+
+void Form1::relistStyles() {
+    const QString chosen = Combo1->currentText();
+    const int formerIndex = Combo1->currentIndex();
+    const QStringList styles = StyleLibrary::listedStyles(m_services.programFolder);
+    if (styles == listedStyles()) {
+        return;
+    }
+    const int index = formerIndex < 0 ? -1 : StyleLibrary::keptChoice(styles, chosen, formerIndex);
+    {
+        const QSignalBlocker quiet(Combo1);
+        Combo1->clear();
+        Combo1->addItems(styles);
+        Combo1->setCurrentIndex(index);
+    }
+    if (index != formerIndex || Combo1->currentText() != chosen) {
+        untrapped("Combo1_Click", [this] { Combo1_Click(); })();
+    }
+    if (formerIndex >= 0 && Combo1->currentText() != chosen) {
+        m_writeWarning->post(
+            QString::fromLatin1(ProductName),
+            index < 0
+                ? tr("\"%1\" is gone from your sounds, and no sound is left to choose.").arg(chosen)
+                : tr("\"%1\" is gone from your sounds: \"%2\" is chosen instead.").arg(chosen, Combo1->currentText()));
+    }
+}
+
+void Form1::addSound() {
+    auto *dialog = new QFileDialog(this, tr("Add Sound"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setNameFilters({tr("Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)"), tr("All files (*)")});
+    connect(dialog, &QFileDialog::filesSelected, this, &Form1::addSoundFiles);
+    // Returns at once: the schedule and the sound go on while the user looks for files.
+    dialog->open();
+}
+
+void Form1::addSoundFiles(const QStringList &files) {
+    if (files.isEmpty()) {
+        return;
+    }
+    m_soundImport->add(files, listedStyles());
+}
+
+void Form1::soundsAdded(const SoundImport::Result &result) {
+    relistStyles();
+    if (!result.added.isEmpty()) {
+        if (const int index = Combo1->findText(result.added.last()); index >= 0) {
+            Combo1->setCurrentIndex(index);
+        }
+    }
+    if (!result.refused.isEmpty()) {
+        m_writeWarning->post(QString::fromLatin1(ProductName), result.refused.join(u'\n'));
+    }
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.cbegin(), urls.cend(), [](const QUrl &url) { return url.isLocalFile(); })) {
+        event->acceptProposedAction();
+    }
+}
+
+void Form1::dropEvent(QDropEvent *event) {
+    QStringList files;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            files << url.toLocalFile();
+        }
+    }
+    event->acceptProposedAction();
+    addSoundFiles(files);
+}
+
 QString Form1::styleFile() const {
     return StyleLibrary::styleFile(m_services.programFolder, Combo1->currentText());
 }
@@ -393,6 +491,10 @@ void Form1::Form_Load() {
         }
         addUserSounds();
         Combo1->setCurrentIndex(-1);
+    }
+    if (m_soundFolderWatch == nullptr) {
+        m_soundFolderWatch = new SoundFolderWatch(StyleLibrary::userSoundsFolder(), this);
+        connect(m_soundFolderWatch, &SoundFolderWatch::changed, this, &Form1::relistStyles);
     }
     trap.step(138, [&] {
         // The name finds the style again after sounds were added or removed; older settings hold only the number.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "soundimport.h"
+
 #include <QIcon>
 #include <QString>
 #include <QUrl>
@@ -20,6 +22,8 @@ class Player;
 class ProcedureErrorReport;
 class QCheckBox;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QComboBox;
 class QDateTimeEdit;
 class QGroupBox;
@@ -28,6 +32,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class SettingsStore;
+class SoundFolderWatch;
 class UserNotifier;
 class WarningAfterInput;
 class WindowActivation;
@@ -59,6 +64,8 @@ public:
         std::function<void(const QUrl &)> openUrl;
         /// Brings the window forward where the window system asks for more than a raise; not owned, may be null.
         WindowActivation *activation;
+        /// Why a sound file the user adds does not play (empty when it plays); called on a worker thread.
+        SoundImport::Probe soundProblem;
     };
 
     static constexpr auto ProductName = "Somnivox Noise Player";
@@ -102,6 +109,10 @@ public:
     void Check8_Click();
     void Form_Resize();
     void cSysTray1_MouseUp(int Button, int Id);
+    /// Opens the file chooser for sounds to add, without waiting for it.
+    void addSound();
+    /// Copies \a files into the user's sounds folder, lists them and chooses the last; refuses those that do not play.
+    void addSoundFiles(const QStringList &files);
     /// Restores the window as the tray icon's click does, with the token of the launcher that asked for it, if any.
     void showWindow(const QString &activationToken);
     void Form_QueryUnload();
@@ -126,6 +137,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -139,6 +152,11 @@ private:
     void SetAppTitle();
     void RandomHomePageVisit();
     void addUserSounds();
+    /// The styles the list holds, in its order.
+    QStringList listedStyles() const;
+    /// Lists the sounds folders afresh, keeping the chosen style by its name.
+    void relistStyles();
+    void soundsAdded(const SoundImport::Result &result);
     /// The preview button offers a new preview and stops watching the one that played.
     void endPreview();
     QString styleFile() const;
@@ -156,6 +174,8 @@ private:
     QString m_appTitle;
     std::unique_ptr<WindowPointer> m_pointer;
     WarningAfterInput *m_writeWarning = nullptr;
+    SoundImport *m_soundImport = nullptr;
+    SoundFolderWatch *m_soundFolderWatch = nullptr;
 
     // Controls in their creation order.
     QPushButton *PushButton2 = nullptr;
@@ -173,6 +193,7 @@ private:
     QGroupBox *Frame2 = nullptr;
     QComboBox *Combo1 = nullptr;
     QPushButton *PushButton1 = nullptr;
+    QPushButton *m_addSoundButton = nullptr;
     AppTimer *Timer2 = nullptr;
     AppTimer *Timer1 = nullptr;
     cSysTray *cSysTray1 = nullptr;

@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace StyleLibrary {
@@ -58,6 +60,13 @@ QString styleFile(const QString &programFolder, const QString &style) {
         return users;
     }
     return fileIn(soundsFolder(programFolder), style);
+}
+
+int keptChoice(const QStringList &styles, const QString &chosen, int formerIndex) {
+    if (const qsizetype named = styles.indexOf(chosen); named >= 0) {
+        return int(named);
+    }
+    return int(std::min<qsizetype>(std::max(formerIndex, 0), styles.size() - 1));
 }
 
 bool isOtherSoundFormat(const QString &fileName) {

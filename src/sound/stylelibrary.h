@@ -26,6 +26,10 @@ QStringList listedStyles(const QString &programFolder);
 /// has it.
 QString styleFile(const QString &programFolder, const QString &style);
 
+/// Where the choice goes when the list becomes \a styles: to the style named \a chosen where it is still listed,
+/// else to the style now at \a formerIndex (the one that followed it), else to the last; -1 in an empty list.
+int keptChoice(const QStringList &styles, const QString &chosen, int formerIndex);
+
 /// Whether \a fileName names a FLAC, Ogg Vorbis, Opus or WAV file, by its extension in any letter case.
 bool isOtherSoundFormat(const QString &fileName);
 

@@ -20,6 +20,7 @@ TrayMenu::TrayMenu(QObject *parent) : QObject(parent) {
         {{Sleep120, SleepTimer, Kind::Action, tr("&2 Hours")}, sleepFor(120min)},
         {{SleepSeparator, SleepTimer, Kind::Separator, {}}, {}},
         {{SleepAdd, SleepTimer, Kind::Action, tr("&Add 15 Minutes")}, [this] { Q_EMIT sleepExtended(SleepStep); }},
+        {{AddSound, Root, Kind::Action, tr("A&dd Sound...")}, [this] { Q_EMIT addSoundChosen(); }},
         {{ShowWindow, Root, Kind::Action, tr("S&how Somnivox Noise Player")}, [this] { Q_EMIT showChosen(); }},
         {{QuitSeparator, Root, Kind::Separator, {}}, {}},
         {{Quit, Root, Kind::Action, tr("&Quit")}, [this] { Q_EMIT quitChosen(); }},

@@ -42,7 +42,9 @@ public:
         SleepAdd,
         ShowWindow,
         QuitSeparator,
-        Quit
+        Quit,
+        // Added later: the ids above keep their numbers.
+        AddSound
     };
 
     /// What "Add 15 Minutes" adds.
@@ -68,6 +70,7 @@ Q_SIGNALS:
     /// A sleep timer of \a length was chosen; zero turns it off.
     void sleepChosen(std::chrono::seconds length);
     void sleepExtended(std::chrono::seconds more);
+    void addSoundChosen();
     void showChosen();
     void quitChosen();
     /// The label or the enabled state of the items \a ids changed.

@@ -5,6 +5,8 @@
 #include "settingconversions.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -104,6 +106,43 @@ private Q_SLOTS:
         rig.styles()->setCurrentIndex(2);
         rig.preview()->click();
         QCOMPARE(rig.player.url, users + u"/Creek.flac"_s);
+    }
+
+    // A file dropped on the window is copied and chosen; files put into or taken from the folder by other means are
+    // listed and unlisted, the choice following its name.
+    void usersSounds_droppedOrPutThere_areListedAndTheChoiceKeptByName() {
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        const QString users = rig.dir.filePath(u"data/somnivox/sounds"_s);
+        QFile dropped(rig.dir.filePath(u"Sea.mp3"_s));
+        QVERIFY(dropped.open(QIODevice::WriteOnly) && dropped.write("sea") == 3);
+        dropped.close();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(dropped.fileName())});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form, &drop);
+        QTRY_COMPARE(rig.styles()->currentText(), u"Sea"_s);
+        QVERIFY(QFileInfo(users + u"/Sea.mp3"_s).isFile());
+        QCOMPARE(rig.stored(u"Combo1"_s), u"3"_s);
+
+        QFile rain(users + u"/Rain.mp3"_s);
+        QVERIFY(rain.open(QIODevice::WriteOnly));
+        rain.close();
+        QTRY_COMPARE(rig.styles()->count(), 5);
+        QCOMPARE(rig.styles()->itemText(3), u"Rain"_s);
+        QCOMPARE(rig.styles()->currentText(), u"Sea"_s);
+        QCOMPARE(rig.stored(u"Combo1"_s), u"4"_s);
+
+        QVERIFY(QFile::remove(users + u"/Sea.mp3"_s));
+        QTRY_COMPARE(rig.styles()->count(), 4);
+        QCOMPARE(rig.styles()->currentText(), u"Rain"_s);
+        QCOMPARE(rig.stored(u"Style"_s), u"Rain"_s);
+        QTRY_COMPARE(rig.notifier.texts.size(), 1);
+        QVERIFY(rig.notifier.texts.constFirst().contains(u"\"Sea\""_s));
+        QVERIFY(rig.notifier.texts.constFirst().contains(u"\"Rain\""_s));
     }
 
     void restore_badStoredValuesAreReportedAndStartUpGoesOn_data() {
@@ -246,7 +285,9 @@ private Q_SLOTS:
         QCOMPARE(form->font().family(), u"Arial"_s);
         QCOMPARE(rig.onOff()->geometry(), QRect(8, 8, 520, 27));
         QCOMPARE(rig.child<QWidget>("Frame2")->geometry(), QRect(8, 162, 520, 89));
-        QCOMPARE(rig.preview()->geometry(), QRect(16, 50, 487, 27));
+        // "Add Sound..." takes the right of the preview's row, ending where the row did.
+        QCOMPARE(rig.preview()->geometry(), QRect(16, 50, 320, 27));
+        QCOMPARE(rig.child<QWidget>("AddSound")->geometry(), QRect(344, 50, 159, 27));
         // The pitch slider, its label and the player's place stand below the client area.
         QVERIFY(rig.child<QWidget>("Slider2")->geometry().top() >= form->height());
         QVERIFY(rig.child<QWidget>("Label2")->geometry().top() >= form->height());

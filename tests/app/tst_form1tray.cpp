@@ -7,6 +7,7 @@
 #include "traymenucontrol.h"
 #include "traynotifier.h"
 
+#include <QFileDialog>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -126,6 +127,7 @@ private Q_SLOTS:
         QTest::newRow("Off") << true << 30 << int(TrayMenu::SleepOff) << true << 0 << false << false;
         QTest::newRow("Add 15 starts") << true << 0 << int(TrayMenu::SleepAdd) << true << 15 << false << false;
         QTest::newRow("Add 15 extends") << true << 90 << int(TrayMenu::SleepAdd) << true << 105 << false << false;
+        QTest::newRow("Add Sound") << true << 0 << int(TrayMenu::AddSound) << true << 0 << false << false;
         QTest::newRow("Show") << true << 0 << int(TrayMenu::ShowWindow) << true << 0 << true << false;
         QTest::newRow("Quit") << true << 0 << int(TrayMenu::Quit) << true << 0 << false << true;
     }
@@ -157,6 +159,7 @@ private Q_SLOTS:
                  sleepAfter > 0 ? u"&Sleep Timer (%1 min left)"_s.arg(sleepAfter) : u"&Sleep Timer"_s);
         QCOMPARE(form->isVisible(), shown);
         QCOMPARE(rig.tray.iconShown(), !ended);
+        QCOMPARE(form->findChild<QFileDialog *>() != nullptr, item == TrayMenu::AddSound);
     }
 
     void trayMenu_opensAtARightClick_andItsSleepTextCountsDown() {

@@ -11,6 +11,7 @@
 #include "fakes/recordingnotifier.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -44,19 +45,12 @@ public:
     Form1::Services services(
         Player &player, std::function<int()> drawPercent = [] { return 50; },
         std::function<void(const QUrl &)> openUrl = [](const QUrl &) {}) {
-        return {*store,
-                player,
-                notifier,
-                report,
-                clock,
-                &tray,
-                *startUp,
-                skin,
-                dir.path(),
-                QStringLiteral("https://example.org/home"),
-                QIcon(),
-                std::move(drawPercent),
-                std::move(openUrl),
-                nullptr};
+        return {*store, player, notifier, report, clock, &tray, *startUp, skin, dir.path(),
+                QStringLiteral("https://example.org/home"), QIcon(), std::move(drawPercent), std::move(openUrl),
+                nullptr,
+                // Only an empty file does not play.
+                [](const QString &path) {
+                    return QFileInfo(path).size() > 0 ? QString() : QStringLiteral("it holds no sound");
+                }};
     }
 };

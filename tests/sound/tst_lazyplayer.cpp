@@ -1,5 +1,7 @@
 #include "lazyplayer.h"
 #include "soundfiles.h"
+#include "soundprobe.h"
+#include "unplayablefiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +14,28 @@ class TestLazyPlayer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void findSoundProblem_answersAsTheEnginesDecoder_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("plays");
+        QFile sine(soundfiles::path(u"sine-cbr.mp3"_s));
+        QVERIFY(sine.open(QIODevice::ReadOnly));
+        QTest::newRow("MP3") << sine.readAll() << true;
+        for (const soundfiles::UnplayableFile &file : soundfiles::unplayableFiles()) {
+            QTest::newRow(file.name) << file.bytes << false;
+        }
+    }
+    void findSoundProblem_answersAsTheEnginesDecoder() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, plays);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(u"Sound.mp3"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const QString problem = findSoundProblem(QStringLiteral(ENGINE_MODULE), file.fileName());
+        QVERIFY2(problem.isEmpty() == plays, qPrintable(problem));
+        QVERIFY(!findSoundProblem(u"/nonexistent/somnivox-engine.so"_s, file.fileName()).isEmpty());
+    }
+
     void setUrl_engineMissing_failsAndPlaysNothing() {
         LazyPlayer player(u"/nonexistent/somnivox-engine.so"_s);
         player.stop();
