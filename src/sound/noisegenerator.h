@@ -46,7 +46,10 @@ private:
         std::array<double, 2> highPassOut{};
     };
 
-    double shaped(Channel &channel, double white);
+    template<GeneratedNoise::Colour colour>
+    qsizetype fill(std::span<std::int16_t> out);
+    template<GeneratedNoise::Colour colour>
+    static double shaped(Channel &channel, double white);
 
     GeneratedNoise::Colour m_colour;
     std::uint64_t m_seed;
