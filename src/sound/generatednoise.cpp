@@ -1,7 +1,5 @@
 #include "generatednoise.h"
 
-using namespace Qt::StringLiterals;
-
 namespace GeneratedNoise {
 
 namespace {
