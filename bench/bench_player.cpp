@@ -2,6 +2,8 @@
 // change is heard.
 // The output goes to the sink named by SOMNIVOX_AUDIO_SINK, or to a capture file this program sets up.
 
+#include "decoder.h"
+#include "generatednoise.h"
 #include "gstplayer.h"
 #include "sound/soundfiles.h"
 
@@ -172,7 +174,7 @@ int formats(int seconds, const QStringList &files) {
         GstPlayer player;
         player.setLoop(true);
         const double before = cpuSeconds();
-        player.setUrl(file, {});
+        player.setUrl(GeneratedNoise::sourceOf(file).value_or(file), {});
         runFor(seconds * 1000);
         const bool playing = player.playState() == Player::Playing;
         player.stop();
@@ -181,6 +183,27 @@ int formats(int seconds, const QStringList &files) {
         std::printf("%-18s rate 1, %d s: cpu %.3f s, %.2f%% of one core, %.2fx the first%s\n",
                     qPrintable(QFileInfo(file).fileName()), seconds, used, 100.0 * used / seconds, used / first,
                     playing ? "" : " (NOT PLAYING)");
+    }
+    return 0;
+}
+
+// The CPU of the sources alone, without the pipeline: SECONDS of audio read from each, looped, one after the other.
+int sources(int seconds, const QStringList &paths) {
+    std::vector<std::int16_t> chunk(4096 * Decoder::Channels);
+    for (const QString &path : paths) {
+        const std::unique_ptr<Decoder> decoder = openDecoder(GeneratedNoise::sourceOf(path).value_or(path));
+        const qint64 wanted = qint64(seconds) * decoder->sampleRate();
+        const double before = cpuSeconds();
+        for (qint64 read = 0; read < wanted;) {
+            const qsizetype got = decoder->read(chunk);
+            if (got == 0) {
+                decoder->rewind();
+            }
+            read += got;
+        }
+        const double used = cpuSeconds() - before;
+        std::printf("%-18s %d s of audio: cpu %.3f s, %.3f%% of one core in real time\n",
+                    qPrintable(QFileInfo(path).fileName()), seconds, used, 100.0 * used / seconds);
     }
     return 0;
 }
@@ -311,6 +334,8 @@ int usage() {
                "       bench_player floor FILE SECONDS RATE\n"
                "       bench_player latency FILE ROUNDS\n"
                "       bench_player formats SECONDS FILE...\n"
+               "       bench_player sources SECONDS FILE...\n"
+               "A FILE named \"White Noise\", \"Pink Noise\" or \"Brown Noise\" is generated as the program does.\n"
                "The test sounds are in " SOUND_TEST_DIR "\n",
                stderr);
     return 2;
@@ -332,6 +357,9 @@ int main(int argc, char **argv) {
     }
     if (args.size() >= 3 && args[0] == "formats"_L1) {
         return formats(args[1].toInt(), args.mid(2));
+    }
+    if (args.size() >= 3 && args[0] == "sources"_L1) {
+        return sources(args[1].toInt(), args.mid(2));
     }
     if (args.size() == 3 && args[0] == "latency"_L1) {
         return latency(args[1], args[2].toInt());

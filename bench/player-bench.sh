@@ -1,6 +1,7 @@
 #!/bin/sh
 # Player figures: loop seams, CPU and memory while looping against an mpg123 floor, memory against file length,
-# volume-change latency, and the CPU of each file format. Usage: bench/player-bench.sh BUILD_DIR  (after a plain `cmake --build BUILD_DIR`)
+# volume-change latency, the CPU of each file format, and of generating noise against decoding an MP3 loop.
+# Usage: bench/player-bench.sh BUILD_DIR  (after a plain `cmake --build BUILD_DIR`)
 set -eu
 
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
@@ -38,3 +39,10 @@ echo
 echo "== 5. CPU of each format at rate 1 against MP3: the same white-noise loop, 20 s each into 'fakesink sync=true'"
 SOMNIVOX_AUDIO_SINK="fakesink sync=true" "$bench" formats 20 "$noise" "$sounds/noise-loop.wav" \
     "$sounds/noise-loop.flac" "$sounds/noise-loop.ogg" "$sounds/noise-loop.opus"
+
+echo
+echo "== 6. Generating each noise against decoding an MP3 loop as long as the ones the program shipped (47.5 s, too long"
+echo "   to be held in memory): 600 s of audio read from each source alone; then 20 s of each through the whole player"
+[ -f "$work/loop-47s.mp3" ] || "$build/tools/noisegen/noisegen" long 47.55 "$work/loop-47s.mp3"
+"$bench" sources 600 "$work/loop-47s.mp3" "White Noise" "Pink Noise" "Brown Noise"
+SOMNIVOX_AUDIO_SINK="fakesink sync=true" "$bench" formats 20 "$work/loop-47s.mp3" "White Noise" "Pink Noise" "Brown Noise"

@@ -1,17 +1,17 @@
 # Sourced by the benches that play the program on a private sound server. Nothing of the user's is touched, nor the
 # machine's sound server: all lives in a scratch folder, $work, removed at exit with every process started here.
 #
-# private_session BUILD_DIR SETTINGS TOOLS...: checks the program, White Noise and TOOLS, makes the scratch home and
+# private_session BUILD_DIR SETTINGS TOOLS...: checks the program, a test MP3 and TOOLS, makes the scratch home and
 # runtime folder, and stores the program's settings, the [Somnivox Noise Player] keys in SETTINGS (one string,
 # separated by spaces). Sets build and noise.
 private_session() {
     build=$(cd "$1" && pwd)
     local settings=$2
     shift 2
-    noise="$build/sounds/White Noise.mp3"
+    noise="$build/tests/sound/sounds/noise-loop.mp3"
     local file tool
     for file in "$build/somnivox" "$noise"; do
-        [ -e "$file" ] || { echo "missing $file: build somnivox, somnivox-engine and default_sounds first" >&2; exit 1; }
+        [ -e "$file" ] || { echo "missing $file: build somnivox, somnivox-engine and test_sounds first" >&2; exit 1; }
     done
     for tool in "$@"; do
         command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh --tests)" >&2; exit 1; }

@@ -4,15 +4,13 @@
 # INTERVAL seconds for MINUTES minutes. The output goes to a file sink, so the table also shows how many seconds
 # of sound have been played: it keeps pace with the clock while the loop runs without a gap.
 # Usage: bench/soak.sh BUILD_DIR [MINUTES [INTERVAL]]   (defaults 10 30), after
-# `cmake --build BUILD_DIR --target somnivox default_sounds`.
+# `cmake --build BUILD_DIR --target somnivox somnivox-engine`.
 set -eu
 
 build=$(cd "${1:?usage: $0 BUILD_DIR [MINUTES [INTERVAL]]}" && pwd)
 minutes=${2:-10}
 interval=${3:-30}
-for file in "$build/somnivox" "$build/sounds/White Noise.mp3"; do
-    [ -e "$file" ] || { echo "missing $file: build somnivox and default_sounds first" >&2; exit 1; }
-done
+[ -e "$build/somnivox" ] || { echo "missing $build/somnivox: build somnivox and somnivox-engine first" >&2; exit 1; }
 
 work=$(mktemp -d)
 pid=""

@@ -8,11 +8,11 @@
 # figure: median and worst of it. Then the program's CPU time (perf task-clock) during the 30 s outage against 30 s of
 # the same program turned off, and the same without the outage's first 2 s, when the broken output is taken down.
 # Usage: bench/sound-server-outage-bench.sh BUILD_DIR   (after `cmake --build BUILD_DIR --target somnivox
-# default_sounds`; needs pulseaudio, pactl, parec and perf, which scripts/install-deps.sh --tests installs)
+# test_sounds`; needs pulseaudio, pactl, parec and perf, which scripts/install-deps.sh --tests installs)
 set -euo pipefail
 
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
-[ -x "$build/somnivox" ] || { echo "no $build/somnivox: build somnivox and default_sounds first" >&2; exit 1; }
+[ -x "$build/somnivox" ] || { echo "no $build/somnivox: build somnivox and test_sounds first" >&2; exit 1; }
 for tool in pulseaudio pactl parec perf od awk; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh --tests)" >&2; exit 1; }
 done

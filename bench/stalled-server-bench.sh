@@ -9,7 +9,7 @@
 # before it reads anything a client sent meanwhile, so there the figure is mostly what it held, whatever the program
 # does.
 # Usage: bench/stalled-server-bench.sh BUILD_DIR [ROUNDS] [STALL] [pulseaudio|pipewire]   (defaults 3, 10, pulseaudio;
-# after `cmake --build BUILD_DIR --target somnivox somnivox-engine default_sounds`; needs pactl, parec, python3,
+# after `cmake --build BUILD_DIR --target somnivox somnivox-engine test_sounds`; needs pactl, parec, python3,
 # dbus-daemon, dbus-send and the server's programs, which scripts/install-deps.sh --tests installs)
 set -euo pipefail
 

@@ -4,7 +4,7 @@
 # the silent stretches in the recording after the sound started (an underrun leaves silence at the sink) and the
 # underruns the server logged for the stream. The sound starts without a fade, whose first frames round to silence.
 # Usage: bench/underload-bench.sh BUILD_DIR [SECONDS [LOOPS]]   (default 60 s and 2 busy loops; after
-# `cmake --build BUILD_DIR --target somnivox somnivox-engine default_sounds`; needs pulseaudio, pactl, parec and
+# `cmake --build BUILD_DIR --target somnivox somnivox-engine test_sounds`; needs pulseaudio, pactl, parec and
 # python3)
 set -euo pipefail
 

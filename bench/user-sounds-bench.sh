@@ -2,13 +2,13 @@
 # Start-up, exec to the main window mapped, with 0, 2,000, 8,000 and 20,000 sounds in the user's own sounds folder
 # (hard links of one generated loop), median of RUNS starts each, in an Xvfb session with a private session bus.
 # Usage: bench/user-sounds-bench.sh BUILD_DIR [RUNS]   (default 3)
-# after `cmake --build BUILD_DIR --target somnivox somnivox-engine default_sounds bench_launch`.
+# after `cmake --build BUILD_DIR --target somnivox somnivox-engine test_sounds bench_launch`.
 set -eu
 
 build=$(cd "${1:?usage: $0 BUILD_DIR [RUNS]}" && pwd)
 runs=${2:-3}
 launch="$build/bench/bench_launch"
-for file in "$build/somnivox" "$launch" "$build/sounds/White Noise.mp3"; do
+for file in "$build/somnivox" "$launch" "$build/tests/sound/sounds/noise-loop.mp3"; do
     [ -e "$file" ] || { echo "missing $file: build the program and bench_launch first" >&2; exit 1; }
 done
 
@@ -32,7 +32,7 @@ have=0
 for count in 0 2000 8000 20000; do
     while [ "$have" -lt "$count" ]; do
         have=$((have + 1))
-        ln "$build/sounds/White Noise.mp3" "$users/$(printf 'Noise %05d' "$have").mp3"
+        ln "$build/tests/sound/sounds/noise-loop.mp3" "$users/$(printf 'Noise %05d' "$have").mp3"
     done
     : >"$work/times"
     run=0

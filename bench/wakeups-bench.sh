@@ -8,7 +8,7 @@
 # and the client's peak memory; then how soon a change of the program's stream volume in the mixer is heard on the
 # null sink's monitor, whatever the server holds.
 # Usage: bench/wakeups-bench.sh BUILD_DIR [SECONDS]   (default 20; after `cmake --build BUILD_DIR --target somnivox
-# somnivox-engine default_sounds`; needs pulseaudio and pactl, and pipewire, wireplumber, pipewire-pulse, mpv if
+# somnivox-engine test_sounds`; needs pulseaudio and pactl, and pipewire, wireplumber, pipewire-pulse, mpv if
 # their rows are wanted)
 set -euo pipefail
 

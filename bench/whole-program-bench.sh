@@ -11,7 +11,8 @@
 #   3. CPU while looping for SECONDS, against mpg123 --loop -1 decoding the same file into the same sink;
 #   4. wakeups per second of the program turned off and idle, over IDLE seconds, against the bare window.
 # Usage: bench/whole-program-bench.sh BUILD_DIR [SECONDS [IDLE [RUNS]]]   (defaults 60 30 11)
-# after `cmake --build BUILD_DIR --target somnivox somnivox-engine bench_bare_window bench_launch bench_listing`.
+# after `cmake --build BUILD_DIR --target somnivox somnivox-engine bench_bare_window bench_launch bench_listing
+# test_sounds`.
 set -eu
 
 build=$(cd "${1:?usage: $0 BUILD_DIR [SECONDS [IDLE [RUNS]]]}" && pwd)
@@ -20,7 +21,7 @@ idle=${3:-30}
 runs=${4:-11}
 launch="$build/bench/bench_launch"
 bare="$build/bench/bench_bare_window"
-for file in "$build/somnivox" "$build/somnivox-engine.so" "$launch" "$bare" "$build/sounds/White Noise.mp3"; do
+for file in "$build/somnivox" "$build/somnivox-engine.so" "$launch" "$bare" "$build/tests/sound/sounds/noise-loop.mp3"; do
     [ -e "$file" ] || { echo "missing $file: build the program and the bench targets first" >&2; exit 1; }
 done
 
@@ -39,17 +40,16 @@ trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$wor
 pids="$pids $!"
 sleep 1
 
-# A copy of the program folder with N sounds (hard links of the three generated loops).
+# A copy of the program folder with N sounds: the three generated noises and hard links of a test MP3.
 program_folder() {
     folder="$work/program-$1"
     mkdir -p "$folder/sounds"
     cp "$build/somnivox" "$build/somnivox-engine.so" "$folder/"
     [ ! -e "$build/HAND-M.CUR" ] || cp "$build/HAND-M.CUR" "$folder/"
-    cp "$build/sounds/"*.mp3 "$folder/sounds/"
-    i=$(ls "$folder/sounds" | wc -l)
+    i=3
     while [ "$i" -lt "$1" ]; do
         i=$((i + 1))
-        ln "$folder/sounds/White Noise.mp3" "$folder/sounds/$(printf 'Noise %03d' "$i").mp3"
+        ln "$build/tests/sound/sounds/noise-loop.mp3" "$folder/sounds/$(printf 'Noise %03d' "$i").mp3"
     done
     echo "$folder/somnivox"
 }
@@ -226,7 +226,7 @@ printf '   %-28s %8s ms wall %8s ms CPU   %sx / %sx the bare window (target <= 1
 echo
 
 echo "== 2./3. $seconds s of looping noise: somnivox, the bare window and the mpg123 floor, side by side"
-sound="$(dirname "$three")/sounds/White Noise.mp3"
+sound="$build/tests/sound/sounds/noise-loop.mp3"
 settings ON
 # Both play into a file sink paced in real time, which shows how much audio each really played.
 SOMNIVOX_AUDIO_SINK="filesink location=$work/somnivox.raw sync=true" "$three" >"$work/somnivox.log" 2>&1 &

@@ -1,6 +1,6 @@
-# Installed layout: the program keeps its folder (sound engine, sounds/, HAND-M.CUR) under lib/somnivox, since it
-# finds them beside its own executable; bin/ holds a relative link to it. The sounds, icons and cursor are installed by
-# the tools that generate them.
+# Installed layout: the program keeps its folder (sound engine, HAND-M.CUR, and a sounds/ folder an administrator may
+# add to) under lib/somnivox, since it finds them beside its own executable; bin/ holds a relative link to it. No sound
+# ships: the noises are generated as they play. The icons and cursor are installed by the tools that generate them.
 
 set(SOMNIVOX_INSTALL_PROGRAMDIR lib/somnivox)
 set(SOMNIVOX_APP_ID org.vantrelle.Somnivox)

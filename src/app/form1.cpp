@@ -10,6 +10,7 @@
 #include "errortrap.h"
 #include "fader.h"
 #include "fileexists.h"
+#include "generatednoise.h"
 #include "mousemovefilter.h"
 #include "mstartup.h"
 #include "player.h"
@@ -486,8 +487,15 @@ void Form1::Form_Load() {
     {
         // Adding to a list selects nothing; a combo box would select its first item and raise its handler.
         const QSignalBlocker quiet(Combo1);
+        // The generated noises come first, where the program's own loops were, so their stored numbers still hold; a
+        // file of one's name plays in its place.
+        Combo1->addItems(GeneratedNoise::styles());
         for (int i = 1; i <= files.upperBound(); ++i) {
-            trap.step(134, [&] { Combo1->addItem(StyleLibrary::styleName(files.at(i))); });
+            trap.step(134, [&] {
+                if (const QString style = StyleLibrary::styleName(files.at(i)); !GeneratedNoise::sourceOf(style)) {
+                    Combo1->addItem(style);
+                }
+            });
         }
         addUserSounds();
         Combo1->setCurrentIndex(-1);
@@ -615,9 +623,10 @@ void Form1::PushButton1_Click() {
             return;
         }
         if (!trap.test(106, [this] {
-                // Only an ordinary file counts: not a folder, not a hidden file.
-                const QFileInfo info(styleFile());
-                return info.isFile() && !info.isHidden();
+                // Only an ordinary file counts: not a folder, not a hidden file; or a generated noise.
+                const QString file = styleFile();
+                const QFileInfo info(file);
+                return GeneratedNoise::colourOf(file) || (info.isFile() && !info.isHidden());
             })) {
             return;
         }

@@ -1,11 +1,14 @@
 #include "decoder.h"
 
+#include "generatednoise.h"
 #include "mp3decoder.h"
+#include "noisegenerator.h"
 #include "regularfile.h"
 #include "reopeningdecoder.h"
 #include "sndfiledecoder.h"
 #include "stylelibrary.h"
 
+#include <random>
 #include <stdexcept>
 
 namespace {
@@ -24,6 +27,11 @@ std::unique_ptr<Decoder> openFileDecoder(const QString &path) {
 } // namespace
 
 std::unique_ptr<Decoder> openDecoder(const QString &path) {
+    if (const auto colour = GeneratedNoise::colourOf(path)) {
+        // Each play draws its own noise.
+        std::random_device entropy;
+        return std::make_unique<NoiseGenerator>(*colour, (std::uint64_t{entropy()} << 32) | entropy());
+    }
     return std::make_unique<ReopeningDecoder>(path, openFileDecoder);
 }
 

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <span>
 
@@ -12,6 +13,9 @@
 class Decoder {
 public:
     static constexpr int Channels = 2;
+    /// What lengthFrames() says of a length not known ahead, and of a sound that never ends.
+    static constexpr qsizetype UnknownLength = -1;
+    static constexpr qsizetype Endless = std::numeric_limits<qsizetype>::max();
 
     Decoder() = default;
     virtual ~Decoder() = default;
@@ -29,9 +33,13 @@ public:
     /// maybe at another sampleRate(), and returns true; otherwise returns false and nothing changes: a changed file
     /// that does not play leaves what was open. A decoder that knows no file never reopens.
     virtual bool reopenIfChanged() { return false; }
+    /// The frames of one pass, when known before it is read: UnknownLength otherwise, Endless for a sound that never
+    /// ends.
+    virtual qsizetype lengthFrames() const { return UnknownLength; }
 };
 
-/// Opens \a path with the decoder its name calls for: FLAC, Ogg Vorbis, Opus and WAV files with libsndfile, any
+/// Opens \a path with the decoder its name calls for: a generated noise's source (see GeneratedNoise) with a
+/// NoiseGenerator seeded afresh, FLAC, Ogg Vorbis, Opus and WAV files with libsndfile, any
 /// other as MP3; it reopens the file when it changes (see ReopeningDecoder). Throws std::runtime_error with the reason
 /// when the file does not play.
 std::unique_ptr<Decoder> openDecoder(const QString &path);

@@ -90,6 +90,9 @@ void Mp3Decoder::open(const QString &path) {
         close();
         throw failure(path, "no MPEG audio frame found");
     }
+    // Known once the first frame was read: from the LAME tag, or estimated from the file's size.
+    const off_t length = mpg123_length(m_handle);
+    m_lengthFrames = length > 0 ? qsizetype(length) : UnknownLength;
     rewind();
 }
 

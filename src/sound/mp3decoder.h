@@ -30,6 +30,8 @@ public:
     int sampleRate() const override { return SampleRate; }
     qsizetype read(std::span<std::int16_t> out) override;
     void rewind() override;
+    /// As the file's LAME tag says, or as its size suggests.
+    qsizetype lengthFrames() const override { return m_lengthFrames; }
 
 private:
     void close();
@@ -37,4 +39,5 @@ private:
     mpg123_handle_struct *m_handle = nullptr;
     int m_fd = -1;
     bool m_open = false;
+    qsizetype m_lengthFrames = UnknownLength;
 };

@@ -6,9 +6,13 @@ namespace {
 constexpr std::size_t MaxSamples = std::size_t(PassCache::MaxFrames) * Decoder::Channels;
 }
 
-PassCache::PassCache(std::unique_ptr<Decoder> decoder) : m_decoder(std::move(decoder)) {}
+PassCache::PassCache(std::unique_ptr<Decoder> decoder) : m_decoder(std::move(decoder)), m_state(firstState()) {}
 
 PassCache::~PassCache() = default;
+
+PassCache::State PassCache::firstState() const {
+    return m_decoder->lengthFrames() > MaxFrames ? State::Streaming : State::Recording;
+}
 
 qsizetype PassCache::read(std::span<std::int16_t> out) {
     if (m_state == State::Held) {
@@ -72,7 +76,7 @@ bool PassCache::reopenIfChanged() {
     if (!m_decoder->reopenIfChanged()) {
         return false;
     }
-    m_state = State::Recording;
+    m_state = firstState();
     m_pass.clear();
     m_at = 0;
     return true;

@@ -27,6 +27,7 @@ public:
     qsizetype read(std::span<std::int16_t> out) override { return m_decoder->read(out); }
     void rewind() override { m_decoder->rewind(); }
     bool reopenIfChanged() override;
+    qsizetype lengthFrames() const override { return m_decoder->lengthFrames(); }
 
 private:
     struct Identity {

@@ -62,6 +62,8 @@ void SndFileDecoder::openStream() {
     }
     m_rate = info.samplerate;
     m_channels = info.channels;
+    // A stream of unknown length, such as a pipe's, says the largest count.
+    m_lengthFrames = info.frames > 0 && info.frames < SF_COUNT_MAX ? qsizetype(info.frames) : UnknownLength;
     m_streamFrames = 0;
     m_broken = false;
     // Read as floating point, so that no codec's own conversion wraps a sample beyond full scale or rescales the file.

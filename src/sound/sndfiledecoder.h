@@ -27,6 +27,8 @@ public:
     int sampleRate() const override { return m_rate; }
     qsizetype read(std::span<std::int16_t> out) override;
     void rewind() override;
+    /// As the file's header says; a file that breaks off part-way ends sooner.
+    qsizetype lengthFrames() const override { return m_lengthFrames; }
 
 private:
     void openStream();
@@ -38,6 +40,7 @@ private:
     int m_fd = -1;
     int m_rate = 0;
     int m_channels = 0;
+    qsizetype m_lengthFrames = UnknownLength;
     qsizetype m_scratchFrames = 0;
     qint64 m_streamFrames = 0;
     bool m_broken = false;

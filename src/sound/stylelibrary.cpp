@@ -1,6 +1,7 @@
 #include "stylelibrary.h"
 
 #include "addfolder.h"
+#include "generatednoise.h"
 #include "regularfile.h"
 
 #include <QFileInfo>
@@ -27,15 +28,14 @@ QString userSoundsFolder() {
 }
 
 QStringList listedStyles(const QString &programFolder) {
-    QStringList styles;
-    for (const QString &file : ListFolderFiles(soundsFolder(programFolder), u"*.*"_s).names()) {
-        styles << styleName(file);
-    }
+    QStringList styles = GeneratedNoise::styles();
     QSet<QString> listed(styles.cbegin(), styles.cend());
-    for (const QString &file : ListFolderFiles(userSoundsFolder(), u"*.*"_s).names()) {
-        if (const QString style = styleName(file); !listed.contains(style)) {
-            listed.insert(style);
-            styles << style;
+    for (const QString &folder : {soundsFolder(programFolder), userSoundsFolder()}) {
+        for (const QString &file : ListFolderFiles(folder, u"*.*"_s).names()) {
+            if (const QString style = styleName(file); !listed.contains(style)) {
+                listed.insert(style);
+                styles << style;
+            }
         }
     }
     return styles;
@@ -59,7 +59,11 @@ QString styleFile(const QString &programFolder, const QString &style) {
     if (const QString users = fileIn(userSoundsFolder(), style); canReadRegularFile(users)) {
         return users;
     }
-    return fileIn(soundsFolder(programFolder), style);
+    const QString own = fileIn(soundsFolder(programFolder), style);
+    if (const auto generated = GeneratedNoise::sourceOf(style); generated && !QFileInfo(own).isFile()) {
+        return *generated;
+    }
+    return own;
 }
 
 int keptChoice(const QStringList &styles, const QString &chosen, int formerIndex) {

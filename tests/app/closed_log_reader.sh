@@ -22,6 +22,7 @@ echo "not a sound" >"$work/sounds/White Noise.mp3"
 cat >"$work/config/Vantrelle.ini" <<'INI'
 [Somnivox%20Noise%20Player]
 Combo1=0
+Style=White Noise
 Option=Timed
 Time%20From=1 Jan 2020 00:00:00
 Time%20To=1 Jan 2020 23:59:59

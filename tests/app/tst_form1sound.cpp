@@ -23,6 +23,7 @@ static bool storeNoiseOn(Form1World &world, const QString &option) {
         return false;
     }
     world.store->WriteSetting(u"StartStopState"_s, u"ON"_s);
+    world.store->WriteSetting(u"Style"_s, u"Noise"_s);
     world.store->WriteSetting(u"Option"_s, option);
     world.store->WriteSetting(u"Volume"_s, u"100"_s);
     world.store->WriteSetting(u"Fade In"_s, u"0"_s);

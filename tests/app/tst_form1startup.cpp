@@ -81,7 +81,8 @@ private Q_SLOTS:
         for (int i = 0; i < rig.styles()->count(); ++i) {
             items << rig.styles()->itemText(i);
         }
-        QCOMPARE(items, (QStringList{u"Fan.MP3"_s, u"notes.txt"_s, u"Rain"_s, u"Rain"_s}));
+        QCOMPARE(items, (QStringList{u"Brown Noise"_s, u"Pink Noise"_s, u"White Noise"_s, u"Fan.MP3"_s, u"notes.txt"_s,
+                                     u"Rain"_s, u"Rain"_s}));
     }
 
     // Installed, the program's folder belongs to root: a user adds sounds to a folder of their own.
@@ -98,12 +99,13 @@ private Q_SLOTS:
         for (int i = 0; i < rig.styles()->count(); ++i) {
             items << rig.styles()->itemText(i);
         }
-        QCOMPARE(items, (QStringList{u"Rain"_s, u"White Noise"_s, u"Creek.flac"_s, u"rain"_s}));
-        rig.styles()->setCurrentIndex(1);
+        QCOMPARE(items, (QStringList{u"Brown Noise"_s, u"Pink Noise"_s, u"White Noise"_s, u"Rain"_s, u"Creek.flac"_s,
+                                     u"rain"_s}));
+        rig.styles()->setCurrentIndex(2);
         rig.preview()->click();
         QCOMPARE(rig.player.url, users + u"/White Noise.mp3"_s);
         rig.preview()->click();
-        rig.styles()->setCurrentIndex(2);
+        rig.styles()->setCurrentIndex(4);
         rig.preview()->click();
         QCOMPARE(rig.player.url, users + u"/Creek.flac"_s);
     }
@@ -155,8 +157,8 @@ private Q_SLOTS:
         // Single bad values, key by key, are in tst_form1badsettings.
         QTest::newRow("style by name after a sound was added")
             << Form1Rig::defaultSounds() + QStringList{u"Aardvark.mp3"_s}
-            << Settings{{u"Combo1"_s, u"1"_s}, {u"Style"_s, u"Pink Noise"_s}} << QList<int>{} << 2 << 50 << 1;
-        QTest::newRow("empty sounds folder") << QStringList{} << Settings{} << QList<int>{138} << -1 << 50 << 1;
+            << Settings{{u"Combo1"_s, u"1"_s}, {u"Style"_s, u"Aardvark"_s}} << QList<int>{} << 3 << 50 << 1;
+        QTest::newRow("empty sounds folder") << QStringList{} << Settings{} << QList<int>{} << 0 << 50 << 1;
         QTest::newRow("two failures") << Form1Rig::defaultSounds()
                                       << Settings{{u"Combo1"_s, u"x"_s}, {u"Volume"_s, u""_s}} << QList<int>{138, 140}
                                       << -1 << 50 << 1;

@@ -16,9 +16,9 @@ done
 # and foot starts its shell in $PWD.
 AS_USER=(env -C "$WORK" PWD="$WORK" setpriv --reuid=65534 --regid=65534 --clear-groups)
 # The unprivileged user may not reach the build folder (a checkout in root's home), so it runs a copy of the
-# program folder: the program, its sound engine and its sounds.
+# program folder: the program and its sound engine (the noises are generated).
 mkdir -p "$WORK/program"
-cp -a "$(dirname "$SOMNIVOX")"/{somnivox,somnivox-engine.so,sounds} "$WORK/program/"
+cp -a "$(dirname "$SOMNIVOX")"/{somnivox,somnivox-engine.so} "$WORK/program/"
 [ -x "${ACTIVATION_TOKEN_TOOL:-}" ] || fail "no activation-token tool: build the target activation-token"
 cp "$ACTIVATION_TOKEN_TOOL" "$WORK/program/"
 SOMNIVOX="$WORK/program/somnivox"

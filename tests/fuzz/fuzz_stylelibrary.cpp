@@ -2,10 +2,12 @@
 
 #include "addfolder.h"
 #include "fuzzcheck.h"
+#include "generatednoise.h"
 #include "stylelibrary.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -25,6 +27,11 @@ void checkStyle(const QString &programFolder, const QString &name) {
     fuzzCheck(!style.contains(u".mp3"_s) || removed >= 1, "a \".mp3\" remains in the style", name);
     const QString sounds = StyleLibrary::soundsFolder(programFolder);
     const QString file = StyleLibrary::styleFile(programFolder, style);
+    if (GeneratedNoise::colourOf(file)) {
+        fuzzCheck(GeneratedNoise::sourceOf(style) == file && !QFileInfo::exists(sounds + u'/' + style + u".mp3"_s),
+                  "a style other than a generated noise's, or one with a file, is generated", style);
+        return;
+    }
     fuzzCheck(file.startsWith(sounds + u'/') && file.endsWith(u".mp3"_s), "the style file is not in the sounds folder",
               file);
     if (name.endsWith(u".mp3"_s) && removed == 1) {

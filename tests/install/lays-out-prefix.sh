@@ -19,9 +19,8 @@ cd "$prefix" || exit 1
 
 program=lib/somnivox/somnivox
 [ -f $program ] && [ ! -L $program ] && [ -x $program ] || fail "$program is not an executable file"
-for sound in "White Noise" "Pink Noise" "Brown Noise"; do
-    [ -s "lib/somnivox/sounds/$sound.mp3" ] || fail "lib/somnivox/sounds/$sound.mp3 is missing or empty"
-done
+# The noises are generated as they play: no sound file ships.
+[ ! -e lib/somnivox/sounds ] || fail "lib/somnivox/sounds must not be installed"
 [ -s lib/somnivox/HAND-M.CUR ] || fail "lib/somnivox/HAND-M.CUR is missing"
 engine=lib/somnivox/somnivox-engine.so
 file "$engine" | grep -q "ELF.*shared object" || fail "$engine is not a shared library"
@@ -59,7 +58,6 @@ done
 # Nothing else: no build tools, tests or stray files.
 unexpected=$(find . \( -type f -o -type l \) | sed 's|^\./||' | grep -v \
     -e '^lib/somnivox/somnivox$' -e '^lib/somnivox/somnivox-engine\.so$' -e '^lib/somnivox/HAND-M\.CUR$' \
-    -e '^lib/somnivox/sounds/[^/]*\.mp3$' \
     -e '^bin/somnivox$' -e '^share/applications/org\.vantrelle\.Somnivox\.desktop$' \
     -e '^share/metainfo/org\.vantrelle\.Somnivox\.metainfo\.xml$' -e '^share/somnivox/skins/sample\.qss$' \
     -e '^share/icons/hicolor/[0-9]*x[0-9]*/apps/somnivox\.png$' -e '^share/icons/hicolor/scalable/apps/somnivox\.svg$' \

@@ -1,7 +1,8 @@
 # Sourced by the install checks. starts_and_lists_sounds PROGRAM: starts PROGRAM on the offscreen platform with
 # a fresh settings folder and a silent sink, and succeeds once the settings file holds "Combo1=0". The start-up
-# sequence only writes that after the sounds folder beside the real executable was found and listed; without
-# sounds it fails that step and stops at the error report instead. The program must then stay up a while.
+# sequence only writes that once the styles were listed, the generated noises first, and the first one chose;
+# with nothing listed it fails that step and stops at the error report instead. The program must then stay up a
+# while.
 starts_and_lists_sounds() {
     home=$(mktemp -d)
     (

@@ -4,6 +4,7 @@
 // and resident memory.
 
 #include "apptimer.h"
+#include "generatednoise.h"
 #include "player.h"
 #include "settingconversions.h"
 
@@ -114,15 +115,18 @@ public:
 
     explicit ReliabilityRig(Player &inner) : player(inner) { QDir(dir.path()).mkdir(QStringLiteral("sounds")); }
 
+    /// How many generated noises the list holds before the sounds folder's files.
+    static int generated() { return int(GeneratedNoise::styles().size()); }
+
     QString soundsFolder() const { return dir.filePath(QStringLiteral("sounds")); }
     QString soundPath(const QString &fileName) const { return soundsFolder() + u'/' + fileName; }
 
     /// Stores the settings of a program that was on, in the "Timed" option, inside a window around the fake
-    /// clock's noon, with the list entry \a index chosen.
+    /// clock's noon, with the sounds folder's entry \a index chosen (listed after the generated noises).
     void storeOnAndTimed(int index) {
         store->WriteSetting(QStringLiteral("StartStopState"), QStringLiteral("ON"));
         store->WriteSetting(QStringLiteral("Option"), QStringLiteral("Timed"));
-        store->WriteSetting(QStringLiteral("Combo1"), QString::number(index));
+        store->WriteSetting(QStringLiteral("Combo1"), QString::number(generated() + index));
         const QDate day = clock.current.date();
         store->WriteSetting(QStringLiteral("Time From"), SettingConversions::dateTimeToText({day, QTime(11, 0)}));
         store->WriteSetting(QStringLiteral("Time To"), SettingConversions::dateTimeToText({day, QTime(13, 0)}));

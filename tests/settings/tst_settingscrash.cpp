@@ -95,7 +95,7 @@ private Q_SLOTS:
         {
             SettingsStore store(file);
             for (const auto &[key, value] :
-                 std::initializer_list<std::pair<QString, QString>>{{u"Combo1"_s, u"0"_s},
+                 std::initializer_list<std::pair<QString, QString>>{{u"Combo1"_s, u"2"_s},
                                                                     {u"Style"_s, u"White Noise"_s},
                                                                     {u"Volume"_s, u"50"_s},
                                                                     {u"Pitch"_s, u"1"_s},

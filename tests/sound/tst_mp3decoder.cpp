@@ -42,6 +42,10 @@ void TestMp3Decoder::decode_lameFile_returnsExactlyTheEncodedFramesInPlace() {
     const Pcm decoded = soundfiles::decodeAll(soundfiles::path(name + u".mp3"_s));
     QVERIFY(!encoded.empty());
     QCOMPARE(decoded.size(), encoded.size());
+    // Known ahead, from the LAME tag.
+    Mp3Decoder decoder;
+    decoder.open(soundfiles::path(name + u".mp3"_s));
+    QCOMPARE(decoder.lengthFrames(), soundfiles::frames(encoded));
 
     // Lossy, so compare by error energy.
     double signal = 0;

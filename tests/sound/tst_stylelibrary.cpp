@@ -1,3 +1,4 @@
+#include "generatednoise.h"
 #include "stylelibrary.h"
 #include "unprivileged.h"
 
@@ -62,6 +63,46 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(StyleLibrary::styleFile(program.path(), style), sounds + u'/' + played);
+    }
+
+    void generatedNoise_listedFirst_playsUnlessAFileHasItsName_data() {
+        QTest::addColumn<QStringList>("own");
+        QTest::addColumn<QStringList>("users");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("played");
+        const QStringList noises{u"Brown Noise"_s, u"Pink Noise"_s, u"White Noise"_s};
+        QTest::newRow("no file at all") << QStringList{} << QStringList{} << noises << u"generated"_s;
+        QTest::newRow("files follow") << QStringList{u"Fan.mp3"_s} << QStringList{u"Creek.flac"_s}
+                                      << noises + QStringList{u"Fan"_s, u"Creek.flac"_s} << u"generated"_s;
+        QTest::newRow("the program's own file of the name")
+            << QStringList{u"Pink Noise.mp3"_s, u"Brown Noise.mp3"_s} << QStringList{} << noises << u"own"_s;
+        QTest::newRow("the user's own file of the name")
+            << QStringList{} << QStringList{u"Brown Noise.mp3"_s} << noises << u"users"_s;
+    }
+    void generatedNoise_listedFirst_playsUnlessAFileHasItsName() {
+        QFETCH(QStringList, own);
+        QFETCH(QStringList, users);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, played);
+        QTemporaryDir program;
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        const QString ownFolder = StyleLibrary::soundsFolder(program.path());
+        const QString usersFolder = StyleLibrary::userSoundsFolder();
+        for (const auto &[folder, names] : {std::pair{ownFolder, own}, std::pair{usersFolder, users}}) {
+            QVERIFY(QDir().mkpath(folder));
+            for (const QString &name : names) {
+                QFile file(folder + u'/' + name);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+        }
+        QCOMPARE(StyleLibrary::listedStyles(program.path()), listed);
+        const QString expected = played == u"own"_s     ? ownFolder + u"/Brown Noise.mp3"_s
+                                 : played == u"users"_s ? usersFolder + u"/Brown Noise.mp3"_s
+                                                        : *GeneratedNoise::sourceOf(u"Brown Noise"_s);
+        const QString file = StyleLibrary::styleFile(program.path(), u"Brown Noise"_s);
+        QCOMPARE(file, expected);
+        QCOMPARE(GeneratedNoise::colourOf(file).has_value(), played == u"generated"_s);
     }
 
     void styleFile_usersFileThatCannotBeRead_leavesTheProgramsOwn() {

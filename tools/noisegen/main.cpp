@@ -1,4 +1,4 @@
-// Writes the default noise loops, the sounds the tests play, or a long file for the benchmarks.
+// Writes the sounds the tests play, or a long file for the benchmarks.
 
 #include "mp3writer.h"
 #include "noisesynth.h"
@@ -72,20 +72,6 @@ std::vector<std::int16_t> stereoNoise(NoiseSynth &synth, Colour colour, std::siz
         {synth.periodicNoise(colour, frames, peak), synth.periodicNoise(colour, frames, peak)});
 }
 
-void writeDefaultSounds(const std::filesystem::path &dir) {
-    // 2^21 frames, about 47.5 s: long enough that the repetition goes unnoticed.
-    constexpr std::size_t Frames = std::size_t{1} << 21;
-    NoiseSynth synth(20260501);
-    const struct {
-        const char *name;
-        Colour colour;
-    } styles[] = {{"White Noise", Colour::White}, {"Pink Noise", Colour::Pink}, {"Brown Noise", Colour::Brown}};
-    std::filesystem::create_directories(dir);
-    for (const auto &style : styles) {
-        encode(dir / (std::string(style.name) + ".mp3"), stereoNoise(synth, style.colour, Frames, 0.7), {});
-    }
-}
-
 void writeTestSounds(const std::filesystem::path &dir) {
     std::filesystem::create_directories(dir);
     NoiseSynth synth(7);
@@ -144,7 +130,7 @@ void writeLongSound(double seconds, const std::filesystem::path &path) {
 }
 
 int usage() {
-    std::fputs("usage: noisegen sounds DIR | noisegen test DIR | noisegen long SECONDS FILE\n", stderr);
+    std::fputs("usage: noisegen test DIR | noisegen long SECONDS FILE\n", stderr);
     return 2;
 }
 
@@ -153,9 +139,7 @@ int usage() {
 int main(int argc, char **argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() == 2 && args[0] == "sounds") {
-            writeDefaultSounds(args[1]);
-        } else if (args.size() == 2 && args[0] == "test") {
+        if (args.size() == 2 && args[0] == "test") {
             writeTestSounds(args[1]);
         } else if (args.size() == 3 && args[0] == "long") {
             writeLongSound(std::stod(args[1]), args[2]);
