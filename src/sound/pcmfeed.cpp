@@ -7,14 +7,31 @@ constexpr qsizetype InputFrames = 4608;
 }
 
 PcmFeed::PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames)
-    : m_loop(std::move(decoder)), m_input(InputFrames * Resampler::Channels) {
+    : m_endless(decoder && decoder->lengthFrames() == Decoder::Endless), m_loop(std::move(decoder)),
+      m_input(InputFrames * Resampler::Channels) {
     m_fader.fadeIn(fadeInFrames);
 }
 
 PcmFeed::~PcmFeed() = default;
 
 qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
-    const auto wanted = static_cast<qsizetype>(out.size() / Resampler::Channels);
+    auto wanted = static_cast<qsizetype>(out.size() / Resampler::Channels);
+    if (m_endless && !loop) {
+        // Heard once, like a file: without this a preview of a generated noise would hold the schedule for good.
+        constexpr qsizetype FallStart = OnceFrames - OnceFallFrames;
+        if (m_onceWritten < FallStart && m_onceWritten + wanted > FallStart) {
+            const qsizetype before = fill(
+                out.first(static_cast<std::size_t>((FallStart - m_onceWritten) * Resampler::Channels)), rate, loop);
+            return before + fill(out.subspan(static_cast<std::size_t>(before * Resampler::Channels)), rate, loop);
+        }
+        if (m_onceWritten >= FallStart && !m_onceFalling) {
+            m_onceFalling = true;
+            m_fader.fadeOut(OnceFrames - m_onceWritten);
+        }
+        wanted = std::min(wanted, OnceFrames - m_onceWritten);
+        out = out.first(static_cast<std::size_t>(wanted * Resampler::Channels));
+        m_ended = m_ended || wanted == 0;
+    }
     qsizetype produced = 0;
     while (produced < wanted && !m_ended) {
         if (m_inputUsed == m_inputFrames) {
@@ -37,6 +54,9 @@ qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
         produced += result.produced;
     }
     m_fader.apply(out.first(static_cast<std::size_t>(produced * Resampler::Channels)));
+    if (m_endless && !loop) {
+        m_onceWritten += produced;
+    }
     return produced;
 }
 

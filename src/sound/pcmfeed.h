@@ -21,13 +21,18 @@ class PcmFeed {
 
 public:
     static constexpr int SampleRate = 44100;
+    /// How long a sound that never ends plays when it is not looped (a preview): it then falls to silence over its
+    /// last OnceFallFrames and ends, as a file would.
+    static constexpr qsizetype OnceFrames = 30 * SampleRate;
+    static constexpr qsizetype OnceFallFrames = 2 * SampleRate;
 
     /// Takes an open decoder; the sound rises from silence over its first \a fadeInFrames frames (0: none).
     explicit PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames = 0);
     ~PcmFeed();
 
     /// Writes stereo frames into \a out at \a rate (see Resampler). Returns the number written, fewer than fit only
-    /// when the file has ended and \a loop is off. Throws std::runtime_error when the file cannot be decoded.
+    /// when the file has ended (a sound that never ends: after OnceFrames) and \a loop is off. Throws
+    /// std::runtime_error when the file cannot be decoded.
     qsizetype fill(std::span<std::int16_t> out, double rate, bool loop);
     /// The level rises from silence over the next \a frames frames written, times any fade-out under way.
     void fadeIn(qint64 frames);
@@ -39,6 +44,8 @@ public:
     void cancelFadeOut();
 
 private:
+    // Decided before the decoder moves into the loop.
+    const bool m_endless;
     SeamlessLoop m_loop;
     Resampler m_resampler;
     Fader m_fader;
@@ -46,4 +53,7 @@ private:
     qsizetype m_inputFrames = 0;
     qsizetype m_inputUsed = 0;
     bool m_ended = false;
+    // Frames written while not looping a sound that never ends.
+    qsizetype m_onceWritten = 0;
+    bool m_onceFalling = false;
 };

@@ -115,6 +115,7 @@ private Q_SLOTS:
     void fill_looping_repeatsTheGaplessDecodeWithNothingAddedOrLost_data();
     void fill_looping_repeatsTheGaplessDecodeWithNothingAddedOrLost();
     void fill_notLooping_endsAfterOneDecode();
+    void fill_notLooping_aSoundThatNeverEnds_fallsAndEndsAsAFileWould();
     void fill_fasterRate_keepsItsPhaseAcrossTheSeam_data();
     void fill_fasterRate_keepsItsPhaseAcrossTheSeam();
     void fill_looping_aFileThatYieldsNothing_failsAtOnce();
@@ -165,6 +166,29 @@ void TestPcmFeed::fill_notLooping_endsAfterOneDecode() {
     QCOMPARE(feed.fill(out, 1.0, false), soundfiles::frames(once));
     QVERIFY(std::equal(once.begin(), once.end(), out.begin()));
     QCOMPARE(feed.fill(out, 1.0, true), 0);
+}
+
+void TestPcmFeed::fill_notLooping_aSoundThatNeverEnds_fallsAndEndsAsAFileWould() {
+    PcmFeed once(std::make_unique<NoiseGenerator>(GeneratedNoise::Colour::Pink, 3));
+    Pcm out((PcmFeed::OnceFrames + 1000) * 2);
+    QCOMPARE(once.fill(out, 1.0, false), PcmFeed::OnceFrames);
+    const auto peak = [&out](qsizetype from, qsizetype to) {
+        int most = 0;
+        for (qsizetype i = from * 2; i < to * 2; ++i) {
+            most = std::max(most, std::abs(int(out[std::size_t(i)])));
+        }
+        return most;
+    };
+    // Full level until its fall, then a ramp down to a silent last frame: no cut.
+    const qsizetype fall = PcmFeed::OnceFrames - PcmFeed::OnceFallFrames;
+    QCOMPARE_GT(peak(fall - 4410, fall), 10000);
+    QCOMPARE_LT(peak(PcmFeed::OnceFrames - 441, PcmFeed::OnceFrames), 500);
+    QCOMPARE(peak(PcmFeed::OnceFrames - 1, PcmFeed::OnceFrames), 0);
+    QCOMPARE(once.fill(out, 1.0, false), 0);
+
+    // Looped, it plays on.
+    PcmFeed looped(std::make_unique<NoiseGenerator>(GeneratedNoise::Colour::Pink, 3));
+    QCOMPARE(looped.fill(out, 1.0, true), PcmFeed::OnceFrames + 1000);
 }
 
 void TestPcmFeed::fill_fasterRate_keepsItsPhaseAcrossTheSeam_data() {
