@@ -30,17 +30,19 @@ int drawPercent() {
 } // namespace
 
 AppAssembly::AppAssembly(const QString &programFolder)
-    : m_player(programFolder + u"/somnivox-engine.so"_s),
+    : m_player(programFolder + u"/somnivox-engine.so"_s), m_outputDevices(m_player.enginePath()),
+      m_outputChoice(m_store, m_outputDevices, m_player),
       m_report(m_notifier, QString::fromUtf8(BuildConfig::SupportEmail)),
       m_form(
           {m_store, m_player, m_notifier, m_report, m_clock, &m_trayNotifier, m_startUp, m_skin, programFolder,
            QString::fromUtf8(BuildConfig::HomePage), applicationIcon(LargestWindowIcon), drawPercent,
            [](const QUrl &url) { QDesktopServices::openUrl(url); }, &m_activation,
            [enginePath = m_player.enginePath()](const QString &path) { return findSoundProblem(enginePath, path); }}),
+      m_outputNotice(m_player, m_form, *m_form.trayIcon()),
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
                [this] { return m_form.styleName(); }}),
-      m_sleepTimer(m_clock), m_trayMenuControl(m_trayMenu, m_form, m_sleepTimer),
+      m_sleepTimer(m_clock), m_trayMenuControl(m_trayMenu, m_form, m_sleepTimer, m_outputChoice),
       m_sleepFade(m_sleepTimer, m_player,
                   {[this] { return m_form.isTurnedOn(); }, [this] { return isTimed(); },
                    [this] { return insideWindow(); }, [this] { m_form.PushButton2_Click(); },
@@ -68,6 +70,12 @@ AppAssembly::AppAssembly(const QString &programFolder)
     });
     QObject::connect(&m_form, &Form1::playOptionChosen, &m_sleepFade, &SleepFade::cancel);
     QObject::connect(&m_player, &Player::soundEnded, &m_sleepInhibitor, &SleepInhibitor::soundEnded);
+    // The first sound loads the engine that lists the outputs: a stored choice or the menu may soon need them.
+    QObject::connect(&m_player, &Player::playStateChanged, &m_outputChoice, [this] {
+        if (m_player.playState() == Player::Playing) {
+            m_outputChoice.watch();
+        }
+    });
     QObject::connect(&m_sessionBus, &SessionBus::ready, &m_mpris, [this](const std::optional<QDBusConnection> &bus) {
         m_trayNotifier.useSessionBus(bus);
         if (bus) {

@@ -173,6 +173,14 @@ void nameStream(GstElement *sink) {
     });
 }
 
+void setDevice(GstElement *sink, const QByteArray &device) {
+    forEachElement(sink, [&device](GstElement *element) {
+        if (GST_IS_AUDIO_BASE_SINK(element) && g_object_class_find_property(G_OBJECT_GET_CLASS(element), "device")) {
+            g_object_set(element, "device", device.isEmpty() ? nullptr : device.constData(), nullptr);
+        }
+    });
+}
+
 bool playsEachBufferOnTime(GstElement *sink) {
     bool audioSink = false;
     bool syncs = false;

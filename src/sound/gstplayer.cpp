@@ -127,6 +127,9 @@ struct GstPlayer::Pipeline {
     GstRef<GstBus> bus;
     // Set once the output has opened.
     bool opened = false;
+    // The sound server's output that the next start plays through, and the one the sink was last given.
+    QByteArray wantedDevice;
+    QByteArray device;
 
     // Touched by the streaming thread while the pipeline runs, and by the worker only while it is halted.
     std::shared_ptr<PcmFeed> feed;
@@ -230,6 +233,11 @@ QString GstPlayer::Pipeline::start(quint64 newRun, std::shared_ptr<PcmFeed> newF
     feedEnded = false;
     lastTaken = std::chrono::steady_clock::now().time_since_epoch().count();
     takenBefore = lastTaken.load();
+    // Taken when the stream is made, so while none exists.
+    if (wantedDevice != device) {
+        GstOutputSink::setDevice(sink.get(), wantedDevice);
+        device = wantedDevice;
+    }
     // Set while no stream exists, a stream volume is the one the next stream opens with.
     if (streamVolume) {
         gst_stream_volume_set_volume(GST_STREAM_VOLUME(streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,
@@ -496,12 +504,14 @@ void GstPlayer::restartOutput() {
 void GstPlayer::postStart(std::function<QString(Pipeline &, quint64, const QByteArray &)> start) {
     m_starting = true;
     m_live = true;
-    m_worker->post([pipeline = m_pipeline, run = m_run, title = streamTitle(), start = std::move(start)] {
-        const QString failure = start(*pipeline, run, title);
-        pipeline->shared->post([run, serial = pipeline->serial, failure](GstPlayer *player) {
-            player->handleStartDone(run, serial, failure);
+    m_worker->post(
+        [pipeline = m_pipeline, run = m_run, title = streamTitle(), device = m_outputDevice, start = std::move(start)] {
+            pipeline->wantedDevice = device;
+            const QString failure = start(*pipeline, run, title);
+            pipeline->shared->post([run, serial = pipeline->serial, failure](GstPlayer *player) {
+                player->handleStartDone(run, serial, failure);
+            });
         });
-    });
 }
 
 QByteArray GstPlayer::streamTitle() const {
@@ -536,6 +546,19 @@ bool GstPlayer::isEnding() const {
 
 bool GstPlayer::isWaitingForOutput() const {
     return m_state == Player::Playing && m_recovery.active();
+}
+
+void GstPlayer::setOutputDevice(const QString &name) {
+    const QByteArray device = name.toUtf8();
+    if (m_sinkFromEnvironment || device == m_outputDevice) {
+        return;
+    }
+    m_outputDevice = device;
+    dropHeldAudio({});
+    // An output being reopened is tried on the new one at once.
+    if (m_recovery.active()) {
+        m_recovery.mayBeBack();
+    }
 }
 
 // The output of the present run has started and plays on, or its start is on the worker.
@@ -732,6 +755,7 @@ void GstPlayer::outputLost(const QString &reason) {
     if (m_recovery.lost()) {
         qCWarning(lcPlayer).noquote() << "audio output lost:" << reason << "- reopening it while the sound plays";
         m_serverWatch.start();
+        Q_EMIT waitingForOutputChanged();
     }
 }
 
@@ -757,8 +781,12 @@ void GstPlayer::reopenOutput() {
 }
 
 void GstPlayer::endRecovery() {
+    const bool waited = m_recovery.active();
     m_recovery.end();
     m_serverWatch.stop();
+    if (waited) {
+        Q_EMIT waitingForOutputChanged();
+    }
 }
 
 void GstPlayer::handleStartDone(quint64 run, quint64 pipeline, const QString &failure) {
