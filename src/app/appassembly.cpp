@@ -70,12 +70,6 @@ AppAssembly::AppAssembly(const QString &programFolder)
     });
     QObject::connect(&m_form, &Form1::playOptionChosen, &m_sleepFade, &SleepFade::cancel);
     QObject::connect(&m_player, &Player::soundEnded, &m_sleepInhibitor, &SleepInhibitor::soundEnded);
-    // The first sound loads the engine that lists the outputs: a stored choice or the menu may soon need them.
-    QObject::connect(&m_player, &Player::playStateChanged, &m_outputChoice, [this] {
-        if (m_player.playState() == Player::Playing) {
-            m_outputChoice.watch();
-        }
-    });
     QObject::connect(&m_sessionBus, &SessionBus::ready, &m_mpris, [this](const std::optional<QDBusConnection> &bus) {
         m_trayNotifier.useSessionBus(bus);
         if (bus) {

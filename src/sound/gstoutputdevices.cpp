@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <mutex>
+#include <optional>
+#include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
@@ -22,24 +24,17 @@ QString takeText(gchar *text) {
     return converted;
 }
 
-// A pulse device carries its sink's name as "internal-name"; other providers' devices, in their properties.
-OutputDevice describe(GstDevice *device) {
-    OutputDevice described{{}, takeText(gst_device_get_display_name(device))};
-    if (g_object_class_find_property(G_OBJECT_GET_CLASS(device), "internal-name")) {
-        gchar *name = nullptr;
-        g_object_get(device, "internal-name", &name, nullptr);
-        described.name = takeText(name);
+// Only the pulse server's sinks can be played through, by pulsesink: a pulse device carries its sink's name as
+// "internal-name". Another provider's device (ALSA's, where every plugin is registered) has no such name.
+std::optional<OutputDevice> describe(GstDevice *device) {
+    if (!g_object_class_find_property(G_OBJECT_GET_CLASS(device), "internal-name")) {
+        return std::nullopt;
     }
-    if (GstStructure *properties = gst_device_get_properties(device)) {
-        for (const char *key : {"node.name", "device.name"}) {
-            if (const gchar *name = gst_structure_get_string(properties, key); described.name.isEmpty() && name) {
-                described.name = QString::fromUtf8(name);
-            }
-        }
-        gst_structure_free(properties);
-    }
+    gchar *name = nullptr;
+    g_object_get(device, "internal-name", &name, nullptr);
+    OutputDevice described{takeText(name), takeText(gst_device_get_display_name(device))};
     if (described.name.isEmpty()) {
-        described.name = described.description;
+        return std::nullopt;
     }
     return described;
 }
@@ -74,21 +69,17 @@ struct GstOutputDevices::Monitor {
 
     void start() {
         QList<OutputDevice> found;
-        try {
-            // The pulse plugin, which brings the pulse server's device provider, is registered with the default sink.
-            GstOutputSink::defaultDescription();
-            monitor = GstRef<GstDeviceMonitor>::adopt(gst_device_monitor_new());
-            gst_device_monitor_add_filter(monitor.get(), "Audio/Sink", nullptr);
-            bus = GstRef<GstBus>::adopt(gst_device_monitor_get_bus(monitor.get()));
-            gst_bus_set_sync_handler(bus.get(), &Monitor::busMessage, this, nullptr);
-            started = gst_device_monitor_start(monitor.get());
-        } catch (const std::exception &e) {
-            qCWarning(lcDevices) << e.what();
-        }
+        monitor = GstRef<GstDeviceMonitor>::adopt(gst_device_monitor_new());
+        gst_device_monitor_add_filter(monitor.get(), "Audio/Sink", nullptr);
+        bus = GstRef<GstBus>::adopt(gst_device_monitor_get_bus(monitor.get()));
+        gst_bus_set_sync_handler(bus.get(), &Monitor::busMessage, this, nullptr);
+        started = gst_device_monitor_start(monitor.get());
         if (started) {
             GList *devices = gst_device_monitor_get_devices(monitor.get());
             for (GList *each = devices; each != nullptr; each = each->next) {
-                found.append(describe(GST_DEVICE(each->data)));
+                if (const std::optional<OutputDevice> device = describe(GST_DEVICE(each->data))) {
+                    found.append(*device);
+                }
             }
             g_list_free_full(devices, gst_object_unref);
         }
@@ -103,15 +94,18 @@ struct GstOutputDevices::Monitor {
         switch (GST_MESSAGE_TYPE(message)) {
         case GST_MESSAGE_DEVICE_ADDED:
             gst_message_parse_device_added(message, &device);
-            self->post([serial = self->serial, found = describe(device)](GstOutputDevices *owner) {
-                owner->add(serial, found);
-            });
+            if (const std::optional<OutputDevice> found = describe(device)) {
+                self->post(
+                    [serial = self->serial, found = *found](GstOutputDevices *owner) { owner->add(serial, found); });
+            }
             break;
         case GST_MESSAGE_DEVICE_REMOVED:
             gst_message_parse_device_removed(message, &device);
-            self->post([serial = self->serial, name = describe(device).name](GstOutputDevices *owner) {
-                owner->remove(serial, name);
-            });
+            if (const std::optional<OutputDevice> gone = describe(device)) {
+                self->post([serial = self->serial, name = gone->name](GstOutputDevices *owner) {
+                    owner->remove(serial, name);
+                });
+            }
             break;
         default:
             break;
@@ -153,6 +147,16 @@ void GstOutputDevices::watch() {
 }
 
 void GstOutputDevices::startMonitor() {
+    // GStreamer is set up, and the pulse plugin that brings the server's device provider registered, on the owner's
+    // thread, where the player does the same.
+    try {
+        GstOutputSink::defaultDescription();
+    } catch (const std::runtime_error &e) {
+        qCWarning(lcDevices) << "the outputs cannot be listed:" << e.what();
+        m_state = State::Unanswered;
+        setDevices({});
+        return;
+    }
     m_state = State::Starting;
     m_monitor = std::make_shared<Monitor>(this, ++m_serial);
     m_worker->post([monitor = m_monitor] { monitor->start(); });

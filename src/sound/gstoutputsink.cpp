@@ -175,7 +175,8 @@ void nameStream(GstElement *sink) {
 
 void setDevice(GstElement *sink, const QByteArray &device) {
     forEachElement(sink, [&device](GstElement *element) {
-        if (GST_IS_AUDIO_BASE_SINK(element) && g_object_class_find_property(G_OBJECT_GET_CLASS(element), "device")) {
+        GstElementFactory *factory = gst_element_get_factory(element);
+        if (factory && Pulse == QLatin1StringView(gst_plugin_feature_get_name(factory))) {
             g_object_set(element, "device", device.isEmpty() ? nullptr : device.constData(), nullptr);
         }
     });

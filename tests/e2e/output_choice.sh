@@ -3,7 +3,7 @@
 # screen reader, and in --status that it waits for the sound server, and the line goes once the sound plays. With a
 # second null sink loaded, --list-outputs lists both, and `somnivox --output` moves the stream there at once (its
 # monitor carries the sound, the default's is silent) and stores the choice; unloading it moves the stream back to
-# the default with no message box, and loading it again moves the stream back to it.
+# the default with no message box, and loading it again moves the stream back to it, also after the server restarts.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
@@ -71,6 +71,7 @@ wait_until 20 line_shown || {
 pass "with no sound server the window says \"$LINE\" and --status says output: waiting"
 
 start_pulse
+PULSE_PID=${EXTRA_PIDS[-1]}
 wait_until 30 status_says 'output: playing' || fail "--status after the server started printed: $(cat "$OUT")"
 wait_until 20 line_gone || {
     cat "$WORK/accessible-tree.log"
@@ -79,7 +80,8 @@ wait_until 20 line_gone || {
 pass "once the server starts and the sound plays the line is gone"
 
 module=$(pactl_ load-module module-null-sink sink_name=$SECOND sink_properties=device.description=Bedroom)
-wait_until 10 eval 'command_line --list-outputs && grep -qx "$SECOND	Bedroom" "$OUT"' ||
+lists_second() { command_line --list-outputs && grep -qx "$SECOND	Bedroom" "$OUT"; }
+wait_until 10 lists_second ||
     fail "--list-outputs printed: $(cat "$OUT")"
 grep -qx 'nullsink	.*' "$OUT" || fail "--list-outputs does not list the default sink: $(cat "$OUT")"
 pass "--list-outputs lists both sinks, each as its stable name, a tab and its description"
@@ -113,3 +115,13 @@ pass "removing the chosen sink moves the stream back to the default, with a line
 pactl_ load-module module-null-sink sink_name=$SECOND sink_properties=device.description=Bedroom >/dev/null
 wait_until 15 plays_on $SECOND || fail "the stream did not return to $SECOND when it came back"
 pass "the chosen sink, back, takes the stream again"
+
+# The server dies and comes back: the outputs are listed afresh, and the chosen one takes the stream once it is loaded.
+kill -KILL "$PULSE_PID"
+wait "$PULSE_PID" 2>/dev/null || true
+wait_until 20 status_says 'output: waiting' || fail "--status after the server died printed: $(cat "$OUT")"
+start_pulse
+wait_until 30 plays_on nullsink || fail "the sound did not come back on the default sink after the server's restart"
+pactl_ load-module module-null-sink sink_name=$SECOND sink_properties=device.description=Bedroom >/dev/null
+wait_until 15 plays_on $SECOND || fail "the stream did not move to $SECOND once the restarted server offered it"
+pass "after the server's restart the chosen sink, loaded again, takes the stream"
