@@ -169,17 +169,16 @@ void GstOutputDevices::stopMonitor() {
     }
 }
 
-// A server that went leaves its outputs behind in the monitor: they go with it, and a server that came is listed
+// The socket's folder changes only as a server starts or ends. A server that went leaves its outputs behind in the
+// monitor: they go with it. Any other change may be a server that replaced it meanwhile, whose outputs are listed
 // afresh.
 void GstOutputDevices::serverChanged() {
-    if (m_serverWatch.serverAbsent()) {
-        if (m_state != State::Unanswered) {
-            stopMonitor();
-            m_state = State::Unanswered;
-            setDevices({});
-        }
-    } else if (m_state == State::Unanswered) {
+    stopMonitor();
+    if (!m_serverWatch.serverAbsent()) {
         startMonitor();
+    } else if (m_state != State::Unanswered) {
+        m_state = State::Unanswered;
+        setDevices({});
     }
 }
 

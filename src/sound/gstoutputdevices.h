@@ -12,8 +12,8 @@ class PipelineWorker;
 ///
 /// Starting and stopping the monitor may wait on the server (up to half a minute for one that accepts and never
 /// answers), so both run on a thread of the list's own, and what the monitor tells arrives as queued events on the
-/// owner's thread. The monitor is started again when the server's socket folder says it came back, and stopped, the
-/// list emptied, when nothing listens there any more.
+/// owner's thread. The monitor is started again whenever the server's socket folder changes while a server listens
+/// there, and stopped, the list emptied, when nothing listens there any more.
 class GstOutputDevices final : public OutputDevices {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GstOutputDevices)
