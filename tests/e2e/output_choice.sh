@@ -81,8 +81,10 @@ pass "once the server starts and the sound plays the line is gone"
 
 module=$(pactl_ load-module module-null-sink sink_name=$SECOND sink_properties=device.description=Bedroom)
 lists_second() { command_line --list-outputs && grep -qx "$SECOND	Bedroom" "$OUT"; }
+asked=$(now)
 wait_until 10 lists_second ||
     fail "--list-outputs printed: $(cat "$OUT")"
+log "--list-outputs listed both sinks $(since "$asked") s after it was first asked (the monitor starting)"
 grep -qx 'nullsink	.*' "$OUT" || fail "--list-outputs does not list the default sink: $(cat "$OUT")"
 pass "--list-outputs lists both sinks, each as its stable name, a tab and its description"
 
@@ -92,9 +94,11 @@ record nullsink
 first=$RECORDED
 record $SECOND
 second=$RECORDED
+asked=$(now)
 command_line --output Bedroom
 [ "$STATUS" -eq 0 ] || fail "--output Bedroom exited $STATUS"
 wait_until 10 plays_on $SECOND || fail "the stream did not move to $SECOND: $(pactl_ list short sink-inputs)"
+log "the stream plays on $SECOND $(since "$asked") s after --output was given"
 wait_until 10 setting_is 'Output Device' $SECOND || fail "the choice was not stored: $(setting 'Output Device')"
 wait_until 10 heard "$second" || fail "the second sink's monitor carries no sound"
 wait_until 10 silent "$first" || fail "the default sink's monitor is not silent after the move"
