@@ -6,6 +6,7 @@
 
 #include <QLoggingCategory>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <functional>
 #include <mutex>
@@ -17,6 +18,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 Q_LOGGING_CATEGORY(lcDevices, "somnivox.outputs")
+
+// A server seen starting may have made its socket and not yet listen on it, or not yet answer: looked at again this
+// often, this many times, after each change of its folder.
+constexpr std::chrono::milliseconds LookAgainAfter{1000};
+constexpr int LooksAfterASign = 3;
 
 QString takeText(gchar *text) {
     QString converted = QString::fromUtf8(text);
@@ -129,7 +135,13 @@ private:
 
 GstOutputDevices::GstOutputDevices(QObject *parent)
     : OutputDevices(parent), m_worker(std::make_unique<PipelineWorker>(true)) {
-    connect(&m_serverWatch, &SoundServerWatch::changed, this, &GstOutputDevices::serverChanged);
+    connect(&m_serverWatch, &SoundServerWatch::changed, this, [this] {
+        m_looksLeft = LooksAfterASign;
+        serverChanged();
+    });
+    m_lookAgain.setSingleShot(true);
+    m_lookAgain.setInterval(LookAgainAfter);
+    connect(&m_lookAgain, &QTimer::timeout, this, &GstOutputDevices::serverChanged);
 }
 
 // A monitor stuck on a hung server is not waited for beyond the worker's bound.
@@ -176,9 +188,19 @@ void GstOutputDevices::serverChanged() {
     stopMonitor();
     if (!m_serverWatch.serverAbsent()) {
         startMonitor();
-    } else if (m_state != State::Unanswered) {
+    } else {
+        unanswered();
+    }
+}
+
+void GstOutputDevices::unanswered() {
+    if (m_state != State::Unanswered) {
         m_state = State::Unanswered;
         setDevices({});
+    }
+    if (m_looksLeft > 0) {
+        --m_looksLeft;
+        m_lookAgain.start();
     }
 }
 
@@ -186,7 +208,12 @@ void GstOutputDevices::listed(quint64 serial, const QList<OutputDevice> &devices
     if (serial != m_serial) {
         return;
     }
-    m_state = started ? State::Listing : State::Unanswered;
+    if (!started) {
+        qCInfo(lcDevices) << "no sound server lists its outputs: only the default output is offered";
+        unanswered();
+        return;
+    }
+    m_state = State::Listing;
     setDevices(devices);
 }
 

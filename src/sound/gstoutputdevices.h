@@ -3,6 +3,8 @@
 #include "outputdevices.h"
 #include "soundserverwatch.h"
 
+#include <QTimer>
+
 #include <memory>
 
 class PipelineWorker;
@@ -13,7 +15,8 @@ class PipelineWorker;
 /// Starting and stopping the monitor may wait on the server (up to half a minute for one that accepts and never
 /// answers), so both run on a thread of the list's own, and what the monitor tells arrives as queued events on the
 /// owner's thread. The monitor is started again whenever the server's socket folder changes while a server listens
-/// there, and stopped, the list emptied, when nothing listens there any more.
+/// there, and stopped, the list emptied, when nothing listens there any more. A server seen starting is looked at a
+/// few times more within seconds, since it makes its socket a moment before it listens and answers.
 class GstOutputDevices final : public OutputDevices {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GstOutputDevices)
@@ -35,6 +38,7 @@ private:
     void startMonitor();
     void stopMonitor();
     void serverChanged();
+    void unanswered();
     void listed(quint64 serial, const QList<OutputDevice> &devices, bool started);
     void add(quint64 serial, const OutputDevice &device);
     void remove(quint64 serial, const QString &name);
@@ -46,5 +50,7 @@ private:
     QList<OutputDevice> m_devices;
     quint64 m_serial = 0;
     State m_state = State::Idle;
+    QTimer m_lookAgain;
+    int m_looksLeft = 0;
     bool m_known = false;
 };
