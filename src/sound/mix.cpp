@@ -20,10 +20,6 @@ namespace {
 constexpr qint64 MaxFileBytes = 64 * 1024;
 const QString Suffix = u".mix"_s;
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("Mix", text);
-}
-
 using Sections = QMap<QString, QMap<QString, QString>>;
 
 // INI as people write it by hand: [Section], key=value, blanks around either ignored, ';' and '#' start comments.

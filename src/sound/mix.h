@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,9 @@
 /// folder, readable and shareable (`[Mix]` `Version=1`, then `[Layer1]`... with `Sound=` a style's name as listed
 /// and `Volume=` 0 to 100).
 struct Mix {
+    Q_DECLARE_TR_FUNCTIONS(Mix)
+
+public:
     struct Layer {
         QString sound;
         int volume = 100;
