@@ -1,6 +1,7 @@
 #include "gstplayer.h"
 
 #include "decoder.h"
+#include "decoderopening.h"
 #include "gstoutputsink.h"
 #include "gstplayerpipeline.h"
 #include "mp3decoder.h"
@@ -12,20 +13,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 #include <stdexcept>
 #include <utility>
 
 using Output = OutputState::State;
 using Event = OutputState::Event;
-
-// A file opened on the worker, which the player takes when told, or at once from a worker without a thread.
-struct DecoderOpening {
-    std::mutex mutex;
-    bool done = false;
-    std::unique_ptr<Decoder> decoder;
-    QString failure;
-};
 
 namespace {
 
@@ -90,25 +82,11 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
 
 // The file is opened on the worker, behind whatever waits there; the player plays in name meanwhile.
 void GstPlayer::openFile() {
-    auto opening = std::make_shared<DecoderOpening>();
-    m_opening = opening;
-    m_worker->post([this, opening, open = m_openDecoder, path = m_path, shared = m_shared] {
-        std::unique_ptr<Decoder> decoder;
-        QString failure;
-        try {
-            decoder = open(path);
-        } catch (const std::runtime_error &e) {
-            failure = QString::fromUtf8(e.what());
-        }
-        {
-            const std::lock_guard lock(opening->mutex);
-            opening->decoder = std::move(decoder);
-            opening->failure = failure;
-            opening->done = true;
-        }
-        shared->post([this, opening] { takeOpened(opening); });
-    });
-    takeOpened(opening);
+    m_opening = DecoderOpening::post(*m_worker, m_openDecoder, m_path,
+                                     [this, shared = m_shared](const std::shared_ptr<DecoderOpening> &opening) {
+                                         shared->post([this, opening] { takeOpened(opening); });
+                                     });
+    takeOpened(m_opening);
     if (m_opening) {
         setState(Player::Playing);
     }
@@ -116,22 +94,17 @@ void GstPlayer::openFile() {
 
 // The file of the present sound has been opened, or has turned out unplayable.
 void GstPlayer::takeOpened(const std::shared_ptr<DecoderOpening> &opening) {
-    std::unique_ptr<Decoder> decoder;
-    {
-        const std::lock_guard lock(opening->mutex);
-        if (opening != m_opening || !opening->done) {
-            return;
-        }
-        decoder = std::move(opening->decoder);
+    if (opening != m_opening || !opening->ready()) {
+        return;
     }
     m_opening.reset();
-    if (!decoder) {
+    m_decoder = opening->take();
+    if (!m_decoder) {
         endRecovery();
-        qCWarning(lcPlayer) << "cannot play" << qUtf8Printable(opening->failure);
+        qCWarning(lcPlayer) << "cannot play" << qUtf8Printable(opening->failure());
         setState(Undefined);
         return;
     }
-    m_decoder = std::move(decoder);
     // Playing in name from here: the output starts on the worker, and the recovery takes over if it does not.
     setState(Player::Playing);
     catchUp();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decoderopening.h"
 #include "fadeorder.h"
 #include "outputrecovery.h"
 #include "outputstate.h"
@@ -16,7 +17,6 @@
 #include <optional>
 
 class Decoder;
-struct DecoderOpening;
 struct GstPlayerPipeline;
 class PipelineShared;
 
@@ -59,7 +59,7 @@ public:
     enum State { Undefined = 0, Stopped = 1, MediaEnded = 8 };
 
     /// Opens a sound file: openDecoder() unless a test hands in another.
-    using DecoderOpener = std::function<std::unique_ptr<Decoder>(const QString &path)>;
+    using DecoderOpener = DecoderOpening::Opener;
 
     /// Reads SOMNIVOX_AUDIO_SINK; the pipeline is built at the first setUrl().
     explicit GstPlayer(QObject *parent = nullptr);
