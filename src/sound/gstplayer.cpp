@@ -44,7 +44,7 @@ qint64 framesIn(std::chrono::milliseconds duration) {
 GstPlayer::GstPlayer(QObject *parent) : GstPlayer(openDecoder, parent) {}
 
 GstPlayer::GstPlayer(DecoderOpener opener, QObject *parent)
-    : Player(parent), m_openDecoder(std::move(opener)), m_recovery(m_retryTimer, [this] { reopenOutput(); }),
+    : Player(parent), m_openDecoder(std::move(opener)), m_outage([this] { reopenOutput(); }),
       m_shared(std::make_shared<PipelineShared>(this)) {
     const QByteArray sink = qgetenv("SOMNIVOX_AUDIO_SINK").trimmed();
     m_sinkFromEnvironment = !sink.isEmpty();
@@ -54,7 +54,6 @@ GstPlayer::GstPlayer(DecoderOpener opener, QObject *parent)
     m_shared->failed = [this](quint64 run, const QString &reason, bool fromPipeline) {
         handleFailure(run, reason, fromPipeline);
     };
-    connect(&m_serverWatch, &SoundServerWatch::changed, this, [this] { m_recovery.mayBeBack(); });
 }
 
 // A pipeline stuck on a hung server is not waited for beyond the worker's bound: it is left to end on its own.
@@ -93,14 +92,14 @@ void GstPlayer::openFile() {
 }
 
 // The file of the present sound has been opened, or has turned out unplayable.
-void GstPlayer::takeOpened(const std::shared_ptr<DecoderOpening> &opening) {
+void GstPlayer::takeOpened(std::shared_ptr<DecoderOpening> opening) {
     if (opening != m_opening || !opening->ready()) {
         return;
     }
     m_opening.reset();
     m_decoder = opening->take();
     if (!m_decoder) {
-        endRecovery();
+        m_outage.end();
         qCWarning(lcPlayer) << "cannot play" << qUtf8Printable(opening->failure());
         setState(Undefined);
         return;
@@ -220,7 +219,7 @@ void GstPlayer::stop() {
     if (!beginEnding()) {
         halt();
     }
-    endRecovery();
+    m_outage.end();
     setState(Stopped);
 }
 
@@ -246,7 +245,7 @@ bool GstPlayer::isEnding() const {
 }
 
 bool GstPlayer::isWaitingForOutput() const {
-    return m_state == Player::Playing && m_recovery.active();
+    return m_state == Player::Playing && m_outage.active();
 }
 
 void GstPlayer::endInRamp(bool alreadyFalling) {
@@ -367,15 +366,8 @@ void GstPlayer::catchUp() {
         startOutput();
     } catch (const std::runtime_error &e) {
         qCWarning(lcPlayer) << e.what();
-        endRecovery();
+        m_outage.end();
         setState(Undefined);
-    }
-}
-
-void GstPlayer::outputLost(const QString &reason) {
-    if (m_recovery.lost()) {
-        qCWarning(lcPlayer).noquote() << "audio output lost:" << reason << "- reopening it while the sound plays";
-        m_serverWatch.start();
     }
 }
 
@@ -385,8 +377,7 @@ void GstPlayer::reopenOutput() {
         return;
     }
     // While the server's socket refuses, no pipeline is built, and the watch on its folder tells when to try again.
-    if (sinkDescription() == GstOutputSink::Pulse && m_serverWatch.serverAbsent()) {
-        m_recovery.nothingListens();
+    if (m_outage.nothingListens(sinkDescription() == GstOutputSink::Pulse)) {
         return;
     }
     // The file starts afresh; one that has become unplayable ends the outage.
@@ -395,14 +386,9 @@ void GstPlayer::reopenOutput() {
         setUrl(path, m_fadeIn);
     } catch (const std::runtime_error &e) {
         qCWarning(lcPlayer) << e.what();
-        endRecovery();
+        m_outage.end();
         setState(Undefined);
     }
-}
-
-void GstPlayer::endRecovery() {
-    m_recovery.end();
-    m_serverWatch.stop();
 }
 
 void GstPlayer::handleStartDone(quint64 run, quint64 pipeline, const QString &failure) {
@@ -443,11 +429,11 @@ void GstPlayer::handleStartDone(quint64 run, quint64 pipeline, const QString &fa
         // An output that failed to open or start is of no further use: the next attempt builds the pipeline afresh.
         dropPipeline();
         if (!m_sinkFromEnvironment) {
-            outputLost(failure);
+            m_outage.lost(failure);
             return;
         }
         qCWarning(lcPlayer).noquote() << "playback failed:" << failure;
-        endRecovery();
+        m_outage.end();
         setState(Undefined);
     }
 }
@@ -464,7 +450,7 @@ void GstPlayer::handleEnd(quint64 run) {
 void GstPlayer::handleStarted(quint64 run) {
     if (run == m_run && m_state == Player::Playing) {
         m_pipeline->openedForOwner = true;
-        endRecovery();
+        m_outage.end();
         // Once more on the open stream: a server that restores volumes per application or role (PipeWire's session
         // manager) overrides the one a stream opens with.
         applyVolume();
@@ -489,11 +475,11 @@ void GstPlayer::handleFailure(quint64 run, const QString &reason, bool fromPipel
         return;
     }
     if (fromPipeline && !m_sinkFromEnvironment) {
-        outputLost(reason);
+        m_outage.lost(reason);
         return;
     }
     qCWarning(lcPlayer) << "playback failed:" << reason;
     halt();
-    endRecovery();
+    m_outage.end();
     setState(Undefined);
 }

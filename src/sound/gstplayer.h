@@ -2,12 +2,10 @@
 
 #include "decoderopening.h"
 #include "fadeorder.h"
-#include "outputrecovery.h"
+#include "outputoutage.h"
 #include "outputstate.h"
 #include "pipelineworker.h"
 #include "player.h"
-#include "qtretrytimer.h"
-#include "soundserverwatch.h"
 
 #include <QString>
 
@@ -29,7 +27,7 @@ class PipelineShared;
 ///
 /// The default output outlives its sound server: when it fails or cannot be opened (server gone or not yet started,
 /// stream killed, only a fake sink found), the player keeps playing in name, reopens the output after growing pauses
-/// (OutputRecovery) and sooner when the server's socket folder changes, and starts the file afresh once it opens. One
+/// (OutputOutage) and sooner when the server's socket folder changes, and starts the file afresh once it opens. One
 /// warning is logged per outage. A sink named by SOMNIVOX_AUDIO_SINK fails instead, as the tests expect.
 ///
 /// Whatever may wait on the output or the file (opening the file, and opening, starting, halting and closing the
@@ -97,7 +95,7 @@ private:
     void setState(int state);
     void buildPipeline();
     void openFile();
-    void takeOpened(const std::shared_ptr<DecoderOpening> &opening);
+    void takeOpened(std::shared_ptr<DecoderOpening> opening);
     void applyVolume();
     bool heldByServer() const;
     void fadeOutAlong(std::chrono::milliseconds duration, bool byDecibels);
@@ -112,9 +110,7 @@ private:
     void dropPipeline();
     void catchUp();
     void startOutput();
-    void outputLost(const QString &reason);
     void reopenOutput();
-    void endRecovery();
     void handleStartDone(quint64 run, quint64 pipeline, const QString &failure);
     void handleEnd(quint64 run);
     void handleStarted(quint64 run);
@@ -123,9 +119,7 @@ private:
     DecoderOpener m_openDecoder;
     QString m_sinkDescription;
     bool m_sinkFromEnvironment = false;
-    QtRetryTimer m_retryTimer;
-    OutputRecovery m_recovery;
-    SoundServerWatch m_serverWatch;
+    OutputOutage m_outage;
     std::shared_ptr<PipelineShared> m_shared;
     std::unique_ptr<PipelineWorker> m_worker;
     std::shared_ptr<GstPlayerPipeline> m_pipeline;
