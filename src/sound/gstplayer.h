@@ -61,12 +61,15 @@ public:
 
     /// Reads SOMNIVOX_AUDIO_SINK; the pipeline is built at the first setUrl().
     explicit GstPlayer(QObject *parent = nullptr);
+    /// As above, opening each file with \a openDecoder on the worker.
     GstPlayer(DecoderOpener openDecoder, QObject *parent);
     ~GstPlayer() override;
 
     /// Returns at once: \a path is opened and its first frame decoded on the worker, never on the caller's thread.
     /// The player is Playing in name meanwhile; a file that turns out unplayable leaves it Undefined, told by
-    /// playStateChanged (on a worker without a thread of its own, before this returns). Throws std::runtime_error only
+    /// playStateChanged. A sink from SOMNIVOX_AUDIO_SINK that plays into a file or nowhere cannot wait, and its worker
+    /// takes each step at once, in the caller's order: the file is then opened, and its outcome told, before this
+    /// returns. Throws std::runtime_error only
     /// when the pipeline cannot be built (a GStreamer element missing, a SOMNIVOX_AUDIO_SINK that does not parse or
     /// link). An output that then fails to open is told later: the default one is reopened, one from
     /// SOMNIVOX_AUDIO_SINK leaves the player Undefined. A sound that plays ends in the ramp of a stop first, and the
@@ -124,7 +127,7 @@ private:
     std::unique_ptr<PipelineWorker> m_worker;
     std::shared_ptr<GstPlayerPipeline> m_pipeline;
     OutputState m_output;
-    // The file being opened on the worker, and then, opened, until a start of the output takes it.
+    // The present file while it opens on the worker, and then, opened, until a start of the output takes it.
     std::shared_ptr<DecoderOpening> m_opening;
     std::unique_ptr<Decoder> m_decoder;
     QString m_path;
