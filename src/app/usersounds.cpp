@@ -1,5 +1,6 @@
 #include "usersounds.h"
 #include "addfolder.h"
+#include "mix.h"
 #include "regularfile.h"
 #include "soundfolderwatch.h"
 #include "stylelibrary.h"
@@ -70,9 +71,11 @@ void UserSounds::appendTo(QComboBox *list) const {
 }
 
 void UserSounds::follow() {
-    if (m_folderWatch == nullptr) {
-        m_folderWatch = new SoundFolderWatch(StyleLibrary::userSoundsFolder(), this);
-        connect(m_folderWatch, &SoundFolderWatch::changed, this, &UserSounds::relist);
+    if (m_folderWatches.isEmpty()) {
+        for (const QString &folder : {StyleLibrary::userSoundsFolder(), Mix::folder()}) {
+            m_folderWatches << new SoundFolderWatch(folder, this);
+            connect(m_folderWatches.last(), &SoundFolderWatch::changed, this, &UserSounds::relist);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "soundimport.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -26,9 +27,10 @@ public:
                WarningAfterInput *warning, QString title, std::function<void()> choiceChanged);
     ~UserSounds() override = default;
 
-    /// Appends the user's sounds whose names are not listed yet.
+    /// Appends the user's sounds and then mixes whose names are not listed yet.
     void appendTo(QComboBox *list) const;
-    /// From now on, a change of the sounds folder is listed within moments, keeping the chosen style by its name.
+    /// From now on, a change of the sounds or mixes folder is listed within moments, keeping the chosen style by its
+    /// name.
     void follow();
     /// Opens the file chooser for sounds to add, without waiting for it.
     void choose();
@@ -51,5 +53,5 @@ private:
     QString m_title;
     std::function<void()> m_choiceChanged;
     SoundImport *m_import;
-    SoundFolderWatch *m_folderWatch = nullptr;
+    QList<SoundFolderWatch *> m_folderWatches;
 };
