@@ -69,10 +69,26 @@ const QString QueryUnloadLocation = u"in Somnivox2021/08/31.Form1.Form_QueryUnlo
 // The main window's saved data of its tray icon control.
 const QString SavedTrayControl = u":/form1/csystray1.bag"_s;
 
-const QString TurnOn = u"Turn On"_s;
-const QString TurnOff = u"Turn Off"_s;
-const QString PreviewSound = u"Preview Sound"_s;
-const QString StopCaption = u"Stop"_s;
+// The captions are compared as well as shown: read in the user's language, which is chosen before the window exists.
+QString TurnOn() {
+    return Form1::tr("Turn On");
+}
+QString TurnOff() {
+    return Form1::tr("Turn Off");
+}
+QString PreviewSound() {
+    return Form1::tr("Preview Sound");
+}
+QString StopCaption() {
+    return Form1::tr("Stop");
+}
+
+// The list shows each style by the name the user reads and holds the name that is stored and played.
+void addStyles(QComboBox *list, const QStringList &styles) {
+    for (const QString &style : styles) {
+        list->addItem(GeneratedNoise::displayName(style), style);
+    }
+}
 
 constexpr int TwipsPerPixel = 15;
 
@@ -180,39 +196,39 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
 Form1::~Form1() = default;
 
 void Form1::createControls() {
-    PushButton2 = new QPushButton(TurnOn, this);
+    PushButton2 = new QPushButton(TurnOn(), this);
     PushButton2->setGeometry(twips(120, 120, 7800, 405));
 
-    Frame1 = new QGroupBox(u"Play Option"_s, this);
+    Frame1 = new QGroupBox(tr("Play Option"), this);
     Frame1->setGeometry(twips(120, 600, 7800, 1725));
     paintWhite(Frame1);
     DTPicker1 = makePicker(Frame1, twips(1440, 675, 6000, 375));
-    Option2 = makeWhite<QRadioButton>(Frame1, u"Play from"_s, twips(180, 700, 1230, 300));
+    Option2 = makeWhite<QRadioButton>(Frame1, tr("Play from"), twips(180, 700, 1230, 300));
     Option1 =
-        makeWhite<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s, twips(180, 300, 3915, 300));
+        makeWhite<QRadioButton>(Frame1, tr("Play white noise until 'Turn Off' is clicked"), twips(180, 300, 3915, 300));
     DTPicker2 = makePicker(Frame1, twips(1440, 1140, 6000, 375));
     // Both would take their frame's title as their name.
     DTPicker1->setAccessibleName(tr("Start of the daily window"));
     DTPicker2->setAccessibleName(tr("End of the daily window"));
-    Label1 = makeWhite<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
+    Label1 = makeWhite<QLabel>(Frame1, tr("to"), twips(1060, 1170, 165, 300));
 
-    Frame4 = new QGroupBox(u"Startup Options"_s, this);
+    Frame4 = new QGroupBox(tr("Startup Options"), this);
     Frame4->setGeometry(twips(120, 4800, 7800, 1035));
     paintWhite(Frame4);
-    Check8 = makeWhite<QCheckBox>(Frame4, u"Start in system tray"_s, twips(240, 650, 2580, 225));
-    Check4 = makeWhite<QCheckBox>(Frame4, u"Load this software on Windows startup"_s, twips(240, 300, 3930, 225));
+    Check8 = makeWhite<QCheckBox>(Frame4, tr("Start in system tray"), twips(240, 650, 2580, 225));
+    Check4 = makeWhite<QCheckBox>(Frame4, tr("Load this software on Windows startup"), twips(240, 300, 3930, 225));
 
-    Frame3 = new QGroupBox(u"Volume"_s, this);
+    Frame3 = new QGroupBox(tr("Volume"), this);
     Frame3->setGeometry(twips(120, 3870, 7800, 825));
     paintWhite(Frame3);
     Slider1 = makeSlider(Frame3, twips(60, 240, 7680, 495), 1, 100);
 
-    Frame2 = new QGroupBox(u"Which style noise would you like to play?"_s, this);
+    Frame2 = new QGroupBox(tr("Which style noise would you like to play?"), this);
     Frame2->setGeometry(twips(120, 2430, 7800, 1335));
     paintWhite(Frame2);
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twips(240, 300, 7310, 345));
-    PushButton1 = new QPushButton(PreviewSound, Frame2);
+    PushButton1 = new QPushButton(PreviewSound(), Frame2);
     PushButton1->setGeometry(twips(240, 750, 4800, 405));
     m_addSoundButton = new QPushButton(tr("&Add Sound..."), Frame2);
     m_addSoundButton->setGeometry(twips(5160, 750, 2390, 405));
@@ -228,7 +244,7 @@ void Form1::createControls() {
     // Below the client area as designed: out of sight at the window's size.
     Slider2 = makeSlider(this, twips(225, 6840, 5610, 495), 1, 50);
     Slider2->setFocusPolicy(Qt::NoFocus);
-    Label2 = new QLabel(u"Pitch"_s, this);
+    Label2 = new QLabel(tr("Pitch"), this);
     Label2->setGeometry(twips(0, 6720, 435, 225));
     WindowsMediaPlayer1 = new QWidget(this);
     WindowsMediaPlayer1->setGeometry(twips(2640, 7260, 5370, 690));
@@ -355,7 +371,7 @@ void Form1::RandomHomePageVisit() {
 void Form1::addUserSounds() {
     QSet<QString> listed;
     for (int i = 0; i < Combo1->count(); ++i) {
-        listed.insert(Combo1->itemText(i));
+        listed.insert(Combo1->itemData(i).toString());
     }
     const QSet<QString> own = listed;
     const QString folder = StyleLibrary::userSoundsFolder();
@@ -370,19 +386,19 @@ void Form1::addUserSounds() {
                                          << "because:" << why;
         }
     }
-    Combo1->addItems(added);
+    addStyles(Combo1, added);
 }
 
 QStringList Form1::listedStyles() const {
     QStringList listed;
     for (int i = 0; i < Combo1->count(); ++i) {
-        listed << Combo1->itemText(i);
+        listed << Combo1->itemData(i).toString();
     }
     return listed;
 }
 
 void Form1::relistStyles() {
-    const QString chosen = Combo1->currentText();
+    const QString chosen = styleName();
     const int formerIndex = Combo1->currentIndex();
     const QStringList styles = StyleLibrary::listedStyles(m_services.programFolder);
     if (styles == listedStyles()) {
@@ -392,18 +408,18 @@ void Form1::relistStyles() {
     {
         const QSignalBlocker quiet(Combo1);
         Combo1->clear();
-        Combo1->addItems(styles);
+        addStyles(Combo1, styles);
         Combo1->setCurrentIndex(index);
     }
-    if (index != formerIndex || Combo1->currentText() != chosen) {
+    if (index != formerIndex || styleName() != chosen) {
         untrapped("Combo1_Click", [this] { Combo1_Click(); })();
     }
-    if (formerIndex >= 0 && Combo1->currentText() != chosen) {
-        m_writeWarning->post(
-            QString::fromLatin1(ProductName),
-            index < 0
-                ? tr("\"%1\" is gone from your sounds, and no sound is left to choose.").arg(chosen)
-                : tr("\"%1\" is gone from your sounds: \"%2\" is chosen instead.").arg(chosen, Combo1->currentText()));
+    if (formerIndex >= 0 && styleName() != chosen) {
+        m_writeWarning->post(QString::fromLatin1(ProductName),
+                             index < 0 ? tr("\"%1\" is gone from your sounds, and no sound is left to choose.")
+                                             .arg(GeneratedNoise::displayName(chosen))
+                                       : tr("\"%1\" is gone from your sounds: \"%2\" is chosen instead.")
+                                             .arg(GeneratedNoise::displayName(chosen), Combo1->currentText()));
     }
 }
 
@@ -427,7 +443,7 @@ void Form1::addSoundFiles(const QStringList &files) {
 void Form1::soundsAdded(const SoundImport::Result &result) {
     relistStyles();
     if (!result.added.isEmpty()) {
-        if (const int index = Combo1->findText(result.added.last()); index >= 0) {
+        if (const int index = Combo1->findData(result.added.last()); index >= 0) {
             Combo1->setCurrentIndex(index);
         }
     }
@@ -455,7 +471,7 @@ void Form1::dropEvent(QDropEvent *event) {
 }
 
 QString Form1::styleFile() const {
-    return StyleLibrary::styleFile(m_services.programFolder, Combo1->currentText());
+    return StyleLibrary::styleFile(m_services.programFolder, styleName());
 }
 
 std::chrono::seconds Form1::fadeSetting(const QString &key, std::chrono::seconds fallback) const {
@@ -489,11 +505,11 @@ void Form1::Form_Load() {
         const QSignalBlocker quiet(Combo1);
         // The generated noises come first, where the program's own loops were, so their stored numbers still hold; a
         // file of one's name plays in its place.
-        Combo1->addItems(GeneratedNoise::styles());
+        addStyles(Combo1, GeneratedNoise::styles());
         for (int i = 1; i <= files.upperBound(); ++i) {
             trap.step(134, [&] {
                 if (const QString style = StyleLibrary::styleName(files.at(i)); !GeneratedNoise::sourceOf(style)) {
-                    Combo1->addItem(style);
+                    addStyles(Combo1, {style});
                 }
             });
         }
@@ -506,7 +522,7 @@ void Form1::Form_Load() {
     }
     trap.step(138, [&] {
         // The name finds the style again after sounds were added or removed; older settings hold only the number.
-        const int named = Combo1->findText(store.ReadSetting(u"Style"_s, QString()));
+        const int named = Combo1->findData(store.ReadSetting(u"Style"_s, QString()));
         ControlValues::setListIndex(
             Combo1, named >= 0 ? named : SettingConversions::toInt16(store.ReadSetting(u"Combo1"_s, 0)));
     });
@@ -551,10 +567,10 @@ void Form1::Form_Load() {
         trap.step(176, [this] { Option2_Click(); });
     }
     if (trap.test(178, [&] { return store.ReadSetting(u"StartStopState"_s, u"OFF"_s) == u"ON"_s; })) {
-        trap.step(180, [this] { setOnOffCaption(TurnOff); });
+        trap.step(180, [this] { setOnOffCaption(TurnOff()); });
         trap.step(182, [this] { Timer1->setEnabled(true); });
     } else {
-        trap.step(184, [this] { setOnOffCaption(TurnOn); });
+        trap.step(184, [this] { setOnOffCaption(TurnOn()); });
         trap.step(186, [this] { Timer1->setEnabled(false); });
     }
     trap.step(188, [this] { m_loading = false; });
@@ -585,7 +601,7 @@ void Form1::showAfterLoad() {
 }
 
 bool Form1::isTurnedOn() const {
-    return PushButton2->text() == TurnOff;
+    return PushButton2->text() == TurnOff();
 }
 
 void Form1::setOnOffCaption(const QString &caption) {
@@ -594,12 +610,12 @@ void Form1::setOnOffCaption(const QString &caption) {
 }
 
 QString Form1::styleName() const {
-    return Combo1->currentText();
+    return Combo1->currentData().toString();
 }
 
 void Form1::Combo1_Click() {
     // The name first: should the number not follow, the name still restores the new choice.
-    m_services.store.WriteSetting(u"Style"_s, Combo1->currentText());
+    m_services.store.WriteSetting(u"Style"_s, styleName());
     m_services.store.WriteSetting(u"Combo1"_s, QString::number(Combo1->currentIndex()));
 }
 
@@ -617,8 +633,8 @@ void Form1::Slider2_Change() {
 void Form1::PushButton1_Click() {
     ErrorTrap trap(PushButton1Location, m_services.report);
     Player &player = m_services.player;
-    if (trap.test(100, [this] { return PushButton1->text() == PreviewSound; })) {
-        trap.step(102, [this] { PushButton1->setText(StopCaption); });
+    if (trap.test(100, [this] { return PushButton1->text() == PreviewSound(); })) {
+        trap.step(102, [this] { PushButton1->setText(StopCaption()); });
         if (!trap.test(104, [this] { return Combo1->currentIndex() >= 0; })) {
             return;
         }
@@ -635,13 +651,13 @@ void Form1::PushButton1_Click() {
         trap.step(112, [&] { player.setLoop(false); });
         // A preview is heard as the file is, without a fade.
         trap.step(114, [&] { player.setUrl(styleFile(), 0ms); });
-    } else if (trap.test(116, [this] { return PushButton1->text() == StopCaption; })) {
-        trap.step(118, [this] { PushButton1->setText(PreviewSound); });
+    } else if (trap.test(116, [this] { return PushButton1->text() == StopCaption(); })) {
+        trap.step(118, [this] { PushButton1->setText(PreviewSound()); });
         trap.step(120, [this] { Timer1->setEnabled(false); });
         trap.step(122, [this] { Timer2->setEnabled(false); });
         trap.step(124, [&] { player.stop(); });
         // Stopping a preview while the program is on resumes the on state.
-        if (trap.test(126, [this] { return PushButton2->text() == TurnOff; })) {
+        if (trap.test(126, [this] { return PushButton2->text() == TurnOff(); })) {
             trap.step(128, [&] { player.setLoop(true); });
             trap.step(130, [this] { Timer1->setEnabled(true); });
             checkScheduleNow();
@@ -651,7 +667,7 @@ void Form1::PushButton1_Click() {
 
 void Form1::endPreview() {
     Timer2->setEnabled(false);
-    PushButton1->setText(PreviewSound);
+    PushButton1->setText(PreviewSound());
 }
 
 void Form1::Timer2_Timer() {
@@ -660,7 +676,7 @@ void Form1::Timer2_Timer() {
     }
     // The preview ended by itself: the button offers a new preview, and only a program that is on resumes.
     endPreview();
-    if (PushButton2->text() == TurnOff) {
+    if (PushButton2->text() == TurnOff()) {
         m_services.player.setLoop(true);
         Timer1->setEnabled(true);
         checkScheduleNow();
@@ -673,15 +689,15 @@ void Form1::PushButton2_Click() {
     SettingsStore &store = m_services.store;
     // Turning on plays the style in place of a preview, turning off stops it: either way the preview is over.
     endPreview();
-    if (trap.test(100, [this] { return PushButton2->text() == TurnOn; })) {
+    if (trap.test(100, [this] { return PushButton2->text() == TurnOn(); })) {
         trap.step(102, [this] { Timer1->setEnabled(true); });
         trap.step(104, [&] { player.setLoop(true); });
-        trap.step(106, [this] { setOnOffCaption(TurnOff); });
+        trap.step(106, [this] { setOnOffCaption(TurnOff()); });
         trap.step(108, [&] { store.WriteSetting(u"StartStopState"_s, u"ON"_s); });
         checkScheduleNow();
     } else {
         trap.step(110, [&] { store.WriteSetting(u"StartStopState"_s, u"OFF"_s); });
-        trap.step(112, [this] { setOnOffCaption(TurnOn); });
+        trap.step(112, [this] { setOnOffCaption(TurnOn()); });
         trap.step(114, [this] { Timer1->setEnabled(false); });
         trap.step(116, [&] { player.stop(); });
     }
@@ -694,7 +710,7 @@ void Form1::Option1_Click() {
 }
 
 void Form1::Option2_Click() {
-    if (PushButton2->text() == TurnOff && !Timer1->isEnabled()) {
+    if (PushButton2->text() == TurnOff() && !Timer1->isEnabled()) {
         Timer1->setEnabled(true);
     }
     m_services.store.WriteSetting(u"Option"_s, u"Timed"_s);
@@ -749,7 +765,7 @@ void Form1::warnWriteFailed(const QString &reason) {
     }
     m_writeFailureShown = true;
     m_writeWarning->post(QString::fromLatin1(ProductName),
-                         reason + u"\n\nYour settings will not be kept after the program ends."_s);
+                         reason + u"\n\n"_s + tr("Your settings will not be kept after the program ends."));
 }
 
 QList<QWidget *> Form1::controlsInOrder() const {
@@ -811,7 +827,7 @@ void Form1::Check8_Click() {
 
 void Form1::warnStartUpEntry(const QString &reason) {
     m_services.notifier.showWarning(QString::fromLatin1(ProductName),
-                                    u"The program cannot be set to start at login.\n\n"_s + reason);
+                                    tr("The program cannot be set to start at login.") + u"\n\n"_s + reason);
 }
 
 void Form1::changeEvent(QEvent *event) {
@@ -839,7 +855,7 @@ void Form1::hideToTray() {
     hide();
     m_minimizedToTray = true;
     cSysTray1->watchTrayAvailability(true);
-    cSysTray1->ShowBalloon(QString::fromLatin1(MinimizedBalloon), QString::fromLatin1(ProductName), 5, true);
+    cSysTray1->ShowBalloon(tr(MinimizedBalloon), QString::fromLatin1(ProductName), 5, true);
 }
 
 void Form1::cSysTray1_MouseUp(int Button, int Id) {
