@@ -11,6 +11,7 @@
 #include "fader.h"
 #include "fileexists.h"
 #include "generatednoise.h"
+#include "layoutmirror.h"
 #include "mousemovefilter.h"
 #include "mstartup.h"
 #include "player.h"
@@ -69,19 +70,11 @@ const QString QueryUnloadLocation = u"in Somnivox2021/08/31.Form1.Form_QueryUnlo
 // The main window's saved data of its tray icon control.
 const QString SavedTrayControl = u":/form1/csystray1.bag"_s;
 
-// The captions are compared as well as shown: read in the user's language, which is chosen before the window exists.
-QString TurnOn() {
-    return Form1::tr("Turn On");
-}
-QString TurnOff() {
-    return Form1::tr("Turn Off");
-}
-QString PreviewSound() {
-    return Form1::tr("Preview Sound");
-}
-QString StopCaption() {
-    return Form1::tr("Stop");
-}
+// Compared as well as shown: read in the user's language, which is chosen before the window exists.
+const auto TurnOn = [] { return Form1::tr("Turn On"); };
+const auto TurnOff = [] { return Form1::tr("Turn Off"); };
+const auto PreviewSound = [] { return Form1::tr("Preview Sound"); };
+const auto StopCaption = [] { return Form1::tr("Stop"); };
 
 // The list shows each style by the name the user reads and holds the name that is stored and played.
 void addStyles(QComboBox *list, const QStringList &styles) {
@@ -175,6 +168,11 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     setFixedSize(536, 396);
     setFont(QFont(u"Arial"_s, 9));
     createControls();
+    if (isRightToLeft()) {
+        for (QWidget *area : std::initializer_list<QWidget *>{this, Frame1, Frame2, Frame3, Frame4}) {
+            LayoutMirror::mirrorChildren(area);
+        }
+    }
     connectHandlers();
     m_pointer = std::make_unique<WindowPointer>(this);
     connectMouseMoves();
