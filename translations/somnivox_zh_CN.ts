@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Play from</source>
-        <translation>定时播放，从</translation>
+        <translation>定时播放</translation>
     </message>
     <message>
         <source>Play white noise until &apos;Turn Off&apos; is clicked</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>to</source>
-        <translation>到</translation>
+        <translation>至</translation>
     </message>
     <message>
         <source>Startup Options</source>

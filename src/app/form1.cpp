@@ -200,21 +200,23 @@ void Form1::createControls() {
     Frame1 = new QGroupBox(tr("Play Option"), this);
     Frame1->setGeometry(twips(120, 600, 7800, 1725));
     paintWhite(Frame1);
-    DTPicker1 = makePicker(Frame1, twips(1440, 675, 6000, 375));
-    Option2 = makeWhite<QRadioButton>(Frame1, tr("Play from"), twips(180, 700, 1230, 300));
+    DTPicker1 = makePicker(Frame1, twips(1680, 675, 5760, 375));
+    Option2 = makeWhite<QRadioButton>(Frame1, tr("Play from"), twips(180, 700, 1440, 300));
     Option1 =
-        makeWhite<QRadioButton>(Frame1, tr("Play white noise until 'Turn Off' is clicked"), twips(180, 300, 3915, 300));
-    DTPicker2 = makePicker(Frame1, twips(1440, 1140, 6000, 375));
+        makeWhite<QRadioButton>(Frame1, tr("Play white noise until 'Turn Off' is clicked"), twips(180, 300, 7440, 300));
+    DTPicker2 = makePicker(Frame1, twips(1680, 1140, 5760, 375));
     // Both would take their frame's title as their name.
     DTPicker1->setAccessibleName(tr("Start of the daily window"));
     DTPicker2->setAccessibleName(tr("End of the daily window"));
-    Label1 = makeWhite<QLabel>(Frame1, tr("to"), twips(1060, 1170, 165, 300));
+    // Wide enough for the word in any language, and next to the picker it introduces.
+    Label1 = makeWhite<QLabel>(Frame1, tr("to"), twips(180, 1170, 1440, 300));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     Frame4 = new QGroupBox(tr("Startup Options"), this);
     Frame4->setGeometry(twips(120, 4800, 7800, 1035));
     paintWhite(Frame4);
-    Check8 = makeWhite<QCheckBox>(Frame4, tr("Start in system tray"), twips(240, 650, 2580, 225));
-    Check4 = makeWhite<QCheckBox>(Frame4, tr("Load this software on Windows startup"), twips(240, 300, 3930, 225));
+    Check8 = makeWhite<QCheckBox>(Frame4, tr("Start in system tray"), twips(240, 650, 7320, 225));
+    Check4 = makeWhite<QCheckBox>(Frame4, tr("Load this software on Windows startup"), twips(240, 300, 7320, 225));
 
     Frame3 = new QGroupBox(tr("Volume"), this);
     Frame3->setGeometry(twips(120, 3870, 7800, 825));
