@@ -20,7 +20,8 @@ const char *const LayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAY
 } // namespace
 
 Translations::Translations(const QLocale &locale) {
-    if (!m_program.load(locale, u"somnivox"_s, u"_"_s, Catalogues)) {
+    // As gettext does, the C locale keeps the program's own texts whatever LANGUAGE lists.
+    if (locale.language() == QLocale::C || !m_program.load(locale, u"somnivox"_s, u"_"_s, Catalogues)) {
         return;
     }
     m_language = QFileInfo(m_program.filePath()).completeBaseName().sliced(Prefix.size());

@@ -130,6 +130,7 @@ private Q_SLOTS:
         QTest::newRow("German of Austria") << u"de_AT"_s << u"de"_s << u"Einschalten"_s << Qt::LeftToRight;
         QTest::newRow("Brazilian Portuguese") << u"pt_BR"_s << u"pt_BR"_s << u"Ligar"_s << Qt::LeftToRight;
         QTest::newRow("Simplified Chinese") << u"zh_CN"_s << u"zh_CN"_s << u"打开"_s << Qt::LeftToRight;
+        QTest::newRow("C, whatever LANGUAGE lists") << u"system"_s << QString() << u"Turn On"_s << Qt::LeftToRight;
         QTest::newRow("Arabic of Egypt") << u"ar_EG"_s << u"ar"_s << u"تشغيل"_s << Qt::RightToLeft;
     }
 
@@ -140,7 +141,8 @@ private Q_SLOTS:
         QFETCH(Qt::LayoutDirection, direction);
         const auto leftToRight = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         {
-            const Translations translations{QLocale(locale)};
+            // The test runs under LANG=C with LANGUAGE=de:fr, which the system's C locale ignores.
+            const Translations translations{locale == u"system"_s ? QLocale::system() : QLocale(locale)};
             QCOMPARE(translations.language(), language);
             QCOMPARE(Form1::tr("Turn On"), turnOn);
             QCOMPARE(QGuiApplication::layoutDirection(), direction);
