@@ -55,10 +55,11 @@ launch() {
 median() {
     sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
-# summary FILE: median wall time, median of the per-round ratios to the bare window, their lowest and highest, and
-# the k-th lowest and k-th highest ratio, k the largest with 2 P(Binomial(n, 1/2) < k) <= 0.05.
+# summary FILE REFERENCE COLUMN NAME: the median of FILE's column (1 wall, 2 CPU), the median of the per-round ratios
+# to REFERENCE's, their lowest and highest, and the k-th lowest and k-th highest ratio, k the largest with
+# 2 P(Binomial(n, 1/2) < k) <= 0.05.
 summary() {
-    paste -d' ' "$1" "$work/bare.ms" | awk '{ r[NR] = $1 / $3; w[NR] = $1 }
+    paste -d' ' "$1" "$2" | awk -v c="$3" -v name="$4" '{ r[NR] = $(c + 2) > 0 ? $c / $(c + 2) : 0; w[NR] = $c }
         END {
             n = NR
             for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) {
@@ -74,7 +75,7 @@ summary() {
                 if (2 * p > 0.05) break
                 k = i + 1
             }
-            printf "%8.1f ms  %.2fx the bare window (runs %.2fx-%.2fx", wall, mid, r[1], r[n]
+            printf "%8.1f ms  %.2fx %s (runs %.2fx-%.2fx", wall, mid, name, r[1], r[n]
             if (k >= 1) printf "; the median lies in %.2fx-%.2fx at 95%%)\n", r[k], r[n - k + 1]
             else printf "; too few runs to bound the median)\n"
         }'
@@ -91,17 +92,21 @@ launch C "Bare Window" "$bare" >/dev/null
 : >"$work/ar.ms"
 i=0
 while [ $i -lt "$runs" ]; do
-    launch C "Bare Window" "$bare" | cut -d' ' -f1 >>"$work/bare.ms"
+    launch C "Bare Window" "$bare" >>"$work/bare.ms"
     for case in C:C de:de_DE.UTF-8 ar:ar_EG.UTF-8; do
         settings
-        launch "${case#*:}" "Somnivox Noise Player" "$build/somnivox" | cut -d' ' -f1 >>"$work/${case%%:*}.ms"
+        launch "${case#*:}" "Somnivox Noise Player" "$build/somnivox" >>"$work/${case%%:*}.ms"
     done
     i=$((i + 1))
 done
-printf '   %-26s %8.1f ms  (median of %s)\n' "bare window with tray icon" "$(median <"$work/bare.ms")" "$runs"
-printf '   %-26s %s' "somnivox under C" "$(summary "$work/C.ms")"
-echo
-printf '   %-26s %s' "somnivox in German" "$(summary "$work/de.ms")"
-echo "  (target <= 1.15x)"
-printf '   %-26s %s' "somnivox in Arabic, mirrored" "$(summary "$work/ar.ms")"
-echo "  (target <= 1.15x)"
+for column in 1:wall 2:CPU; do
+    c=${column%%:*}
+    echo "== exec to the window mapped, ${column#*:} time (median of $runs rounds)"
+    printf '   %-30s %8.1f ms\n' "bare window with tray icon" "$(cut -d' ' -f"$c" <"$work/bare.ms" | median)"
+    printf '   %-30s %s\n' "somnivox under C" "$(summary "$work/C.ms" "$work/bare.ms" "$c" "the bare window")"
+    for case in "de:in German" "ar:in Arabic, mirrored"; do
+        printf '   %-30s %s (target <= 1.15x)\n' "somnivox ${case#*:}" \
+            "$(summary "$work/${case%%:*}.ms" "$work/bare.ms" "$c" "the bare window")"
+        printf '   %-30s %s\n' "" "$(summary "$work/${case%%:*}.ms" "$work/C.ms" "$c" "somnivox under C")"
+    done
+done

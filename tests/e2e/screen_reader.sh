@@ -41,9 +41,9 @@ centre_of() {
 if [ -n "$language" ]; then
     case "$language" in
     de_*) names=("push button|Einschalten" "push button|Probe hören" "push button|Klang hinzufügen"
-        "radio button|Spielen von" "check box|Im Infobereich starten" "spin box|Beginn des täglichen Zeitfensters") ;;
+        "radio button|Spielen von" "check box|Im Infobereich starten" "spin button|Beginn des täglichen Zeitfensters") ;;
     ar_*) names=("push button|تشغيل" "push button|معاينة الصوت" "push button|إضافة صوت"
-        "radio button|التشغيل من" "check box|البدء في علبة النظام" "spin box|بداية الفترة اليومية") ;;
+        "radio button|التشغيل من" "check box|البدء في علبة النظام" "spin button|بداية الفترة اليومية") ;;
     *) fail "no names are known for $language" ;;
     esac
     for entry in "${names[@]}"; do
