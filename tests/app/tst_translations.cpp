@@ -123,21 +123,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("turnOn");
+        // A standard button's caption, from Qt's own catalogue.
+        QTest::addColumn<QString>("cancel");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("C") << u"C"_s << QString() << u"Turn On"_s << Qt::LeftToRight;
-        QTest::newRow("English") << u"en_US"_s << QString() << u"Turn On"_s << Qt::LeftToRight;
-        QTest::newRow("German") << u"de_DE"_s << u"de"_s << u"Einschalten"_s << Qt::LeftToRight;
-        QTest::newRow("German of Austria") << u"de_AT"_s << u"de"_s << u"Einschalten"_s << Qt::LeftToRight;
-        QTest::newRow("Brazilian Portuguese") << u"pt_BR"_s << u"pt_BR"_s << u"Ligar"_s << Qt::LeftToRight;
-        QTest::newRow("Simplified Chinese") << u"zh_CN"_s << u"zh_CN"_s << u"打开"_s << Qt::LeftToRight;
-        QTest::newRow("C, whatever LANGUAGE lists") << u"system"_s << QString() << u"Turn On"_s << Qt::LeftToRight;
-        QTest::newRow("Arabic of Egypt") << u"ar_EG"_s << u"ar"_s << u"تشغيل"_s << Qt::RightToLeft;
+        QTest::newRow("C") << u"C"_s << QString() << u"Turn On"_s << u"Cancel"_s << Qt::LeftToRight;
+        QTest::newRow("English") << u"en_US"_s << QString() << u"Turn On"_s << u"Cancel"_s << Qt::LeftToRight;
+        QTest::newRow("German") << u"de_DE"_s << u"de"_s << u"Einschalten"_s << u"Abbrechen"_s << Qt::LeftToRight;
+        QTest::newRow("German of Austria")
+            << u"de_AT"_s << u"de"_s << u"Einschalten"_s << u"Abbrechen"_s << Qt::LeftToRight;
+        QTest::newRow("Brazilian Portuguese")
+            << u"pt_BR"_s << u"pt_BR"_s << u"Ligar"_s << u"Cancelar"_s << Qt::LeftToRight;
+        QTest::newRow("Simplified Chinese") << u"zh_CN"_s << u"zh_CN"_s << u"打开"_s << u"取消"_s << Qt::LeftToRight;
+        QTest::newRow("C, whatever LANGUAGE lists")
+            << u"system"_s << QString() << u"Turn On"_s << u"Cancel"_s << Qt::LeftToRight;
+        QTest::newRow("Arabic of Egypt") << u"ar_EG"_s << u"ar"_s << u"تشغيل"_s << u"ألغِ"_s << Qt::RightToLeft;
     }
 
     void language_followsTheLocale() {
         QFETCH(QString, locale);
         QFETCH(QString, language);
         QFETCH(QString, turnOn);
+        QFETCH(QString, cancel);
         QFETCH(Qt::LayoutDirection, direction);
         const auto leftToRight = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         {
@@ -145,6 +151,7 @@ private Q_SLOTS:
             const Translations translations{locale == u"system"_s ? QLocale::system() : QLocale(locale)};
             QCOMPARE(translations.language(), language);
             QCOMPARE(Form1::tr("Turn On"), turnOn);
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
             QCOMPARE(QGuiApplication::layoutDirection(), direction);
         }
         QCOMPARE(Form1::tr("Turn On"), u"Turn On"_s);
