@@ -179,22 +179,6 @@
         <translation>طبقة الصوت</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>لم يعد &quot;%1&quot; ضمن أصواتك، ولم يتبقَّ صوت للاختيار.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>لم يعد &quot;%1&quot; ضمن أصواتك: تم اختيار &quot;%2&quot; بدلًا منه.</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>ملفات الصوت (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>كل الملفات (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>لن تُحفظ إعداداتك بعد إغلاق البرنامج.</translation>
     </message>
@@ -362,6 +346,29 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>مؤقت ال&amp;نوم</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>إضافة صوت</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>ملفات الصوت (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>لم يعد &quot;%1&quot; ضمن أصواتك، ولم يتبقَّ صوت للاختيار.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>لم يعد &quot;%1&quot; ضمن أصواتك: تم اختيار &quot;%2&quot; بدلًا منه.</translation>
     </message>
 </context>
 <context>

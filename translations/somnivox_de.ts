@@ -179,22 +179,6 @@
         <translation>Tonhöhe</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>„%1“ ist nicht mehr unter Ihren Klängen, und es bleibt kein Klang zur Auswahl.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>„%1“ ist nicht mehr unter Ihren Klängen: Stattdessen ist „%2“ gewählt.</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>Klangdateien (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>Ihre Einstellungen gehen verloren, wenn das Programm endet.</translation>
     </message>
@@ -362,6 +346,29 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Schlaf-Timer</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>Klang hinzufügen</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>Klangdateien (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>„%1“ ist nicht mehr unter Ihren Klängen, und es bleibt kein Klang zur Auswahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>„%1“ ist nicht mehr unter Ihren Klängen: Stattdessen ist „%2“ gewählt.</translation>
     </message>
 </context>
 <context>

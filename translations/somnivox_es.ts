@@ -179,22 +179,6 @@
         <translation>Tono</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>&quot;%1&quot; ya no está entre sus sonidos y no queda ningún sonido para elegir.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>&quot;%1&quot; ya no está entre sus sonidos: se ha elegido &quot;%2&quot; en su lugar.</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>Archivos de sonido (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Todos los archivos (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>Sus ajustes no se conservarán cuando el programa termine.</translation>
     </message>
@@ -362,6 +346,29 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Temporizador de apagado</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>Añadir sonido</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>Archivos de sonido (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>&quot;%1&quot; ya no está entre sus sonidos y no queda ningún sonido para elegir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>&quot;%1&quot; ya no está entre sus sonidos: se ha elegido &quot;%2&quot; en su lugar.</translation>
     </message>
 </context>
 <context>

@@ -179,22 +179,6 @@
         <translation>Hauteur</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>« %1 » ne fait plus partie de vos sons, et il ne reste aucun son à choisir.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>« %1 » ne fait plus partie de vos sons : « %2 » est choisi à la place.</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>Fichiers audio (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>Vos réglages ne seront pas conservés après la fermeture du programme.</translation>
     </message>
@@ -362,6 +346,29 @@ Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logic
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Minuterie de sommeil</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>Ajouter un son</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>Fichiers audio (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>« %1 » ne fait plus partie de vos sons, et il ne reste aucun son à choisir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>« %1 » ne fait plus partie de vos sons : « %2 » est choisi à la place.</translation>
     </message>
 </context>
 <context>

@@ -179,22 +179,6 @@
         <translation>Tonalità</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>&quot;%1&quot; non è più tra i tuoi suoni e non resta alcun suono da scegliere.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>&quot;%1&quot; non è più tra i tuoi suoni: al suo posto è scelto &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>File audio (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Tutti i file (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>Le tue impostazioni non saranno conservate alla chiusura del programma.</translation>
     </message>
@@ -362,6 +346,29 @@ Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Timer di spegnimento</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>Aggiungi suono</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>File audio (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>&quot;%1&quot; non è più tra i tuoi suoni e non resta alcun suono da scegliere.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>&quot;%1&quot; non è più tra i tuoi suoni: al suo posto è scelto &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

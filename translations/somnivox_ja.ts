@@ -179,22 +179,6 @@
         <translation>ピッチ</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>「%1」がサウンドから消え、選べるサウンドが残っていません。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>「%1」がサウンドから消えたため、代わりに「%2」を選びました。</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>サウンドファイル (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>すべてのファイル (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>プログラムを終了すると設定は保持されません。</translation>
     </message>
@@ -362,6 +346,29 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>スリープタイマー(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>サウンドを追加</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>サウンドファイル (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>「%1」がサウンドから消え、選べるサウンドが残っていません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>「%1」がサウンドから消えたため、代わりに「%2」を選びました。</translation>
     </message>
 </context>
 <context>

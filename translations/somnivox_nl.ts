@@ -179,22 +179,6 @@
         <translation>Toonhoogte</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>‘%1’ staat niet meer tussen uw geluiden, en er is geen geluid meer om te kiezen.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>‘%1’ staat niet meer tussen uw geluiden: in plaats daarvan is ‘%2’ gekozen.</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>Geluidsbestanden (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Alle bestanden (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>Uw instellingen blijven niet bewaard nadat het programma is afgesloten.</translation>
     </message>
@@ -362,6 +346,29 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Slaaptimer</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>Geluid toevoegen</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>Geluidsbestanden (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>‘%1’ staat niet meer tussen uw geluiden, en er is geen geluid meer om te kiezen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>‘%1’ staat niet meer tussen uw geluiden: in plaats daarvan is ‘%2’ gekozen.</translation>
     </message>
 </context>
 <context>

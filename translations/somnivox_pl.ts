@@ -179,22 +179,6 @@
         <translation>Wysokość</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>„%1” zniknął z twoich dźwięków i nie został żaden dźwięk do wyboru.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>„%1” zniknął z twoich dźwięków: zamiast niego wybrano „%2”.</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>Pliki dźwiękowe (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Wszystkie pliki (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>Twoje ustawienia nie zostaną zachowane po zamknięciu programu.</translation>
     </message>
@@ -362,6 +346,29 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>Wyłącznik &amp;czasowy</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>Dodaj dźwięk</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>Pliki dźwiękowe (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>„%1” zniknął z twoich dźwięków i nie został żaden dźwięk do wyboru.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>„%1” zniknął z twoich dźwięków: zamiast niego wybrano „%2”.</translation>
     </message>
 </context>
 <context>

@@ -179,22 +179,6 @@
         <translation>Tom</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
-        <translation>&quot;%1&quot; não está mais entre os seus sons, e não resta nenhum som para escolher.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
-        <translation>&quot;%1&quot; não está mais entre os seus sons: &quot;%2&quot; foi escolhido no lugar.</translation>
-    </message>
-    <message>
-        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
-        <translation>Arquivos de som (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Todos os arquivos (*)</translation>
-    </message>
-    <message>
         <source>Your settings will not be kept after the program ends.</source>
         <translation>Suas configurações não serão mantidas depois que o programa for fechado.</translation>
     </message>
@@ -362,6 +346,29 @@ Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.<
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Timer de desligamento</translation>
+    </message>
+</context>
+<context>
+    <name>UserSounds</name>
+    <message>
+        <source>Add Sound</source>
+        <translation>Adicionar som</translation>
+    </message>
+    <message>
+        <source>Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</source>
+        <translation>Arquivos de som (*.mp3 *.flac *.ogg *.oga *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds, and no sound is left to choose.</source>
+        <translation>&quot;%1&quot; não está mais entre os seus sons, e não resta nenhum som para escolher.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is gone from your sounds: &quot;%2&quot; is chosen instead.</source>
+        <translation>&quot;%1&quot; não está mais entre os seus sons: &quot;%2&quot; foi escolhido no lugar.</translation>
     </message>
 </context>
 <context>
