@@ -4,6 +4,7 @@
 #include "remotecommands.h"
 #include "sleeptimer.h"
 #include "stylelibrary.h"
+#include "translations.h"
 
 #include <QTest>
 
@@ -152,6 +153,25 @@ private Q_SLOTS:
         QVERIFY(rig.player.calls.contains(u"setOutputDevice bedroom"_s));
         rig.store->flush();
         QCOMPARE(rig.stored(u"Output Device"_s), u"bedroom"_s);
+    }
+
+    void answer_inAnotherLanguage_takesEitherNameAndKeepsTheStoredOne() {
+        const Translations german{QLocale(u"de_DE"_s)};
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Style"_s, u"White Noise"_s}});
+        Form1 *form = rig.load();
+        SleepTimer sleep(rig.clock);
+        FakeOutputDevices devices;
+        OutputChoice outputs(*rig.store, devices, rig.player);
+        RemoteCommands remote(*form, sleep, outputs);
+        QCOMPARE(rig.styles()->currentText(), u"Weißes Rauschen"_s);
+        QCOMPARE(remote.answer({u"--list-styles"_s}).text, u"Brown Noise\nPink Noise\nWhite Noise\n"_s);
+        QCOMPARE(remote.answer({u"--style"_s, u"Rosa Rauschen"_s, u"--turn-on"_s}).exitCode, 0);
+        QCOMPARE(rig.stored(u"Style"_s), u"Pink Noise"_s);
+        QCOMPARE(rig.onOff()->text(), u"Ausschalten"_s);
+        QCOMPARE(rig.player.url, rig.soundFile(u"Pink Noise"_s));
+        QCOMPARE(remote.answer({u"--style"_s, u"Brown Noise"_s}).exitCode, 0);
+        QCOMPARE(rig.stored(u"Style"_s), u"Brown Noise"_s);
+        QVERIFY(remote.answer({u"--status"_s}).text.startsWith(u"state: on\nmode: infinite\nstyle: Brown Noise\n"_s));
     }
 };
 
