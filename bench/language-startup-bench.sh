@@ -26,16 +26,7 @@ done
 . "$(dirname "$0")/private-display.sh"
 scratch_folders
 
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
-export SOMNIVOX_AUDIO_SINK='fakesink sync=true'
-unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER LANGUAGE LC_MESSAGES 2>/dev/null || true
-mkdir -p "$HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-start_display_and_bus
-trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$work/trayer.log" 2>&1 &
-pids="$pids $!"
-sleep 1
+start_program_desktop
 
 settings() {
     mkdir -p "$XDG_CONFIG_HOME"

@@ -221,6 +221,61 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>ليس مزيجًا: ينقصه القسم [Mix]</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>لا يذكر أي إصدار</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>إصداره %1، وهذا البرنامج يقرأ الإصدار %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>فيه %1 طبقات، والمزيج يتسع لـ %2 على الأكثر</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>الطبقة %1 لا تذكر أي صوت</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>الطبقة %1 مستوى صوتها &quot;%2&quot;، والمطلوب عدد صحيح من 0 إلى %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>ليس فيه أي طبقة</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>يحتاج المزيج إلى اسم لا يحتوي على &quot;/&quot;.</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>يحتاج المزيج إلى صوت واحد على الأقل.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>يتسع المزيج لـ %1 أصوات على الأكثر.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>لا يمكن للمزيج &quot;%1&quot; أن يحتوي نفسه.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>لا يمكن للمزيج &quot;%1&quot; أن يحتوي مزيجًا آخر، &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>يتراوح مستوى صوت الصوت في المزيج من 0 إلى %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

@@ -221,6 +221,61 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>es ist keine Mischung: ihm fehlt der Abschnitt [Mix]</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>es nennt keine Version</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>es hat die Version %1, dieses Programm liest Version %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>es hat %1 Ebenen, eine Mischung fasst höchstens %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>Ebene %1 nennt keinen Klang</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>Ebene %1 hat die Lautstärke „%2“, erwartet wird eine ganze Zahl von 0 bis %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>es hat keine Ebene</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Eine Mischung braucht einen Namen ohne „/“.</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>Eine Mischung braucht mindestens einen Klang.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Eine Mischung fasst höchstens %1 Klänge.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>Die Mischung „%1“ kann sich nicht selbst enthalten.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>Die Mischung „%1“ kann keine andere Mischung enthalten („%2“).</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>Die Lautstärke eines Klangs in einer Mischung reicht von 0 bis %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

@@ -221,6 +221,61 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>no es una mezcla: le falta la sección [Mix]</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>no indica ninguna versión</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>es de la versión %1 y este programa lee la versión %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>tiene %1 capas y una mezcla admite como mucho %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>la capa %1 no indica ningún sonido</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>la capa %1 tiene el volumen «%2», y debe ser un número entero de 0 a %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>no tiene ninguna capa</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Una mezcla necesita un nombre sin «/».</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>Una mezcla necesita al menos un sonido.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Una mezcla admite como mucho %1 sonidos.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>La mezcla «%1» no puede contenerse a sí misma.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>La mezcla «%1» no puede contener otra mezcla, «%2».</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>El volumen de un sonido en una mezcla va de 0 a %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

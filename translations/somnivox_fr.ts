@@ -221,6 +221,61 @@ Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logic
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>ce n’est pas un mélange : la section [Mix] manque</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>aucune version n’est indiquée</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>il est en version %1, et ce programme lit la version %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>il a %1 couches, et un mélange en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>la couche %1 n’indique aucun son</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>la couche %1 a le volume « %2 », alors qu’il faut un nombre entier de 0 à %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>il n’a aucune couche</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Un mélange a besoin d’un nom sans « / ».</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>Un mélange a besoin d’au moins un son.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Un mélange contient au plus %1 sons.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>Le mélange « %1 » ne peut pas se contenir lui-même.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>Le mélange « %1 » ne peut pas contenir un autre mélange, « %2 ».</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>Le volume d’un son dans un mélange va de 0 à %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

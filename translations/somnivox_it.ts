@@ -221,6 +221,61 @@ Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>non è un mix: manca la sezione [Mix]</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>non indica alcuna versione</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>è della versione %1 e questo programma legge la versione %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>ha %1 livelli e un mix ne contiene al massimo %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>il livello %1 non indica alcun suono</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>il livello %1 ha il volume «%2», ma serve un numero intero da 0 a %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>non ha alcun livello</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Un mix ha bisogno di un nome senza «/».</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>Un mix ha bisogno di almeno un suono.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Un mix contiene al massimo %1 suoni.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>Il mix «%1» non può contenere sé stesso.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>Il mix «%1» non può contenere un altro mix, «%2».</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>Il volume di un suono in un mix va da 0 a %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

@@ -221,6 +221,61 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>ミックスではありません: [Mix] セクションがありません</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>バージョンが書かれていません</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>バージョン %1 です。このプログラムが読めるのはバージョン %2 です</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>レイヤーが %1 個あります。ミックスに入るのは最大 %2 個です</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>レイヤー %1 に音が指定されていません</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>レイヤー %1 の音量が「%2」です。0 から %3 までの整数を指定してください</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>レイヤーがありません</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>ミックスには「/」を含まない名前が必要です。</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>ミックスには少なくとも 1 つの音が必要です。</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>ミックスに入る音は最大 %1 個です。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>ミックス「%1」に自分自身は入れられません。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>ミックス「%1」に別のミックス「%2」は入れられません。</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>ミックス内の音の音量は 0 から %1 までです。</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

@@ -221,6 +221,61 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>het is geen mix: de sectie [Mix] ontbreekt</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>er staat geen versie in</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>het is versie %1, en dit programma leest versie %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>het heeft %1 lagen, en een mix bevat er hoogstens %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>laag %1 noemt geen geluid</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>laag %1 heeft het volume ‘%2’, waar een geheel getal van 0 tot %3 hoort</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>het heeft geen enkele laag</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Een mix heeft een naam zonder ‘/’ nodig.</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>Een mix heeft minstens één geluid nodig.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Een mix bevat hoogstens %1 geluiden.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>De mix ‘%1’ kan zichzelf niet bevatten.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>De mix ‘%1’ kan geen andere mix bevatten, ‘%2’.</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>Het volume van een geluid in een mix loopt van 0 tot %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

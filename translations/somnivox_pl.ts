@@ -221,6 +221,61 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>to nie jest miks: brakuje sekcji [Mix]</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>nie podaje wersji</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>ma wersję %1, a ten program czyta wersję %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>ma warstw: %1, a miks mieści najwyżej %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>warstwa %1 nie podaje dźwięku</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>warstwa %1 ma głośność „%2”, a powinna to być liczba całkowita od 0 do %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>nie ma żadnej warstwy</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Miks potrzebuje nazwy bez „/”.</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>Miks potrzebuje co najmniej jednego dźwięku.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Miks mieści najwyżej %1 dźwięków.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>Miks „%1” nie może zawierać samego siebie.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>Miks „%1” nie może zawierać innego miksu, „%2”.</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>Głośność dźwięku w miksie wynosi od 0 do %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

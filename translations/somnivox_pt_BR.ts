@@ -221,6 +221,61 @@ Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.<
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>não é uma mixagem: falta a seção [Mix]</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>não indica nenhuma versão</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>é da versão %1, e este programa lê a versão %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>tem %1 camadas, e uma mixagem comporta no máximo %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>a camada %1 não indica nenhum som</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>a camada %1 tem o volume “%2”, e deveria ser um número inteiro de 0 a %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>não tem nenhuma camada</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Uma mixagem precisa de um nome sem “/”.</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>Uma mixagem precisa de pelo menos um som.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Uma mixagem comporta no máximo %1 sons.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>A mixagem “%1” não pode conter a si mesma.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>A mixagem “%1” não pode conter outra mixagem, “%2”.</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>O volume de um som numa mixagem vai de 0 a %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

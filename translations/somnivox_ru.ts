@@ -221,6 +221,61 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>это не микс: нет раздела [Mix]</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>версия не указана</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>его версия %1, а эта программа читает версию %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>в нём слоёв: %1, а микс вмещает не больше %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>в слое %1 не указан звук</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>у слоя %1 громкость «%2», а нужно целое число от 0 до %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>в нём нет ни одного слоя</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Миксу нужно имя без «/».</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>В миксе должен быть хотя бы один звук.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Микс вмещает не больше %1 звуков.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>Микс «%1» не может содержать сам себя.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>Микс «%1» не может содержать другой микс, «%2».</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>Громкость звука в миксе — от 0 до %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

@@ -221,6 +221,61 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>це не мікс: немає розділу [Mix]</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>версію не вказано</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>його версія %1, а ця програма читає версію %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>у ньому шарів: %1, а мікс вміщує щонайбільше %2</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>у шарі %1 не вказано звук</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>у шару %1 гучність «%2», а потрібне ціле число від 0 до %3</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>у ньому немає жодного шару</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>Міксу потрібна назва без «/».</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>У міксі має бути хоча б один звук.</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>Мікс вміщує щонайбільше %1 звуків.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>Мікс «%1» не може містити сам себе.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>Мікс «%1» не може містити інший мікс, «%2».</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>Гучність звуку в міксі — від 0 до %1.</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>

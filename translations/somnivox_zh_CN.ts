@@ -221,6 +221,61 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>Mix</name>
+    <message>
+        <source>it is not a mix: it has no [Mix] section</source>
+        <translation>这不是混音：缺少 [Mix] 节</translation>
+    </message>
+    <message>
+        <source>it names no version</source>
+        <translation>未注明版本</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this program reads version %2</source>
+        <translation>它是版本 %1，而本程序读取版本 %2</translation>
+    </message>
+    <message>
+        <source>it has %1 layers, and a mix holds at most %2</source>
+        <translation>它有 %1 层，而一个混音最多容纳 %2 层</translation>
+    </message>
+    <message>
+        <source>layer %1 names no sound</source>
+        <translation>第 %1 层未指定声音</translation>
+    </message>
+    <message>
+        <source>layer %1 has the volume &quot;%2&quot;, where a whole number from 0 to %3 belongs</source>
+        <translation>第 %1 层的音量为“%2”，应为 0 到 %3 的整数</translation>
+    </message>
+    <message>
+        <source>it has no layer</source>
+        <translation>它没有任何层</translation>
+    </message>
+    <message>
+        <source>A mix needs a name without &quot;/&quot;.</source>
+        <translation>混音需要一个不含“/”的名称。</translation>
+    </message>
+    <message>
+        <source>A mix needs at least one sound.</source>
+        <translation>混音至少需要一个声音。</translation>
+    </message>
+    <message>
+        <source>A mix holds at most %1 sounds.</source>
+        <translation>一个混音最多容纳 %1 个声音。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold itself.</source>
+        <translation>混音“%1”不能包含它自己。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot hold another mix, &quot;%2&quot;.</source>
+        <translation>混音“%1”不能包含另一个混音“%2”。</translation>
+    </message>
+    <message>
+        <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
+        <translation>混音中声音的音量范围为 0 到 %1。</translation>
+    </message>
+</context>
+<context>
     <name>OutputNotice</name>
     <message>
         <source>No sound output: waiting for the sound server</source>
