@@ -92,12 +92,24 @@
         <translation>لا يمكن لـ --sleep تشغيل مؤقت لبرنامج يوقفه --turn-off</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>لا يجتمع --status و--list-styles معًا</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 استعلام ولا يقبل خيارات أخرى</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>يشغّل الصوت عبر المخرج NAME، باسمه الثابت أو بوصفه كما تعرضه --list-outputs، أو &quot;default&quot; لمخرج النظام الافتراضي.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>يطبع مخارج خادم الصوت، واحدًا في كل سطر: الاسم الثابت، ثم علامة جدولة، ثم الوصف.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>يأخذ --output اسم مخرج (تعرضها --list-outputs) أو &quot;default&quot;</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>لا تجتمع --status و--list-styles و--list-outputs معًا</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>لا يوجد مخرج صوت: في انتظار خادم الصوت</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: &quot;%1&quot; ليس نمطًا مدرجًا (تعرضها --list-styles)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: &quot;%1&quot; ليس مخرجًا (تعرضها --list-outputs)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>مؤقت ال&amp;نوم</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>ال&amp;مخرج</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>الافتراضي في ال&amp;نظام</translation>
     </message>
 </context>
 <context>

@@ -92,12 +92,24 @@
         <translation>--sleep kann keinen Timer für ein Programm starten, das --turn-off ausschaltet</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status und --list-styles schließen einander aus</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 stellt eine Frage und nimmt keine weitere Option an</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Spielt über die Ausgabe NAME, einen festen Namen oder eine Beschreibung, die --list-outputs auflistet, oder „default“ für die Standardausgabe des Systems.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Gibt die Ausgaben des Soundservers aus, eine pro Zeile: den festen Namen, einen Tabulator, die Beschreibung.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output erwartet den Namen einer Ausgabe (--list-outputs listet sie auf) oder „default“</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles und --list-outputs schließen einander aus</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Keine Tonausgabe: Warten auf den Soundserver</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: „%1“ ist kein aufgeführter Klang (--list-styles listet sie auf)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: „%1“ ist keine Ausgabe (--list-outputs listet sie auf)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Schlaf-Timer</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Ausgabe</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Systemstandard</translation>
     </message>
 </context>
 <context>

@@ -92,12 +92,24 @@
         <translation>--sleep no puede iniciar un temporizador para un programa que --turn-off desactiva</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status y --list-styles se excluyen entre sí</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 hace una consulta y no admite otras opciones</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Reproduce por la salida NOMBRE, un nombre estable o una descripción de las que muestra --list-outputs, o &quot;default&quot; para la salida predeterminada del sistema.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Muestra las salidas del servidor de sonido, una por línea: el nombre estable, un tabulador y la descripción.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output requiere el nombre de una salida (--list-outputs las muestra) o &quot;default&quot;</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles y --list-outputs se excluyen entre sí</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Sin salida de sonido: esperando al servidor de sonido</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: &quot;%1&quot; no es un sonido de la lista (--list-styles los muestra)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: &quot;%1&quot; no es una salida (--list-outputs las muestra)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Temporizador de apagado</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Salida</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Predeterminada del sistema</translation>
     </message>
 </context>
 <context>

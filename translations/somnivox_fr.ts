@@ -92,12 +92,24 @@
         <translation>--sleep ne peut pas lancer de minuterie pour un programme que --turn-off désactive</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status et --list-styles s&apos;excluent mutuellement</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 pose une question et n&apos;accepte aucune autre option</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Joue sur la sortie NOM, un nom stable ou une description que --list-outputs affiche, ou « default » pour la sortie par défaut du système.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Affiche les sorties du serveur de son, une par ligne : le nom stable, une tabulation, la description.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output attend le nom d&apos;une sortie (--list-outputs les affiche) ou « default »</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles et --list-outputs s&apos;excluent mutuellement</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logic
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Aucune sortie audio : en attente du serveur de son</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logic
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox : « %1 » n&apos;est pas un son de la liste (--list-styles les affiche)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox : « %1 » n&apos;est pas une sortie (--list-outputs les affiche)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logic
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Minuterie de sommeil</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Sortie</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Défaut du système</translation>
     </message>
 </context>
 <context>

@@ -92,12 +92,24 @@
         <translation>--sleep non può avviare un timer per un programma che --turn-off spegne</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status e --list-styles si escludono a vicenda</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 pone una domanda e non accetta altre opzioni</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Riproduce sull&apos;uscita NOME, un nome stabile o una descrizione elencati da --list-outputs, oppure &quot;default&quot; per l&apos;uscita predefinita di sistema.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Stampa le uscite del server audio, una per riga: il nome stabile, una tabulazione, la descrizione.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output richiede il nome di un&apos;uscita (--list-outputs le elenca) oppure &quot;default&quot;</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles e --list-outputs si escludono a vicenda</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Nessuna uscita audio: in attesa del server audio</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: &quot;%1&quot; non è un suono dell&apos;elenco (--list-styles li elenca)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: &quot;%1&quot; non è un&apos;uscita (--list-outputs le elenca)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Timer di spegnimento</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Uscita</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Predefinita di sistema</translation>
     </message>
 </context>
 <context>

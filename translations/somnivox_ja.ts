@@ -92,12 +92,24 @@
         <translation>--turn-off でオフにするプログラムに --sleep のタイマーは設定できません</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status と --list-styles は同時に指定できません</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 は問い合わせのため、ほかのオプションと併用できません</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>出力 NAME (--list-outputs が表示する固定名または説明) で再生します。&quot;default&quot; でシステムの既定の出力になります。</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>サウンドサーバーの出力を 1 行に 1 つずつ表示します: 固定名、タブ、説明。</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output には出力の名前 (--list-outputs で一覧を表示) または &quot;default&quot; を指定します</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status、--list-styles、--list-outputs は同時に指定できません</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>音声出力なし: サウンドサーバーを待っています</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: 「%1」は一覧にあるスタイルではありません (--list-styles で一覧を表示)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: 「%1」は出力ではありません (--list-outputs で一覧を表示)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>スリープタイマー(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>出力(&amp;O)</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>システムの既定(&amp;D)</translation>
     </message>
 </context>
 <context>

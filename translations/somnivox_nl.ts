@@ -92,12 +92,24 @@
         <translation>--sleep kan geen timer starten voor een programma dat --turn-off uitzet</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status en --list-styles sluiten elkaar uit</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 stelt een vraag en neemt geen andere optie aan</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Speelt af via de uitvoer NAAM, een vaste naam of een beschrijving die --list-outputs toont, of &quot;default&quot; voor de standaarduitvoer van het systeem.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Toont de uitvoeren van de geluidsserver, één per regel: de vaste naam, een tab, de beschrijving.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output verwacht de naam van een uitvoer (--list-outputs toont ze) of &quot;default&quot;</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles en --list-outputs sluiten elkaar uit</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Geen geluidsuitvoer: wachten op de geluidsserver</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: ‘%1’ is geen geluid uit de lijst (--list-styles toont ze)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: ‘%1’ is geen uitvoer (--list-outputs toont ze)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Slaaptimer</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Uitvoer</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Systeemstandaard</translation>
     </message>
 </context>
 <context>

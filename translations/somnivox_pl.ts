@@ -92,12 +92,24 @@
         <translation>--sleep nie może uruchomić wyłącznika dla programu, który --turn-off wyłącza</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status i --list-styles wykluczają się wzajemnie</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 jest zapytaniem i nie przyjmuje innych opcji</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Odtwarza przez wyjście NAZWA, stałą nazwę lub opis wypisany przez --list-outputs, albo „default” dla domyślnego wyjścia systemu.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Wypisuje wyjścia serwera dźwięku, po jednym w wierszu: stałą nazwę, tabulator, opis.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output wymaga nazwy wyjścia (--list-outputs je wypisuje) albo „default”</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles i --list-outputs wykluczają się wzajemnie</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Brak wyjścia dźwięku: oczekiwanie na serwer dźwięku</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: „%1” nie jest dźwiękiem z listy (--list-styles je wypisuje)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: „%1” nie jest wyjściem (--list-outputs je wypisuje)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>Wyłącznik &amp;czasowy</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Wyjście</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Domyślne systemowe</translation>
     </message>
 </context>
 <context>

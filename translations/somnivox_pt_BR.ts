@@ -92,12 +92,24 @@
         <translation>--sleep não pode iniciar um timer para um programa que --turn-off desliga</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status e --list-styles são mutuamente exclusivos</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 faz uma consulta e não aceita outras opções</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Toca pela saída NOME, um nome fixo ou uma descrição que --list-outputs lista, ou &quot;default&quot; para a saída padrão do sistema.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Mostra as saídas do servidor de som, uma por linha: o nome fixo, uma tabulação, a descrição.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output recebe o nome de uma saída (--list-outputs as lista) ou &quot;default&quot;</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles e --list-outputs são mutuamente exclusivos</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.<
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Sem saída de som: aguardando o servidor de som</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.<
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: &quot;%1&quot; não é um som da lista (--list-styles os lista)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: &quot;%1&quot; não é uma saída (--list-outputs as lista)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.<
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Timer de desligamento</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Saída</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Padrão do sistema</translation>
     </message>
 </context>
 <context>

@@ -92,12 +92,24 @@
         <translation>--sleep не может запустить таймер для программы, которую выключает --turn-off</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status и --list-styles исключают друг друга</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 — это запрос, другие параметры с ним не указываются</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Воспроизводит через вывод ИМЯ — постоянное имя или описание из тех, что выводит --list-outputs, — или «default» для системного вывода по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Выводит выводы звукового сервера, по одному в строке: постоянное имя, табуляция, описание.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output принимает имя вывода (их выводит --list-outputs) или «default»</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles и --list-outputs исключают друг друга</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Нет вывода звука: ожидание звукового сервера</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: «%1» нет в списке звуков (их выводит --list-styles)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: «%1» не является выводом (их выводит --list-outputs)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Таймер сна</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Вывод</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Системный по умолчанию</translation>
     </message>
 </context>
 <context>

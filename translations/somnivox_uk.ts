@@ -92,12 +92,24 @@
         <translation>--sleep не може запустити таймер для програми, яку вимикає --turn-off</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status і --list-styles виключають одне одного</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 — це запит, інші параметри з ним не вказуються</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>Відтворює через вивід НАЗВА — сталу назву або опис із тих, що виводить --list-outputs, — або «default» для типового виводу системи.</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>Виводить виводи звукового сервера, по одному в рядку: стала назва, табуляція, опис.</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output приймає назву виводу (їх виводить --list-outputs) або «default»</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status, --list-styles і --list-outputs виключають одне одного</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>Немає виводу звуку: очікування звукового сервера</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox: «%1» немає у списку звуків (їх виводить --list-styles)</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox: «%1» не є виводом (їх виводить --list-outputs)</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>&amp;Таймер сну</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Вивід</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>&amp;Системний типовий</translation>
     </message>
 </context>
 <context>

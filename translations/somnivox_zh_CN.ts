@@ -92,12 +92,24 @@
         <translation>--sleep 无法为 --turn-off 关闭的程序运行定时器</translation>
     </message>
     <message>
-        <source>--status and --list-styles exclude one another</source>
-        <translation>--status 和 --list-styles 互相排斥</translation>
-    </message>
-    <message>
         <source>--%1 asks a question and takes no other option</source>
         <translation>--%1 是查询，不能与其他选项同用</translation>
+    </message>
+    <message>
+        <source>Plays through the output NAME, a stable name or a description that --list-outputs lists, or &quot;default&quot; for the system&apos;s default output.</source>
+        <translation>通过输出 NAME 播放，须为 --list-outputs 列出的固定名称或描述；“default”表示系统默认输出。</translation>
+    </message>
+    <message>
+        <source>Prints the sound server&apos;s outputs, one a line: the stable name, a tab, the description.</source>
+        <translation>列出声音服务器的输出，每行一个：固定名称、制表符、描述。</translation>
+    </message>
+    <message>
+        <source>--output takes an output&apos;s name (--list-outputs lists them) or &quot;default&quot;</source>
+        <translation>--output 需要一个输出的名称（--list-outputs 可列出全部）或“default”</translation>
+    </message>
+    <message>
+        <source>--status, --list-styles and --list-outputs exclude one another</source>
+        <translation>--status、--list-styles 和 --list-outputs 互相排斥</translation>
     </message>
 </context>
 <context>
@@ -264,6 +276,13 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
 </context>
 <context>
+    <name>OutputNotice</name>
+    <message>
+        <source>No sound output: waiting for the sound server</source>
+        <translation>没有声音输出：正在等待声音服务器</translation>
+    </message>
+</context>
+<context>
     <name>ProcedureErrorReport</name>
     <message>
         <source>at line %1</source>
@@ -317,6 +336,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>somnivox: &quot;%1&quot; is not a listed style (--list-styles lists them)</source>
         <translation>somnivox：“%1”不是列出的风格（--list-styles 可列出全部）</translation>
+    </message>
+    <message>
+        <source>somnivox: &quot;%1&quot; is not an output (--list-outputs lists them)</source>
+        <translation>somnivox：“%1”不是一个输出（--list-outputs 可列出全部）</translation>
     </message>
 </context>
 <context>
@@ -401,6 +424,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>&amp;Sleep Timer</source>
         <translation>睡眠定时器(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>输出(&amp;O)</translation>
+    </message>
+    <message>
+        <source>System &amp;Default</source>
+        <translation>系统默认(&amp;D)</translation>
     </message>
 </context>
 <context>

@@ -31,18 +31,20 @@ int drawPercent() {
 } // namespace
 
 AppAssembly::AppAssembly(const QString &programFolder)
-    : m_player(programFolder + u"/somnivox-engine.so"_s),
+    : m_player(programFolder + u"/somnivox-engine.so"_s), m_outputDevices(m_player.enginePath()),
+      m_outputChoice(m_store, m_outputDevices, m_player),
       m_report(m_notifier, QString::fromUtf8(BuildConfig::SupportEmail)),
       m_form(
           {m_store, m_player, m_notifier, m_report, m_clock, &m_trayNotifier, m_startUp, m_skin, programFolder,
            QString::fromUtf8(BuildConfig::HomePage), applicationIcon(LargestWindowIcon), drawPercent,
            [](const QUrl &url) { QDesktopServices::openUrl(url); }, &m_activation,
            [enginePath = m_player.enginePath()](const QString &path) { return findSoundProblem(enginePath, path); }}),
+      m_outputNotice(m_player, m_form, *m_form.trayIcon()),
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
                // A player widget shows the title: the name the user reads.
                [this] { return GeneratedNoise::displayName(m_form.styleName()); }}),
-      m_sleepTimer(m_clock), m_trayMenuControl(m_trayMenu, m_form, m_sleepTimer),
+      m_sleepTimer(m_clock), m_trayMenuControl(m_trayMenu, m_form, m_sleepTimer, m_outputChoice),
       m_sleepFade(m_sleepTimer, m_player,
                   {[this] { return m_form.isTurnedOn(); }, [this] { return isTimed(); },
                    [this] { return insideWindow(); }, [this] { m_form.PushButton2_Click(); },

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "form1.h"
+#include "lazyoutputdevices.h"
 #include "lazyplayer.h"
 #include "messageboxnotifier.h"
 #include "mprisservice.h"
 #include "mstartup.h"
+#include "outputchoice.h"
+#include "outputnotice.h"
 #include "procedureerrorreport.h"
 #include "programend.h"
 #include "qttraynotifier.h"
@@ -46,6 +49,7 @@ public:
     const LazyPlayer &player() const { return m_player; }
     const ProcedureErrorReport &report() const { return m_report; }
     SleepTimer &sleepTimer() { return m_sleepTimer; }
+    OutputChoice &outputChoice() { return m_outputChoice; }
 
 private:
     bool isTimed() const;
@@ -55,6 +59,8 @@ private:
 
     SettingsStore m_store;
     LazyPlayer m_player;
+    LazyOutputDevices m_outputDevices;
+    OutputChoice m_outputChoice;
     TrayMenu m_trayMenu;
     QtTrayNotifier m_trayNotifier;
     MessageBoxNotifier m_notifier;
@@ -64,6 +70,7 @@ private:
     SkinFramework m_skin;
     WindowActivation m_activation;
     Form1 m_form;
+    OutputNotice m_outputNotice;
     MprisService m_mpris;
     SleepTimer m_sleepTimer;
     TrayMenuControl m_trayMenuControl;

@@ -19,7 +19,7 @@ QString badLine(const QString &program, const QString &reason) {
 } // namespace
 
 bool CommandLine::Command::isEmpty() const {
-    return power == Power::Keep && query == Query::None && !style && !volume && !sleep;
+    return power == Power::Keep && query == Query::None && !style && !output && !volume && !sleep;
 }
 
 QStringList CommandLine::Command::toArguments() const {
@@ -28,9 +28,14 @@ QStringList CommandLine::Command::toArguments() const {
         arguments << u"--status"_s;
     } else if (query == Query::ListStyles) {
         arguments << u"--list-styles"_s;
+    } else if (query == Query::ListOutputs) {
+        arguments << u"--list-outputs"_s;
     }
     if (style) {
         arguments << u"--style"_s << *style;
+    }
+    if (output) {
+        arguments << u"--output"_s << *output;
     }
     if (volume) {
         arguments << u"--volume"_s << QString::number(*volume);
@@ -117,16 +122,25 @@ CommandLine::Parsed CommandLine::parse(const QStringList &arguments) {
            "(1h30m, 20m, 45s). \"off\" stops the timer."),
         tr("DURATION"));
     const QCommandLineOption style(u"style"_s, tr("Chooses the style NAME, one that --list-styles lists."), tr("NAME"));
+    const QCommandLineOption output(
+        u"output"_s,
+        tr("Plays through the output NAME, a stable name or a description that --list-outputs lists, or \"default\" "
+           "for the system's default output."),
+        tr("NAME"));
     const QCommandLineOption volume(u"volume"_s, tr("Sets the volume, from 1 to 100."), tr("N"));
     const QCommandLineOption status(u"status"_s, tr("Prints the running program's state as \"key: value\" lines."));
     const QCommandLineOption listStyles(u"list-styles"_s, tr("Prints the styles that can be played, one a line."));
+    const QCommandLineOption listOutputs(
+        u"list-outputs"_s,
+        tr("Prints the sound server's outputs, one a line: the stable name, a tab, the description."));
     const QCommandLineOption help({u"h"_s, u"help"_s}, tr("Prints this help."));
     const QCommandLineOption version({u"v"_s, u"version"_s}, tr("Prints the program's version."));
     // A session manager restores the program with Qt's "-session ID", which restores nothing here.
     QCommandLineOption session(u"session"_s, QString(), u"ID"_s);
     session.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({turnOn, turnOff, toggle, sleep, style, volume, status, listStyles, help, version, session});
+    parser.addOptions({turnOn, turnOff, toggle, sleep, style, output, volume, status, listStyles, listOutputs, help,
+                       version, session});
 
     Parsed parsed;
     const auto bad = [&](const QString &reason) {
@@ -176,6 +190,13 @@ CommandLine::Parsed CommandLine::parse(const QStringList &arguments) {
         }
         command.style = name;
     }
+    if (parser.isSet(output)) {
+        const QString name = parser.value(output);
+        if (name.trimmed().isEmpty()) {
+            return bad(tr("--output takes an output's name (--list-outputs lists them) or \"default\""));
+        }
+        command.output = name;
+    }
     if (parser.isSet(volume)) {
         command.volume = parseVolume(parser.value(volume));
         if (!command.volume) {
@@ -193,13 +214,22 @@ CommandLine::Parsed CommandLine::parse(const QStringList &arguments) {
             return bad(tr("--sleep cannot run a timer for a program that --turn-off turns off"));
         }
     }
-    if (parser.isSet(status) && parser.isSet(listStyles)) {
-        return bad(tr("--status and --list-styles exclude one another"));
+    const QList<std::pair<const QCommandLineOption *, Query>> queries = {
+        {&status, Query::Status}, {&listStyles, Query::ListStyles}, {&listOutputs, Query::ListOutputs}};
+    QString asked;
+    for (const auto &[option, query] : queries) {
+        if (!parser.isSet(*option)) {
+            continue;
+        }
+        if (command.isQuery()) {
+            return bad(tr("--status, --list-styles and --list-outputs exclude one another"));
+        }
+        command.query = query;
+        asked = option->names().constFirst();
     }
-    command.query = parser.isSet(status) ? Query::Status : parser.isSet(listStyles) ? Query::ListStyles : Query::None;
-    if (command.isQuery() && (command.power != Power::Keep || command.style || command.volume || command.sleep)) {
-        return bad(tr("--%1 asks a question and takes no other option")
-                       .arg(command.query == Query::Status ? u"status"_s : u"list-styles"_s));
+    if (command.isQuery() &&
+        (command.power != Power::Keep || command.style || command.output || command.volume || command.sleep)) {
+        return bad(tr("--%1 asks a question and takes no other option").arg(asked));
     }
     return parsed;
 }

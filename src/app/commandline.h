@@ -27,13 +27,15 @@ public:
     static constexpr std::chrono::hours LongestSleep{24};
 
     enum class Power { Keep, TurnOn, TurnOff, Toggle };
-    enum class Query { None, Status, ListStyles };
+    enum class Query { None, Status, ListStyles, ListOutputs };
 
-    /// What the running program is to do, in this order: style, volume, power, sleep timer; or a question.
+    /// What the running program is to do, in this order: style, output, volume, power, sleep timer; or a question.
     struct Command {
         Power power = Power::Keep;
         Query query = Query::None;
         std::optional<QString> style;
+        /// An output's stable name or description, or "default".
+        std::optional<QString> output;
         std::optional<int> volume;
         /// Zero cancels the timer.
         std::optional<std::chrono::seconds> sleep;

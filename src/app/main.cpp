@@ -139,8 +139,10 @@ int main(int argc, char *argv[]) {
     AppAssembly assembly;
     QObject::connect(&instance, &SingleInstance::activationRequested, &assembly.form(),
                      [&assembly](const QString &token) { assembly.showWindow(token); });
-    RemoteCommands remote(assembly.form(), assembly.sleepTimer());
-    instance.setCommandHandler([&remote](const QStringList &sent) { return remote.answer(sent); });
+    RemoteCommands remote(assembly.form(), assembly.sleepTimer(), assembly.outputChoice());
+    instance.setCommandHandler([&remote](const QStringList &sent, const SingleInstance::Reply &reply) {
+        remote.answerWhenReady(sent, reply);
+    });
     // The end of the session ends the program as a close does: the sound ramps down and the socket goes.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &assembly.form(),
@@ -151,7 +153,7 @@ int main(int argc, char *argv[]) {
         return 0;
     }
     if (!command.isEmpty()) {
-        print(remote.carryOut(command));
+        remote.carryOutWhenReady(command, [](const SingleInstance::Answer &answer) { print(answer); });
     }
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "form1.h"
 #include "generatednoise.h"
+#include "outputchoice.h"
 #include "player.h"
 #include "sleeptimer.h"
 
@@ -13,10 +14,10 @@
 using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
 
-RemoteCommands::RemoteCommands(Form1 &form, SleepTimer &sleepTimer)
-    : m_form(form), m_sleepTimer(sleepTimer), m_onOff(form.findChild<QAbstractButton *>(u"PushButton2"_s)),
-      m_styles(form.findChild<QComboBox *>(u"Combo1"_s)), m_volume(form.findChild<QSlider *>(u"Slider1"_s)),
-      m_infinite(form.findChild<QRadioButton *>(u"Option1"_s)) {
+RemoteCommands::RemoteCommands(Form1 &form, SleepTimer &sleepTimer, OutputChoice &outputs)
+    : m_form(form), m_sleepTimer(sleepTimer), m_outputs(outputs),
+      m_onOff(form.findChild<QAbstractButton *>(u"PushButton2"_s)), m_styles(form.findChild<QComboBox *>(u"Combo1"_s)),
+      m_volume(form.findChild<QSlider *>(u"Slider1"_s)), m_infinite(form.findChild<QRadioButton *>(u"Option1"_s)) {
     Q_ASSERT(m_onOff && m_styles && m_volume && m_infinite);
 }
 
@@ -31,12 +32,31 @@ SingleInstance::Answer RemoteCommands::answer(const QStringList &arguments) {
     return carryOut(parsed.command);
 }
 
+void RemoteCommands::answerWhenReady(const QStringList &arguments, const SingleInstance::Reply &reply) {
+    const CommandLine::Parsed parsed = CommandLine::parse(QStringList{u"somnivox"_s} + arguments);
+    if (parsed.outcome == CommandLine::Outcome::Run && !parsed.command.isEmpty()) {
+        carryOutWhenReady(parsed.command, reply);
+    } else {
+        reply(answer(arguments));
+    }
+}
+
+void RemoteCommands::carryOutWhenReady(const CommandLine::Command &command, const SingleInstance::Reply &reply) {
+    if (command.output || command.query == CommandLine::Query::ListOutputs) {
+        m_outputs.whenKnown([this, command, reply] { reply(carryOut(command)); });
+    } else {
+        reply(carryOut(command));
+    }
+}
+
 SingleInstance::Answer RemoteCommands::carryOut(const CommandLine::Command &command) {
     switch (command.query) {
     case CommandLine::Query::Status:
         return {CommandLine::Done, status()};
     case CommandLine::Query::ListStyles:
         return {CommandLine::Done, styles()};
+    case CommandLine::Query::ListOutputs:
+        return {CommandLine::Done, outputs()};
     case CommandLine::Query::None:
         break;
     }
@@ -47,6 +67,11 @@ SingleInstance::Answer RemoteCommands::carryOut(const CommandLine::Command &comm
     }
     if (command.style && style < 0) {
         return notListed(*command.style);
+    }
+    // Chosen before anything changes, so that an output not listed changes nothing.
+    if (command.output && !m_outputs.choose(*command.output)) {
+        return {CommandLine::BadUsage,
+                tr("somnivox: \"%1\" is not an output (--list-outputs lists them)").arg(*command.output) + u'\n'};
     }
     // The controls raise their handlers, which store the choice as a click does.
     if (command.style) {
@@ -91,6 +116,15 @@ QString RemoteCommands::styles() const {
     QString lines;
     for (int i = 0; i < m_styles->count(); ++i) {
         lines += m_styles->itemData(i).toString() + u'\n';
+    }
+    return lines;
+}
+
+// Read by scripts: one output a line, its stable name, a tab and its description.
+QString RemoteCommands::outputs() const {
+    QString lines;
+    for (const OutputDevice &device : m_outputs.devices()) {
+        lines += device.name + u'\t' + device.description + u'\n';
     }
     return lines;
 }

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSocketNotifier>
@@ -422,7 +423,7 @@ void SingleInstance::serve(int fd) {
     // A client that keeps silent, or does not read its answer, must not hold one of the few places.
     connect(patience, &QTimer::timeout, request, end);
     auto received = std::make_shared<QByteArray>();
-    connect(request, &QSocketNotifier::activated, request, [this, fd, request, patience, received, end] {
+    connect(request, &QSocketNotifier::activated, request, [this, fd, request, patience, received, ended, end] {
         std::array<char, 512> chunk{};
         const ssize_t got = ::recv(fd, chunk.data(), chunk.size(), 0);
         if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
@@ -438,10 +439,20 @@ void SingleInstance::serve(int fd) {
             // The command may open a message box, whose event loop must not serve this request again.
             patience->stop();
             request->setEnabled(false);
-            const Answer answer = m_commandHandler(*command);
-            patience->start(RequestMs);
-            sendAnswer(fd, request, CommandAnswer + QByteArray::number(answer.exitCode) + '\n' + answer.text.toUtf8(),
-                       end);
+            // An answer that waits on something (the outputs being listed) is bounded as a silent client is.
+            const QPointer<QSocketNotifier> open(request);
+            auto replied = std::make_shared<bool>(false);
+            m_commandHandler(*command, [fd, open, patience, ended, end, replied](const Answer &answer) {
+                if (!open || *ended || std::exchange(*replied, true)) {
+                    return;
+                }
+                patience->start(RequestMs);
+                sendAnswer(fd, open, CommandAnswer + QByteArray::number(answer.exitCode) + '\n' + answer.text.toUtf8(),
+                           end);
+            });
+            if (!*replied) {
+                patience->start(RequestMs);
+            }
             return;
         }
         const QString token = received->startsWith(ShowWithToken) && received->endsWith('\n')

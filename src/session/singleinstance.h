@@ -53,7 +53,10 @@ public:
         int exitCode = 0;
         QString text;
     };
-    using CommandHandler = std::function<Answer(const QStringList &arguments)>;
+    /// Sends the answer to a command; called at once or later, at most once.
+    using Reply = std::function<void(const Answer &answer)>;
+    /// Answers a command through its reply, within RequestMs.
+    using CommandHandler = std::function<void(const QStringList &arguments, const Reply &reply)>;
 
     /// \a folder holds the lock and the socket; it must belong to the user alone. An empty \a folder leaves every
     /// start unguarded.

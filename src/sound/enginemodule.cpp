@@ -1,6 +1,7 @@
 #include "enginemodule.h"
 
 #include "decoder.h"
+#include "gstoutputdevices.h"
 #include "gstplayer.h"
 
 #include <array>
@@ -10,6 +11,10 @@ using namespace Qt::StringLiterals;
 
 extern "C" Q_DECL_EXPORT Player *somnivox_create_player() {
     return new GstPlayer;
+}
+
+extern "C" Q_DECL_EXPORT OutputDevices *somnivox_create_output_devices() {
+    return new GstOutputDevices;
 }
 
 extern "C" Q_DECL_EXPORT void somnivox_find_sound_problem(const QString &path, QString &problem) {

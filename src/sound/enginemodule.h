@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class OutputDevices;
 class Player;
 
 /// The entry point of the sound engine module: returns a new player that the caller owns. Throws nothing; a
@@ -17,3 +18,10 @@ extern "C" typedef void SomnivoxFindSoundProblem(const QString &path, QString &p
 
 /// The name under which the module exports its SomnivoxFindSoundProblem.
 inline constexpr char SomnivoxFindSoundProblemSymbol[] = "somnivox_find_sound_problem";
+
+/// The entry point for the sound server's list of outputs: returns a new list, not yet watching, that the caller
+/// owns. Throws nothing.
+extern "C" typedef OutputDevices *SomnivoxCreateOutputDevices();
+
+/// The name under which the module exports its SomnivoxCreateOutputDevices.
+inline constexpr char SomnivoxCreateOutputDevicesSymbol[] = "somnivox_create_output_devices";

@@ -173,6 +173,15 @@ void nameStream(GstElement *sink) {
     });
 }
 
+void setDevice(GstElement *sink, const QByteArray &device) {
+    forEachElement(sink, [&device](GstElement *element) {
+        GstElementFactory *factory = gst_element_get_factory(element);
+        if (factory && Pulse == QLatin1StringView(gst_plugin_feature_get_name(factory))) {
+            g_object_set(element, "device", device.isEmpty() ? nullptr : device.constData(), nullptr);
+        }
+    });
+}
+
 bool playsEachBufferOnTime(GstElement *sink) {
     bool audioSink = false;
     bool syncs = false;

@@ -21,6 +21,9 @@ QString defaultDescription();
 /// Gives every pulse sink inside \a sink the program's client name and stream properties (application name, id and
 /// icon, media role), before the sink opens.
 void nameStream(GstElement *sink);
+/// Points every pulse sink inside \a sink at the server's sink named \a device, the server's default for an empty
+/// one; taken when the sink next makes its stream.
+void setDevice(GstElement *sink, const QByteArray &device);
 /// True when \a sink plays each buffer when its time comes, rather than keeping audio ahead in a device's buffer as
 /// an audio sink does.
 bool playsEachBufferOnTime(GstElement *sink);

@@ -44,7 +44,8 @@ qint64 framesIn(std::chrono::milliseconds duration) {
 GstPlayer::GstPlayer(QObject *parent) : GstPlayer(openDecoder, parent) {}
 
 GstPlayer::GstPlayer(DecoderOpener opener, QObject *parent)
-    : Player(parent), m_openDecoder(std::move(opener)), m_outage([this] { reopenOutput(); }),
+    : Player(parent), m_openDecoder(std::move(opener)),
+      m_outage([this] { reopenOutput(); }, [this] { Q_EMIT waitingForOutputChanged(); }),
       m_shared(std::make_shared<PipelineShared>(this)) {
     const QByteArray sink = qgetenv("SOMNIVOX_AUDIO_SINK").trimmed();
     m_sinkFromEnvironment = !sink.isEmpty();
@@ -205,7 +206,8 @@ void GstPlayer::restartOutput() {
 // Runs \a start on the worker, whose outcome handleStartDone() is told.
 void GstPlayer::postStart(std::function<QString(GstPlayerPipeline &, quint64, const QByteArray &)> start) {
     m_worker->post([this, pipeline = m_pipeline, run = m_run, title = QFileInfo(m_path).completeBaseName().toUtf8(),
-                    start = std::move(start)] {
+                    device = m_outputDevice, start = std::move(start)] {
+        pipeline->wantedDevice = device;
         const QString failure = start(*pipeline, run, title);
         pipeline->shared->post(
             [this, run, serial = pipeline->serial, failure] { handleStartDone(run, serial, failure); });
@@ -246,6 +248,17 @@ bool GstPlayer::isEnding() const {
 
 bool GstPlayer::isWaitingForOutput() const {
     return m_state == Player::Playing && m_outage.active();
+}
+
+void GstPlayer::setOutputDevice(const QString &name) {
+    const QByteArray device = name.toUtf8();
+    if (m_sinkFromEnvironment || device == m_outputDevice) {
+        return;
+    }
+    m_outputDevice = device;
+    dropHeldAudio({});
+    // An output being reopened is tried on the new one at once.
+    m_outage.tryNow();
 }
 
 void GstPlayer::endInRamp(bool alreadyFalling) {

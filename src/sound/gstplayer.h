@@ -91,6 +91,9 @@ public:
     int playState() const override;
     bool isEnding() const override;
     bool isWaitingForOutput() const override;
+    /// What plays ramps down, starts afresh on the new output where the feed is, and rises from silence, as at a change
+    /// of pitch. A sink named by SOMNIVOX_AUDIO_SINK ignores it.
+    void setOutputDevice(const QString &name) override;
     /// The GStreamer description of the sink asked for: SOMNIVOX_AUDIO_SINK's, or the default output's.
     QString sinkDescription() const;
 
@@ -131,6 +134,8 @@ private:
     std::shared_ptr<DecoderOpening> m_opening;
     std::unique_ptr<Decoder> m_decoder;
     QString m_path;
+    // The sound server's output asked for; empty for its default.
+    QByteArray m_outputDevice;
     int m_state = Undefined;
     std::chrono::milliseconds m_fadeIn{0};
     // The change of fade-out that the stream started afresh after a drop starts with.

@@ -208,6 +208,11 @@ QString GstPlayerPipeline::start(quint64 newRun, std::shared_ptr<PcmFeed> newFee
     feedEnded = false;
     lastTaken = std::chrono::steady_clock::now().time_since_epoch().count();
     takenBefore = lastTaken.load();
+    // Taken when the stream is made, so while none exists.
+    if (wantedDevice != device) {
+        GstOutputSink::setDevice(sink.get(), wantedDevice);
+        device = wantedDevice;
+    }
     // Set while no stream exists, a stream volume is the one the next stream opens with.
     if (streamVolume) {
         gst_stream_volume_set_volume(GST_STREAM_VOLUME(streamVolume.get()), GST_STREAM_VOLUME_FORMAT_LINEAR,

@@ -79,6 +79,10 @@ struct GstPlayerPipeline {
     GstRef<GstBus> bus;
     // Set on the worker once the output has opened.
     bool opened = false;
+    // The sound server's output that the next start plays through, and the one the sink was last given; both on the
+    // worker.
+    QByteArray wantedDevice;
+    QByteArray device;
     // Set on the owner's thread once a start has told it opened: the stream's volume is settled.
     bool openedForOwner = false;
 

@@ -29,6 +29,8 @@ Player &LazyPlayer::engine() {
         m_engine.reset(create());
         connect(m_engine.get(), &Player::playStateChanged, this, &Player::playStateChanged);
         connect(m_engine.get(), &Player::soundEnded, this, &Player::soundEnded);
+        connect(m_engine.get(), &Player::waitingForOutputChanged, this, &Player::waitingForOutputChanged);
+        m_engine->setOutputDevice(m_outputDevice);
         if (m_loop) {
             m_engine->setLoop(*m_loop);
         }
@@ -110,4 +112,11 @@ bool LazyPlayer::isEnding() const {
 
 bool LazyPlayer::isWaitingForOutput() const {
     return m_engine && m_engine->isWaitingForOutput();
+}
+
+void LazyPlayer::setOutputDevice(const QString &name) {
+    m_outputDevice = name;
+    if (m_engine) {
+        m_engine->setOutputDevice(name);
+    }
 }

@@ -31,6 +31,7 @@ public:
     int playState() const override;
     bool isEnding() const override;
     bool isWaitingForOutput() const override;
+    void setOutputDevice(const QString &name) override;
 
     QString enginePath() const { return m_enginePath; }
 
@@ -42,5 +43,6 @@ private:
     std::optional<bool> m_loop;
     std::optional<int> m_volume;
     std::optional<double> m_rate;
+    QString m_outputDevice;
     bool m_stopped = false;
 };

@@ -15,8 +15,9 @@ class OutputOutage {
     Q_DISABLE_COPY_MOVE(OutputOutage)
 
 public:
-    /// \a reopen opens the output afresh; how that went is told through lost() or end().
-    explicit OutputOutage(std::function<void()> reopen);
+    /// \a reopen opens the output afresh; how that went is told through lost() or end(). \a activeChanged, if any, is
+    /// called as an outage begins and as it ends.
+    explicit OutputOutage(std::function<void()> reopen, std::function<void()> activeChanged = {});
 
     /// The output failed, or an attempt to open it did.
     void lost(const QString &reason);
@@ -25,9 +26,15 @@ public:
     bool nothingListens(bool throughServer);
     /// The output plays again, or sound is no longer wanted.
     void end();
+    /// Something changed that may let the output open (another output was chosen): during an outage, an attempt is
+    /// made now.
+    void tryNow();
     bool active() const { return m_recovery.active(); }
 
 private:
+    void tell(bool wasActive) const;
+
+    std::function<void()> m_activeChanged;
     QtRetryTimer m_retryTimer;
     OutputRecovery m_recovery;
     SoundServerWatch m_serverWatch;

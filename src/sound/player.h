@@ -45,10 +45,16 @@ public:
     virtual bool isEnding() const = 0;
     /// Whether the sound plays in name only while its lost output (a sound server gone) is being opened again.
     virtual bool isWaitingForOutput() const = 0;
+    /// Plays through the sound server's output named \a name (a stable name such as a PulseAudio sink's), or its
+    /// default output for an empty name. A sound that plays moves there at once, without a click; an output that
+    /// cannot take a device ignores it.
+    virtual void setOutputDevice(const QString &name) = 0;
 
 Q_SIGNALS:
     /// playState() has changed; a call may pass through more than one state before it returns.
     void playStateChanged();
     /// A stopped sound has fallen silent: isEnding() has become false.
     void soundEnded();
+    /// isWaitingForOutput() may have changed.
+    void waitingForOutputChanged();
 };

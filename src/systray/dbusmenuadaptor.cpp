@@ -152,14 +152,18 @@ QList<int> DBusMenuAdaptor::EventGroup(const QList<DBusMenuEvent> &events) {
 }
 
 bool DBusMenuAdaptor::AboutToShow(int id) {
-    Q_UNUSED(id);
-    // The layout is always current: the host never needs to fetch it again first.
+    if (m_exporter->contains(id)) {
+        m_exporter->aboutToShow(id);
+    }
+    // The layout is always current: the host never needs to fetch it again first; a change is announced.
     return false;
 }
 
 QList<int> DBusMenuAdaptor::AboutToShowGroup(const QList<int> &ids, QList<int> &idErrors) {
     for (const int id : ids) {
-        if (!m_exporter->contains(id)) {
+        if (m_exporter->contains(id)) {
+            m_exporter->aboutToShow(id);
+        } else {
             idErrors.append(id);
         }
     }

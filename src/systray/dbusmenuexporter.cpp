@@ -34,6 +34,7 @@ DBusMenuExporter::DBusMenuExporter(TrayMenu &menu, QObject *parent) : QObject(pa
     DBusMenuAdaptor::registerTypes();
     new DBusMenuAdaptor(this);
     connect(&m_menu, &TrayMenu::itemsChanged, this, &DBusMenuExporter::menuChanged);
+    connect(&m_menu, &TrayMenu::childrenChanged, this, &DBusMenuExporter::childrenChanged);
 }
 
 bool DBusMenuExporter::contains(int id) const {
@@ -75,6 +76,10 @@ QVariantMap DBusMenuExporter::properties(int id, const QStringList &names) const
         if (item->kind == TrayMenu::Kind::Submenu) {
             all.insert(u"children-display"_s, u"submenu"_s);
         }
+        if (item->radio) {
+            all.insert(u"toggle-type"_s, u"radio"_s);
+            all.insert(u"toggle-state"_s, item->checked ? 1 : 0);
+        }
     }
     if (names.isEmpty()) {
         return all;
@@ -96,6 +101,10 @@ void DBusMenuExporter::handleEvent(int id, const QString &eventId) {
     QTimer::singleShot(0, &m_menu, [menu = &m_menu, id] { menu->choose(id); });
 }
 
+void DBusMenuExporter::aboutToShow(int id) {
+    m_menu.open(id);
+}
+
 void DBusMenuExporter::refuseCall(int id, const QString &name) {
     sendErrorReply(QDBusError::InvalidArgs, name.isEmpty() ? u"No menu item %1"_s.arg(id)
                                                            : u"No property %1 on the menu item %2"_s.arg(name).arg(id));
@@ -109,4 +118,9 @@ void DBusMenuExporter::menuChanged(const QList<int> &ids) {
     ++m_revision;
     Q_EMIT itemsUpdated(items);
     Q_EMIT layoutUpdated(m_revision, TrayMenu::Root);
+}
+
+void DBusMenuExporter::childrenChanged(int parent) {
+    ++m_revision;
+    Q_EMIT layoutUpdated(m_revision, parent);
 }

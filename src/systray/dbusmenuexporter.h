@@ -33,6 +33,8 @@ public:
     QVariantMap properties(int id, const QStringList &names) const;
     /// Carries out the event \a eventId on the item \a id: "clicked" chooses it, a moment later.
     void handleEvent(int id, const QString &eventId);
+    /// The host is about to show the item \a id (contained) or its children.
+    void aboutToShow(int id);
     /// Answers the call being served with an error: the item \a id, or its property \a name, does not exist.
     void refuseCall(int id, const QString &name = {});
 
@@ -42,6 +44,7 @@ Q_SIGNALS:
 
 private:
     void menuChanged(const QList<int> &ids);
+    void childrenChanged(int parent);
 
     TrayMenu &m_menu;
     uint m_revision = 1;

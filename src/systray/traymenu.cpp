@@ -20,6 +20,9 @@ TrayMenu::TrayMenu(QObject *parent) : QObject(parent) {
         {{Sleep120, SleepTimer, Kind::Action, tr("&2 Hours")}, sleepFor(120min)},
         {{SleepSeparator, SleepTimer, Kind::Separator, {}}, {}},
         {{SleepAdd, SleepTimer, Kind::Action, tr("&Add 15 Minutes")}, [this] { Q_EMIT sleepExtended(SleepStep); }},
+        {{Output, Root, Kind::Submenu, tr("&Output")}, {}},
+        {{OutputDefault, Output, Kind::Action, tr("System &Default"), true, true, true},
+         [this] { Q_EMIT outputChosen({}); }},
         {{AddSound, Root, Kind::Action, tr("A&dd Sound...")}, [this] { Q_EMIT addSoundChosen(); }},
         {{ShowWindow, Root, Kind::Action, tr("S&how Somnivox Noise Player")}, [this] { Q_EMIT showChosen(); }},
         {{QuitSeparator, Root, Kind::Separator, {}}, {}},
@@ -73,6 +76,28 @@ void TrayMenu::setSleepMinutesLeft(int minutes) {
     m_sleepMinutes = minutes;
     relabel();
     Q_EMIT itemsChanged({SleepTimer, SleepOff});
+}
+
+void TrayMenu::setOutputs(const QList<Device> &outputs, const QString &chosen) {
+    // The outputs come after every other item, so only their order among themselves counts.
+    std::erase_if(m_entries, [](const Entry &entry) { return entry.item.id >= FirstOutputDevice; });
+    bool listed = false;
+    int id = FirstOutputDevice;
+    for (const Device &output : outputs) {
+        const bool checked = !chosen.isEmpty() && output.name == chosen;
+        listed = listed || checked;
+        // A description is shown as it is: an ampersand in it marks no mnemonic.
+        QString label = output.description;
+        label.replace(u'&', QStringLiteral("&&"));
+        m_entries.push_back({{id++, Output, Kind::Action, label, true, true, checked},
+                             [this, name = output.name] { Q_EMIT outputChosen(name); }});
+    }
+    entry(OutputDefault)->item.checked = !listed;
+    Q_EMIT childrenChanged(Output);
+}
+
+void TrayMenu::open(int id) {
+    Q_EMIT opening(id);
 }
 
 void TrayMenu::relabel() {

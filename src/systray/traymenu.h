@@ -25,6 +25,15 @@ public:
         Kind kind = Kind::Action;
         QString label;
         bool enabled = true;
+        /// One of a group of choices, of which the checked one is chosen.
+        bool radio = false;
+        bool checked = false;
+    };
+
+    /// An output offered in the "Output" submenu: its stable name, and the description shown.
+    struct Device {
+        QString name;
+        QString description;
     };
 
     enum Id : int {
@@ -44,7 +53,11 @@ public:
         QuitSeparator,
         Quit,
         // Added later: the ids above keep their numbers.
-        AddSound
+        AddSound,
+        Output,
+        OutputDefault,
+        /// The outputs listed after the default take the ids from here on, in their order.
+        FirstOutputDevice = 1000
     };
 
     /// What "Add 15 Minutes" adds.
@@ -64,6 +77,11 @@ public:
     void setTurnedOn(bool on);
     /// The sleep timer's whole minutes left; 0 while none runs.
     void setSleepMinutesLeft(int minutes);
+    /// Lists \a outputs after "System Default" in the "Output" submenu, the one named \a chosen checked (the
+    /// default for an empty or unlisted name).
+    void setOutputs(const QList<Device> &outputs, const QString &chosen);
+    /// The menu, or its submenu \a id, is about to be shown.
+    void open(int id);
 
 Q_SIGNALS:
     void turnOnOffChosen();
@@ -71,10 +89,15 @@ Q_SIGNALS:
     void sleepChosen(std::chrono::seconds length);
     void sleepExtended(std::chrono::seconds more);
     void addSoundChosen();
+    /// The output named \a name was chosen; empty for the system's default.
+    void outputChosen(const QString &name);
+    void opening(int id);
     void showChosen();
     void quitChosen();
-    /// The label or the enabled state of the items \a ids changed.
+    /// The label, the enabled or the checked state of the items \a ids changed.
     void itemsChanged(const QList<int> &ids);
+    /// The items under \a parent were replaced.
+    void childrenChanged(int parent);
 
 private:
     struct Entry {

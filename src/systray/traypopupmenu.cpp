@@ -2,9 +2,13 @@
 
 #include "traymenu.h"
 
+#include <QActionGroup>
+
 TrayPopupMenu::TrayPopupMenu(TrayMenu &model, QWidget *parent) : QMenu(parent), m_model(model) {
     addItems(*this, TrayMenu::Root);
     connect(&m_model, &TrayMenu::itemsChanged, this, &TrayPopupMenu::update);
+    connect(&m_model, &TrayMenu::childrenChanged, this, &TrayPopupMenu::replaceChildren);
+    connect(this, &QMenu::aboutToShow, &m_model, [this] { m_model.open(TrayMenu::Root); });
 }
 
 void TrayPopupMenu::addItems(QMenu &menu, int parent) {
@@ -17,12 +21,22 @@ void TrayPopupMenu::addItems(QMenu &menu, int parent) {
         case TrayMenu::Kind::Submenu: {
             QMenu *submenu = menu.addMenu(item.label);
             addItems(*submenu, item.id);
+            connect(submenu, &QMenu::aboutToShow, &m_model, [this, id = item.id] { m_model.open(id); });
             action = submenu->menuAction();
             break;
         }
         case TrayMenu::Kind::Action:
             action = menu.addAction(item.label);
             connect(action, &QAction::triggered, this, [this, id = item.id] { m_model.choose(id); });
+            if (item.radio) {
+                QActionGroup *&group = m_groups[parent];
+                if (group == nullptr) {
+                    group = new QActionGroup(&menu);
+                }
+                action->setCheckable(true);
+                action->setChecked(item.checked);
+                group->addAction(action);
+            }
             break;
         }
         action->setEnabled(item.enabled);
@@ -37,6 +51,21 @@ void TrayPopupMenu::update(const QList<int> &ids) {
         if (item != nullptr && action != nullptr) {
             action->setText(item->label);
             action->setEnabled(item->enabled);
+            action->setChecked(item->checked);
         }
     }
+}
+
+void TrayPopupMenu::replaceChildren(int parent) {
+    QAction *holder = m_actions.value(parent);
+    QMenu *submenu = holder != nullptr ? holder->menu() : nullptr;
+    if (submenu == nullptr) {
+        return;
+    }
+    for (QAction *action : submenu->actions()) {
+        m_actions.remove(m_actions.key(action));
+    }
+    submenu->clear();
+    delete m_groups.take(parent);
+    addItems(*submenu, parent);
 }

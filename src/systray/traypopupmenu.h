@@ -4,6 +4,7 @@
 #include <QMenu>
 
 class QAction;
+class QActionGroup;
 class TrayMenu;
 
 /// The tray's menu as a popup of Qt's, for trays that leave the menu to the program (the XEmbed tray of X11).
@@ -22,7 +23,10 @@ public:
 private:
     void addItems(QMenu &menu, int parent);
     void update(const QList<int> &ids);
+    void replaceChildren(int parent);
 
     TrayMenu &m_model;
     QHash<int, QAction *> m_actions;
+    // The group that draws a submenu's radio items as one choice, by the submenu's id.
+    QHash<int, QActionGroup *> m_groups;
 };

@@ -54,6 +54,12 @@ private Q_SLOTS:
                                 << command(Power::Keep, {}, {}, {}, Query::Status) << QString();
         QTest::newRow("list styles") << QStringList{u"--list-styles"_s} << Outcome::Run
                                      << command(Power::Keep, {}, {}, {}, Query::ListStyles) << QString();
+        QTest::newRow("list outputs") << QStringList{u"--list-outputs"_s} << Outcome::Run
+                                      << command(Power::Keep, {}, {}, {}, Query::ListOutputs) << QString();
+        Command output;
+        output.output = u"Speakers & Co"_s;
+        QTest::newRow("output by its description")
+            << QStringList{u"--output"_s, u"Speakers & Co"_s} << Outcome::Run << output << QString();
         QTest::newRow("help wins") << QStringList{u"--volume"_s, u"30"_s, u"--help"_s} << Outcome::Help << none
                                    << u"Usage: somnivox"_s;
         QTest::newRow("version") << QStringList{u"--version"_s} << Outcome::Version << none << QString();
@@ -104,7 +110,9 @@ private Q_SLOTS:
         bad("volume: a sign", {u"--volume"_s, u"+50"_s}, u"--volume"_s);
         bad("volume: overflowing", {u"--volume"_s, u"4294967346"_s}, u"--volume"_s);
         bad("style: empty", {u"--style"_s, QString()}, u"style"_s);
-        bad("unknown option", {u"--output"_s, u"x"_s}, u"output"_s);
+        bad("unknown option", {u"--colour"_s, u"x"_s}, u"colour"_s);
+        bad("output: blank", {u"--output"_s, u" "_s}, u"--output"_s);
+        bad("list outputs and an output", {u"--list-outputs"_s, u"--output"_s, u"x"_s}, u"--list-outputs"_s);
         bad("a word that is no option", {u"turn-on"_s}, u"turn-on"_s);
         bad("turn on and off", {u"--turn-on"_s, u"--turn-off"_s}, u"--turn-on"_s);
         bad("turn on and toggle", {u"--toggle"_s, u"--turn-on"_s}, u"--toggle"_s);
@@ -132,6 +140,7 @@ private Q_SLOTS:
         QCOMPARE(got.power, expected.power);
         QCOMPARE(got.query, expected.query);
         QCOMPARE(got.style, expected.style);
+        QCOMPARE(got.output, expected.output);
         QCOMPARE(got.volume, expected.volume);
         QCOMPARE(got.sleep, expected.sleep);
         // What is sent to the running program reads back as the same command.
@@ -139,6 +148,7 @@ private Q_SLOTS:
         QCOMPARE(again.power, got.power);
         QCOMPARE(again.query, got.query);
         QCOMPARE(again.style, got.style);
+        QCOMPARE(again.output, got.output);
         QCOMPARE(again.volume, got.volume);
         QCOMPARE(again.sleep, got.sleep);
     }

@@ -2,6 +2,8 @@
 
 #include "apptimer.h"
 #include "csystray.h"
+#include "fakes/fakeoutputdevices.h"
+#include "outputchoice.h"
 #include "sleeptimer.h"
 #include "traymenu.h"
 #include "traymenucontrol.h"
@@ -44,12 +46,15 @@ void minimise(Form1 *form) {
 
 // The tray's menu over a window, with a sleep timer on the window's clock.
 struct TrayMenuRig {
-    explicit TrayMenuRig(Form1Rig &rig) : timer(rig.clock), control(menu, *rig.form, timer) {}
+    explicit TrayMenuRig(Form1Rig &rig)
+        : timer(rig.clock), output(*rig.store, devices, rig.player), control(menu, *rig.form, timer, output) {}
 
     QString text(int id) { return control.popup().actionFor(id)->text(); }
 
     SleepTimer timer;
     TrayMenu menu;
+    FakeOutputDevices devices;
+    OutputChoice output;
     TrayMenuControl control;
 };
 } // namespace
@@ -169,8 +174,17 @@ private Q_SLOTS:
         TrayMenuRig menu(rig);
         rig.tray.deliver(TrayNotify::WM_RBUTTONDOWN);
         QVERIFY(!menu.control.popup().isVisible());
+        QCOMPARE(menu.devices.watches, 0);
         rig.tray.deliver(TrayNotify::WM_RBUTTONUP);
         QVERIFY(menu.control.popup().isVisible());
+        // The outputs are looked for as the menu opens, listed as they arrive, and one chosen there is played on.
+        QCOMPARE(menu.devices.watches, 1);
+        menu.devices.tell({{u"speakers"_s, u"Speakers"_s}});
+        QCOMPARE(menu.text(TrayMenu::FirstOutputDevice), u"Speakers"_s);
+        menu.control.popup().actionFor(TrayMenu::FirstOutputDevice)->trigger();
+        QVERIFY(menu.control.popup().actionFor(TrayMenu::FirstOutputDevice)->isChecked());
+        QCOMPARE(rig.player.calls.constLast(), u"setOutputDevice speakers"_s);
+        QCOMPARE(rig.store->ReadSetting(u"Output Device"_s, QString()), u"speakers"_s);
         menu.control.popup().hide();
 
         menu.timer.set(std::chrono::minutes(25));

@@ -1,4 +1,6 @@
+#include "fakes/fakeoutputdevices.h"
 #include "form1rig.h"
+#include "outputchoice.h"
 #include "remotecommands.h"
 #include "sleeptimer.h"
 #include "stylelibrary.h"
@@ -63,7 +65,9 @@ private Q_SLOTS:
         Form1 *form = rig.load();
         SleepTimer sleep(rig.clock);
         sleep.set(5min);
-        RemoteCommands remote(*form, sleep);
+        FakeOutputDevices devices;
+        OutputChoice outputs(*rig.store, devices, rig.player);
+        RemoteCommands remote(*form, sleep, outputs);
         const int setUrls = int(rig.player.calls.filter(u"setUrl"_s).size());
 
         const SingleInstance::Answer answer = remote.answer(arguments);
@@ -100,7 +104,9 @@ private Q_SLOTS:
         }
         Form1 *form = rig.load();
         SleepTimer sleep(rig.clock);
-        RemoteCommands remote(*form, sleep);
+        FakeOutputDevices devices;
+        OutputChoice outputs(*rig.store, devices, rig.player);
+        RemoteCommands remote(*form, sleep, outputs);
         rig.player.state = Player::Playing;
         rig.player.waiting = true;
         QCOMPARE(remote.answer({u"--status"_s}).text,
@@ -117,12 +123,46 @@ private Q_SLOTS:
                  remote.answer({u"--list-styles"_s}).text);
     }
 
+    // The outputs are listed and chosen once the server's list is read; an output not listed changes nothing.
+    void answerWhenReady_outputs_waitForTheListThenListOrChoose() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Volume"_s, u"50"_s}});
+        Form1 *form = rig.load();
+        SleepTimer sleep(rig.clock);
+        FakeOutputDevices devices;
+        OutputChoice outputs(*rig.store, devices, rig.player);
+        RemoteCommands remote(*form, sleep, outputs);
+        QList<SingleInstance::Answer> answers;
+        const auto ask = [&](const QStringList &arguments) {
+            remote.answerWhenReady(arguments, [&answers](const SingleInstance::Answer &answer) { answers << answer; });
+        };
+        ask({u"--list-outputs"_s});
+        QVERIFY(answers.isEmpty());
+        QCOMPARE(devices.watches, 1);
+        devices.tell({{u"speakers"_s, u"Speakers"_s}, {u"bedroom"_s, u"Bedroom"_s}});
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(answers.at(0).exitCode, 0);
+        QCOMPARE(answers.at(0).text, u"speakers\tSpeakers\nbedroom\tBedroom\n"_s);
+
+        ask({u"--output"_s, u"kitchen"_s, u"--volume"_s, u"30"_s});
+        QCOMPARE(answers.at(1).exitCode, 2);
+        QVERIFY(answers.at(1).text.contains(u"kitchen"_s));
+        QCOMPARE(rig.player.volume, 50);
+        ask({u"--output"_s, u"Bedroom"_s, u"--volume"_s, u"30"_s});
+        QCOMPARE(answers.at(2).exitCode, 0);
+        QCOMPARE(rig.player.volume, 30);
+        QVERIFY(rig.player.calls.contains(u"setOutputDevice bedroom"_s));
+        rig.store->flush();
+        QCOMPARE(rig.stored(u"Output Device"_s), u"bedroom"_s);
+    }
+
     void answer_inAnotherLanguage_takesEitherNameAndKeepsTheStoredOne() {
         const Translations german{QLocale(u"de_DE"_s)};
         Form1Rig rig(Form1Rig::defaultSounds(), {{u"Style"_s, u"White Noise"_s}});
         Form1 *form = rig.load();
         SleepTimer sleep(rig.clock);
-        RemoteCommands remote(*form, sleep);
+        FakeOutputDevices devices;
+        OutputChoice outputs(*rig.store, devices, rig.player);
+        RemoteCommands remote(*form, sleep, outputs);
         QCOMPARE(rig.styles()->currentText(), u"Weißes Rauschen"_s);
         QCOMPARE(remote.answer({u"--list-styles"_s}).text, u"Brown Noise\nPink Noise\nWhite Noise\n"_s);
         QCOMPARE(remote.answer({u"--style"_s, u"Rosa Rauschen"_s, u"--turn-on"_s}).exitCode, 0);

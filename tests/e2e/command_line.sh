@@ -77,10 +77,15 @@ pass "bad input exits 2 with one line on stderr and changes nothing"
     COMP_CWORD=2
     _somnivox || fail "completing --style failed"
     [ "${COMPREPLY[*]}" = 'Pink\ Noise' ] || fail "--style Pi completed to: ${COMPREPLY[*]}"
-    COMP_WORDS=("$SOMNIVOX" --li)
+    COMP_WORDS=("$SOMNIVOX" --list-s)
     COMP_CWORD=1
     _somnivox || fail "completing an option failed"
-    [ "${COMPREPLY[*]}" = '--list-styles' ] || fail "--li completed to: ${COMPREPLY[*]}"
+    [ "${COMPREPLY[*]}" = '--list-styles' ] || fail "--list-s completed to: ${COMPREPLY[*]}"
+    # No sound server answers here: only the default output is offered.
+    COMP_WORDS=("$SOMNIVOX" --output d)
+    COMP_CWORD=2
+    _somnivox || fail "completing --output failed"
+    [ "${COMPREPLY[*]}" = 'default' ] || fail "--output d completed to: ${COMPREPLY[*]}"
 )
 pass "bash completes the options and the running program's style names"
 

@@ -77,6 +77,7 @@ public:
     }
     bool isEnding() const override { return ending; }
     bool isWaitingForOutput() const override { return waiting; }
+    void setOutputDevice(const QString &name) override { record(u"setOutputDevice "_s + name); }
 
     /// The file came to its end (loop off).
     void finish() { state = 0; }

@@ -52,6 +52,7 @@ public:
     int playState() const override { return m_inner.playState(); }
     bool isEnding() const override { return m_inner.isEnding(); }
     bool isWaitingForOutput() const override { return m_inner.isWaitingForOutput(); }
+    void setOutputDevice(const QString &name) override { m_inner.setOutputDevice(name); }
 
 private:
     Player &m_inner;

@@ -226,9 +226,9 @@ private Q_SLOTS:
         SingleInstance first(dir.path());
         QCOMPARE(first.claim(0), SingleInstance::Role::First);
         int commands = 0;
-        first.setCommandHandler([&commands](const QStringList &) {
+        first.setCommandHandler([&commands](const QStringList &, const SingleInstance::Reply &reply) {
             ++commands;
-            return SingleInstance::Answer{0, u"done\n"_s};
+            reply({0, u"done\n"_s});
         });
         QSignalSpy shown(&first, &SingleInstance::activationRequested);
         QCOMPARE(answerTo(dir.path(), request), QByteArray());
@@ -270,10 +270,12 @@ private Q_SLOTS:
         QStringList received;
         if (program == u"serving"_s) {
             QCOMPARE(first.claim(0), SingleInstance::Role::First);
-            first.setCommandHandler([&received, answerSize](const QStringList &sent) {
-                received = sent;
-                return SingleInstance::Answer{7, QString(answerSize, u'x')};
-            });
+            // Answered a moment later, as a command that waits for the outputs to be listed is.
+            first.setCommandHandler(
+                [&received, answerSize](const QStringList &sent, const SingleInstance::Reply &reply) {
+                    received = sent;
+                    QTimer::singleShot(50, [reply, answerSize] { reply({7, QString(answerSize, u'x')}); });
+                });
         }
         // A lock held by another open file, and maybe a socket that nobody serves.
         const int lockFd = ::open(QFile::encodeName(dir.filePath(u"somnivox.lock"_s)).constData(),

@@ -2,10 +2,13 @@
 #include "dbusmenuexporter.h"
 #include "statusnotifieritem.h"
 #include "traymenu.h"
+#include "traypopupmenu.h"
 
 #include "fakes/privatebus.h"
 
+#include <QAction>
 #include <QDBusPendingCall>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -59,12 +62,15 @@ public:
     }
 
     QList<uint> revisions;
+    int outputRevisions = 0;
     QStringList updatedLabels;
 
 public Q_SLOTS:
     void layoutUpdated(uint revision, int parent) {
         if (parent == TrayMenu::Root) {
             revisions.append(revision);
+        } else if (parent == TrayMenu::Output) {
+            ++outputRevisions;
         }
     }
     void propertiesUpdated(const QDBusMessage &message) {
@@ -101,6 +107,43 @@ private Q_SLOTS:
         QCOMPARE(changes.size(), 1);
     }
 
+    // The outputs come after "System Default", one of them checked, and are replaced as they come and go.
+    void outputs_listedAfterTheDefault_theChosenCheckedInMenuAndPopup() {
+        TrayMenu menu;
+        TrayPopupMenu popup(menu);
+        const QSignalSpy chosen(&menu, &TrayMenu::outputChosen);
+        const auto checked = [&menu] {
+            QList<bool> marks;
+            for (const TrayMenu::Item &item : menu.children(TrayMenu::Output)) {
+                marks << (item.radio && item.checked);
+            }
+            return marks;
+        };
+        const auto drawn = [&popup] {
+            QStringList texts;
+            for (const QAction *action : popup.actionFor(TrayMenu::Output)->menu()->actions()) {
+                texts << action->text() + (action->isChecked() ? u"*"_s : QString());
+            }
+            return texts;
+        };
+        QCOMPARE(checked(), QList<bool>{true});
+        menu.setOutputs({{u"speakers"_s, u"Speakers"_s}, {u"bedroom"_s, u"Bed & Breakfast"_s}}, u"bedroom"_s);
+        QCOMPARE(checked(), (QList<bool>{false, false, true}));
+        QVERIFY(menu.item(TrayMenu::FirstOutputDevice)->radio);
+        QCOMPARE(menu.item(TrayMenu::FirstOutputDevice + 1)->label, u"Bed && Breakfast"_s);
+        QCOMPARE(drawn(), (QStringList{u"System &Default"_s, u"Speakers"_s, u"Bed && Breakfast*"_s}));
+        menu.choose(TrayMenu::FirstOutputDevice);
+        menu.choose(TrayMenu::OutputDefault);
+        QCOMPARE(chosen.size(), 2);
+        QCOMPARE(chosen.at(0).at(0).toString(), u"speakers"_s);
+        QCOMPARE(chosen.at(1).at(0).toString(), QString());
+        // The chosen one gone: the default is checked, and the gone one's item no longer exists.
+        menu.setOutputs({{u"speakers"_s, u"Speakers"_s}}, u"bedroom"_s);
+        QCOMPARE(checked(), (QList<bool>{true, false}));
+        QCOMPARE(menu.item(TrayMenu::FirstOutputDevice + 1), nullptr);
+        QCOMPARE(drawn(), (QStringList{u"System &Default*"_s, u"Speakers"_s}));
+    }
+
     // What a tray host reads of the menu on the bus, and what its clicks do.
     void busExport_readByAHost_clickChoosesOnceAnswered() {
         PrivateBus daemon;
@@ -118,8 +161,9 @@ private Q_SLOTS:
         QCOMPARE(menuPath.path(), u"/MenuBar"_s);
         QCOMPARE(host.property(menuPath.path(), MenuInterface, u"Version"_s).toUInt(), 3u);
 
-        QCOMPARE(host.labels(TrayMenu::Root), (QStringList{u"_Turn On"_s, u"_Sleep Timer"_s, u"A_dd Sound..."_s,
-                                                           u"S_how Somnivox Noise Player"_s, u"--"_s, u"_Quit"_s}));
+        QCOMPARE(host.labels(TrayMenu::Root),
+                 (QStringList{u"_Turn On"_s, u"_Sleep Timer"_s, u"_Output"_s, u"A_dd Sound..."_s,
+                              u"S_how Somnivox Noise Player"_s, u"--"_s, u"_Quit"_s}));
         QCOMPARE(host.labels(TrayMenu::SleepTimer),
                  (QStringList{u"_Off"_s, u"_15 Minutes"_s, u"_30 Minutes"_s, u"_45 Minutes"_s, u"1 _Hour"_s,
                               u"_90 Minutes"_s, u"_2 Hours"_s, u"--"_s, u"_Add 15 Minutes"_s}));
@@ -142,6 +186,20 @@ private Q_SLOTS:
         const QDBusMessage layout = host.menu(u"GetLayout"_s, {0, 0, QStringList()});
         QCOMPARE(layout.arguments().value(0).toUInt(), host.revisions.constFirst());
         QCOMPARE(host.labels(TrayMenu::Root).constFirst(), u"_Turn Off"_s);
+
+        // Outputs are radio items; a new list is announced as a new layout of their submenu.
+        const QSignalSpy opened(&menu, &TrayMenu::opening);
+        QCOMPARE(host.menu(u"AboutToShow"_s, {int(TrayMenu::Output)}).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(opened.size(), 1);
+        menu.setOutputs({{u"speakers"_s, u"Speakers"_s}}, u"speakers"_s);
+        QTRY_COMPARE(host.outputRevisions, 1);
+        QCOMPARE(host.labels(TrayMenu::Output), (QStringList{u"System _Default"_s, u"Speakers"_s}));
+        const auto toggle = [&host](int id, const QString &name) {
+            return host.menu(u"GetProperty"_s, {id, name}).arguments().value(0).value<QDBusVariant>().variant();
+        };
+        QCOMPARE(toggle(TrayMenu::FirstOutputDevice, u"toggle-type"_s), QVariant(u"radio"_s));
+        QCOMPARE(toggle(TrayMenu::FirstOutputDevice, u"toggle-state"_s), QVariant(1));
+        QCOMPARE(toggle(TrayMenu::OutputDefault, u"toggle-state"_s), QVariant(0));
     }
 };
 
