@@ -7,6 +7,7 @@
 #include "gstref.h"
 #include "mp3decoder.h"
 #include "pcmfeed.h"
+#include "sourcelevel.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -91,6 +92,7 @@ struct GstPlayer::Shared {
     std::atomic<int> volume{50};
     std::atomic<double> rate{1.0};
     std::atomic<bool> loop{false};
+    std::atomic<bool> evenLoudness{true};
 
     /// Calls \a handle on the player's thread, queued, unless the player is gone.
     void post(std::function<void(GstPlayer *)> handle) {
@@ -290,6 +292,7 @@ void GstPlayer::Pipeline::push(GstAppSrc *source) {
     QString failure;
     try {
         takeOrder().applyTo(*feed);
+        feed->setEvenLoudness(shared->evenLoudness.load());
         frames = feed->fill(pcm, shared->rate.load(), shared->loop.load());
         const auto filled = pcm.first(std::size_t(frames * Mp3Decoder::Channels));
         if (last) {
@@ -328,6 +331,7 @@ GstPlayer::GstPlayer(QObject *parent)
     m_sinkFromEnvironment = !sink.isEmpty();
     m_sinkDescription = QString::fromLocal8Bit(sink);
     connect(&m_serverWatch, &SoundServerWatch::changed, this, [this] { m_recovery.mayBeBack(); });
+    connect(&m_levels, &LoudnessLevels::levelKnown, this, &GstPlayer::handleLevelKnown);
 }
 
 // A pipeline stuck on a hung server is not waited for beyond the worker's bound: it is left to end on its own.
@@ -359,6 +363,7 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
         m_pipeline = buildPipeline();
     }
     m_decoder = std::move(decoder);
+    m_level = m_levels.levelOf(path);
     // Playing in name from here: the output starts on the worker, and the recovery takes over if it does not.
     setState(Player::Playing);
     if (!m_ending) {
@@ -424,6 +429,14 @@ void GstPlayer::fadeOutAlong(std::chrono::milliseconds duration, bool byDecibels
         dropHeldAudio({.frames = framesIn(std::max(duration - StreamRampLength, std::chrono::milliseconds(0))),
                        .byDecibels = byDecibels});
         m_fadeEnd = end;
+    }
+}
+
+void GstPlayer::setEvenLoudness(bool on) {
+    m_shared->evenLoudness = on;
+    // A file that waits for its level waits no more.
+    if (!on && m_decoder) {
+        catchUp();
     }
 }
 
@@ -667,13 +680,13 @@ std::shared_ptr<GstPlayer::Pipeline> GstPlayer::buildPipeline() {
 
 // Hands the opened file to the output. While an earlier start waits on the server, this one waits for it to tell.
 void GstPlayer::startOutput() {
-    if (m_starting || !m_decoder) {
+    if (m_starting || !m_decoder || (m_shared->evenLoudness && !(m_level && m_level->isKnown()))) {
         return;
     }
     if (!m_pipeline) {
         m_pipeline = buildPipeline();
     }
-    auto feed = std::make_shared<PcmFeed>(std::move(m_decoder), framesIn(m_fadeIn));
+    auto feed = std::make_shared<PcmFeed>(std::move(m_decoder), framesIn(m_fadeIn), m_level);
     postStart([feed = std::move(feed)](Pipeline &pipeline, quint64 run, const QByteArray &title) {
         return pipeline.start(run, feed, title);
     });
@@ -822,6 +835,12 @@ void GstPlayer::handleStarted(quint64 run) {
         // Once more on the open stream: a server that restores volumes per application or role (PipeWire's session
         // manager) overrides the one a stream opens with.
         applyVolume();
+    }
+}
+
+void GstPlayer::handleLevelKnown(const SourceLevel *level) {
+    if (level == m_level.get() && m_decoder) {
+        catchUp();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "loudnesslevels.h"
 #include "outputrecovery.h"
 #include "pipelineworker.h"
 #include "player.h"
@@ -15,13 +16,15 @@
 
 class Decoder;
 class PcmFeed;
+class SourceLevel;
 
 /// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
 /// `appsrc ! audioconvert ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one endless
 /// stream with no seam; the rate is a resampling step of the feed, and the fades and the volume are computed there
-/// too. The sink is the GStreamer description in the environment variable SOMNIVOX_AUDIO_SINK when it is set,
-/// otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or `autoaudiosink` where GStreamer has no pulse
-/// plugin.
+/// too, and so is each file's gain to the program's one loudness (see LoudnessLevels): a file whose level is not yet
+/// known starts once its quick estimate is, some tens of milliseconds later. The sink is the GStreamer description in
+/// the environment variable SOMNIVOX_AUDIO_SINK when it is set, otherwise `pulsesink` (PulseAudio, or PipeWire's pulse
+/// server), or `autoaudiosink` where GStreamer has no pulse plugin.
 ///
 /// The default output outlives its sound server: when it fails or cannot be opened (server gone or not yet started,
 /// stream killed, only a fake sink found), the player keeps playing in name, reopens the output after growing pauses
@@ -71,6 +74,7 @@ public:
     void setVolume(int volume) override;
     /// Clamped to 0.1..50; a value that is not a number is ignored. Heard within a few tenths of a second.
     void setRate(double rate) override;
+    void setEvenLoudness(bool on) override;
     /// Playback is over for the caller at once; the sound ends in a short ramp before the output is released: after
     /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped. An
     /// output still starting ramps down as soon as it has started. A file given during the ramp starts after it.
@@ -123,6 +127,7 @@ private:
     void handleEnd(quint64 run);
     void handleStarted(quint64 run);
     void handleFailure(quint64 run, const QString &reason, bool fromPipeline);
+    void handleLevelKnown(const SourceLevel *level);
 
     QString m_sinkDescription;
     bool m_sinkFromEnvironment = false;
@@ -134,6 +139,9 @@ private:
     std::shared_ptr<Pipeline> m_pipeline;
     // The file of the present run, opened, until a start of the output takes it.
     std::unique_ptr<Decoder> m_decoder;
+    LoudnessLevels m_levels;
+    // The level of the present file.
+    std::shared_ptr<SourceLevel> m_level;
     QString m_path;
     int m_state = Undefined;
     std::chrono::milliseconds m_fadeIn{0};

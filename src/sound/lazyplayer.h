@@ -27,6 +27,7 @@ public:
     void setLoop(bool on) override;
     void setVolume(int volume) override;
     void setRate(double rate) override;
+    void setEvenLoudness(bool on) override;
     void stop() override;
     int playState() const override;
     bool isEnding() const override;
@@ -42,5 +43,6 @@ private:
     std::optional<bool> m_loop;
     std::optional<int> m_volume;
     std::optional<double> m_rate;
+    std::optional<bool> m_evenLoudness;
     bool m_stopped = false;
 };

@@ -2,6 +2,7 @@
 
 #include "decoder.h"
 #include "generatednoise.h"
+#include "loudness.h"
 
 #include <QtGlobal>
 
@@ -26,6 +27,9 @@ public:
     /// Starts the same noise again from the seed.
     void rewind() override;
     qsizetype lengthFrames() const override { return Endless; }
+
+    /// How loud \a colour is heard, measured once over a long stretch: the same for every seed.
+    static Loudness loudness(GeneratedNoise::Colour colour);
 
 private:
     // xoshiro256++: fast, 2^256 - 1 long, and passes the statistical test batteries that plain LCGs fail.

@@ -72,6 +72,10 @@ QVariantMap DBusMenuExporter::properties(int id, const QStringList &names) const
         all.insert(u"label"_s, busLabel(item->label));
         all.insert(u"enabled"_s, item->enabled);
         all.insert(u"visible"_s, true);
+        if (item->checkable) {
+            all.insert(u"toggle-type"_s, u"checkmark"_s);
+            all.insert(u"toggle-state"_s, item->checked ? 1 : 0);
+        }
         if (item->kind == TrayMenu::Kind::Submenu) {
             all.insert(u"children-display"_s, u"submenu"_s);
         }

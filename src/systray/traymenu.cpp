@@ -20,6 +20,11 @@ TrayMenu::TrayMenu(QObject *parent) : QObject(parent) {
         {{Sleep120, SleepTimer, Kind::Action, tr("&2 Hours")}, sleepFor(120min)},
         {{SleepSeparator, SleepTimer, Kind::Separator, {}}, {}},
         {{SleepAdd, SleepTimer, Kind::Action, tr("&Add 15 Minutes")}, [this] { Q_EMIT sleepExtended(SleepStep); }},
+        {{EvenLoudness, Root, Kind::Action, tr("&Even Loudness"), true, true, true},
+         [this] {
+             setEvenLoudness(!item(EvenLoudness)->checked);
+             Q_EMIT evenLoudnessChosen(item(EvenLoudness)->checked);
+         }},
         {{AddSound, Root, Kind::Action, tr("A&dd Sound...")}, [this] { Q_EMIT addSoundChosen(); }},
         {{ShowWindow, Root, Kind::Action, tr("S&how Somnivox Noise Player")}, [this] { Q_EMIT showChosen(); }},
         {{QuitSeparator, Root, Kind::Separator, {}}, {}},
@@ -73,6 +78,14 @@ void TrayMenu::setSleepMinutesLeft(int minutes) {
     m_sleepMinutes = minutes;
     relabel();
     Q_EMIT itemsChanged({SleepTimer, SleepOff});
+}
+
+void TrayMenu::setEvenLoudness(bool on) {
+    Item &check = entry(EvenLoudness)->item;
+    if (on != check.checked) {
+        check.checked = on;
+        Q_EMIT itemsChanged({EvenLoudness});
+    }
 }
 
 void TrayMenu::relabel() {

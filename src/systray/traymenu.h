@@ -25,6 +25,9 @@ public:
         Kind kind = Kind::Action;
         QString label;
         bool enabled = true;
+        /// A check item shows a check mark while checked.
+        bool checkable = false;
+        bool checked = false;
     };
 
     enum Id : int {
@@ -44,7 +47,8 @@ public:
         QuitSeparator,
         Quit,
         // Added later: the ids above keep their numbers.
-        AddSound
+        AddSound,
+        EvenLoudness
     };
 
     /// What "Add 15 Minutes" adds.
@@ -64,6 +68,8 @@ public:
     void setTurnedOn(bool on);
     /// The sleep timer's whole minutes left; 0 while none runs.
     void setSleepMinutesLeft(int minutes);
+    /// Whether "Even Loudness" is checked; choosing it checks or unchecks it and tells evenLoudnessChosen().
+    void setEvenLoudness(bool on);
 
 Q_SIGNALS:
     void turnOnOffChosen();
@@ -71,6 +77,8 @@ Q_SIGNALS:
     void sleepChosen(std::chrono::seconds length);
     void sleepExtended(std::chrono::seconds more);
     void addSoundChosen();
+    /// "Even Loudness" was chosen, and is now \a on.
+    void evenLoudnessChosen(bool on);
     void showChosen();
     void quitChosen();
     /// The label or the enabled state of the items \a ids changed.

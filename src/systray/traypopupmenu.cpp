@@ -22,10 +22,12 @@ void TrayPopupMenu::addItems(QMenu &menu, int parent) {
         }
         case TrayMenu::Kind::Action:
             action = menu.addAction(item.label);
+            action->setCheckable(item.checkable);
             connect(action, &QAction::triggered, this, [this, id = item.id] { m_model.choose(id); });
             break;
         }
         action->setEnabled(item.enabled);
+        action->setChecked(item.checked);
         m_actions.insert(item.id, action);
     }
 }
@@ -37,6 +39,7 @@ void TrayPopupMenu::update(const QList<int> &ids) {
         if (item != nullptr && action != nullptr) {
             action->setText(item->label);
             action->setEnabled(item->enabled);
+            action->setChecked(item->checked);
         }
     }
 }
