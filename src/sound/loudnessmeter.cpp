@@ -2,8 +2,6 @@
 
 #include "decoder.h"
 
-#include <ebur128.h>
-
 #include <algorithm>
 #include <stdexcept>
 

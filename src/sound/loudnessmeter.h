@@ -4,10 +4,10 @@
 
 #include <QtGlobal>
 
+#include <ebur128.h>
+
 #include <cstdint>
 #include <span>
-
-struct ebur128_state;
 
 /// Measures stereo 16-bit audio as it is added, with libebur128: integrated loudness (EBU R128) and true peak. Its
 /// memory does not grow with the length measured.

@@ -70,6 +70,8 @@ void registerSteppedVolume() {
 
 } // namespace
 
+// Each file plays at its own level, so that what is heard can be compared with its decode sample for sample; the
+// gain to one loudness is the feed's, tested there.
 class TestGstPlayerOutput : public QObject {
     Q_OBJECT
 
@@ -100,6 +102,7 @@ void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(file, {});
@@ -122,6 +125,7 @@ void TestGstPlayerOutput::setRate_two_doublesTheSineFrequencyAcrossLoops() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setRate(2.0);
@@ -155,6 +159,7 @@ void TestGstPlayerOutput::setVolume_fifty_halvesTheAmplitude() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture(before);
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(50);
     player.setLoop(true);
     player.setUrl(file, {});
@@ -173,6 +178,7 @@ void TestGstPlayerOutput::setVolume_duringPlayback_changesTheOutput() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(file, {});
@@ -200,6 +206,7 @@ void TestGstPlayerOutput::setLoop_off_playsTheFileOnceThenReportsNotPlaying() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(false);
     player.setUrl(file, {});
@@ -221,6 +228,7 @@ void TestGstPlayerOutput::setUrl_whilePlaying_startsTheNewFileFromItsFirstSample
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"vbr.mp3"_s), {});
@@ -267,6 +275,7 @@ void TestGstPlayerOutput::setUrl_aSinkOfElementsBeyondThePlayersOwn_plays() {
     // The player registers only the plugins it plays through until a sink asks for more.
     qputenv("SOMNIVOX_AUDIO_SINK", "audioresample ! " + qgetenv("SOMNIVOX_AUDIO_SINK"));
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {});
     QCOMPARE(player.playState(), Player::Playing);
     QVERIFY(capture.waitForFrames(4410));
@@ -278,6 +287,7 @@ void TestGstPlayerOutput::fades_riseFromSilenceAndFallToItWhenAsked() {
     const qsizetype second = 44100;
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(file, std::chrono::seconds(1));
@@ -308,6 +318,7 @@ void TestGstPlayerOutput::stop_endsTheSoundInARampOfAFewMilliseconds() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(file, {});
@@ -351,6 +362,7 @@ void TestGstPlayerOutput::stop_whileTheOutputStarts_rampsDownAsWell() {
     const QString file = soundfiles::path(u"noise-loop.mp3"_s);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     const QSignalSpy ended(&player, &Player::soundEnded);
@@ -388,6 +400,7 @@ void TestGstPlayerOutput::stop_onAStreamVolume_fallsInStepsToSilence() {
     registerSteppedVolume();
     Capture capture("steppedvolume");
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(80);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
@@ -421,6 +434,7 @@ void TestGstPlayerOutput::stop_onAStreamVolumeThatTakesNothing_endsItWithoutStep
     // at once, the next after 3 s, and then none for 2.5 s.
     qputenv("SOMNIVOX_AUDIO_SINK", "steppedvolume ! identity sleep-time=3000000 ! fakesink");
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(80);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
@@ -444,6 +458,7 @@ void TestGstPlayerOutput::fadeOut_onASinkASecondAhead_isSilentWhenAsked() {
     // time comes: just after the file grows, the output holds the second that has not yet been heard.
     Capture capture("volume");
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
@@ -465,6 +480,7 @@ void TestGstPlayerOutput::decibelFadeOut_onASinkASecondAhead_fallsEvenly_andCall
     constexpr qsizetype Second = 44100;
     Capture capture("volume");
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
