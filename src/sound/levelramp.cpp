@@ -1,6 +1,7 @@
 #include "levelramp.h"
 
-#include <algorithm>
+#include "softlimit.h"
+
 #include <cmath>
 
 namespace {
@@ -8,7 +9,8 @@ namespace {
 constexpr int Channels = 2;
 
 std::int16_t scaled(std::int16_t sample, double gain) {
-    return static_cast<std::int16_t>(std::clamp(std::lround(sample * gain), -32768L, 32767L));
+    return gain > 1.0 ? SoftLimit::limited(sample * gain / 32767.0)
+                      : static_cast<std::int16_t>(std::lround(sample * gain));
 }
 
 } // namespace

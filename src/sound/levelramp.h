@@ -7,7 +7,8 @@
 
 /// A source's own gain, applied frame by frame: set before the first frame it holds from there; changed later, it
 /// moves to the new gain by the same number of decibels each frame over RampFrames, so that no step is heard. At a
-/// gain of 1 the frames pass unchanged, bit for bit; a gain above 1 saturates rather than wrap.
+/// gain of 1 the frames pass unchanged, bit for bit; above 1, a rare peak that would reach full scale is bent below it
+/// (see SoftLimit).
 class LevelRamp {
 public:
     static constexpr qint64 RampFrames = 44100 * 3 / 2;

@@ -8,11 +8,12 @@ namespace {
 constexpr double QuietestLufs = -70.0;
 } // namespace
 
+double Loudness::gainFrom(double lufs) {
+    return std::isfinite(lufs) && lufs > QuietestLufs ? std::pow(10.0, (TargetLufs - lufs) / 20.0) : 1.0;
+}
+
 double Loudness::gain() const {
-    if (!isValid() || lufs <= QuietestLufs) {
-        return 1.0;
-    }
-    return std::min(std::pow(10.0, (TargetLufs - lufs) / 20.0), 1.0 / truePeak);
+    return isValid() ? std::min(gainFrom(lufs), 1.0 / truePeak) : 1.0;
 }
 
 bool Loudness::isValid() const {

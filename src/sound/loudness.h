@@ -14,8 +14,10 @@ struct Loudness {
     /// Linear, 1.0 at full scale.
     double truePeak = 1.0;
 
-    /// The gain that brings the sound to TargetLufs, but never beyond what takes its true peak to full scale: a sound
-    /// that cannot be raised that far stays quieter rather than clip. 1.0 for a silent sound.
+    /// The gain that brings a sound of \a lufs to TargetLufs; 1.0 for a silent sound.
+    static double gainFrom(double lufs);
+    /// gainFrom() this loudness, but never beyond what takes its true peak to full scale: a sound that cannot be raised
+    /// that far stays quieter rather than clip.
     double gain() const;
     /// Whether both figures can be those of a sound: a finite loudness and a positive, finite peak.
     bool isValid() const;

@@ -68,8 +68,8 @@ bool LoudnessCache::save() const {
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
         const Entry &entry = it.value();
         text += QUrl::toPercentEncoding(it.key(), "/") + '=' + QByteArray::number(entry.size) + ',' +
-                QByteArray::number(entry.modified) + ',' + QByteArray::number(entry.loudness.lufs, 'g', 9) + ',' +
-                QByteArray::number(entry.loudness.truePeak, 'g', 9) + '\n';
+                QByteArray::number(entry.modified) + ',' + QByteArray::number(entry.loudness.lufs, 'g', 17) + ',' +
+                QByteArray::number(entry.loudness.truePeak, 'g', 17) + '\n';
     }
     QSaveFile file(m_fileName);
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();

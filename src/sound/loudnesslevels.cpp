@@ -43,7 +43,7 @@ LoudnessLevels::~LoudnessLevels() {
 std::shared_ptr<SourceLevel> LoudnessLevels::levelOf(const QString &path) {
     auto level = std::make_shared<SourceLevel>();
     if (const auto colour = GeneratedNoise::colourOf(path)) {
-        level->set(NoiseGenerator::loudness(*colour).gain());
+        level->set(Loudness::gainFrom(NoiseGenerator::loudness(*colour)));
         return level;
     }
     {

@@ -28,7 +28,7 @@ void writeWav(const QString &path, const Pcm &pcm) {
     head.append("RIFF");
     add(36 + bytes, 4);
     head.append("WAVEfmt ");
-    for (const auto [value, size] : {std::pair(16, 4), {1, 2}, {2, 2}, {44100, 4}, {44100 * 4, 4}, {4, 2}, {16, 2}}) {
+    for (const auto &[value, size] : {std::pair(16, 4), {1, 2}, {2, 2}, {44100, 4}, {44100 * 4, 4}, {4, 2}, {16, 2}}) {
         add(quint32(value), size);
     }
     head.append("data");
@@ -70,6 +70,7 @@ class TestLoudnessLevels : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<const SourceLevel *>(); }
     void levelOf_twoCopiesTwentyDecibelsApart_playWithinOneUnit_andAreMeasuredOnce();
     void levelOf_aFilePeakingAtFullScale_isNeverRaisedIntoClipping();
 };
@@ -123,7 +124,8 @@ void TestLoudnessLevels::levelOf_aFilePeakingAtFullScale_isNeverRaisedIntoClippi
     const auto level = levels.levelOf(path);
     QTRY_VERIFY(level->isKnown());
     QCOMPARE_LE(level->gain(), 1.0);
-    const Pcm out = played(path, level, 4 * Second);
+    // Before the seam, where a loop may cross into its start.
+    const Pcm out = played(path, level, 3 * Second);
     QVERIFY(std::equal(out.begin(), out.end(), pcm.begin(),
                        [](auto heard, auto held) { return std::abs(heard) <= std::abs(held); }));
 }

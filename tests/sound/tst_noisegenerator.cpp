@@ -239,11 +239,8 @@ private Q_SLOTS:
             generator.read(chunk);
             meter.add(chunk);
         }
-        const Loudness measured = meter.loudness();
-        const Loudness told = NoiseGenerator::loudness(colour);
-        qInfo("measured %.3f LUFS, true peak %.4f", measured.lufs, measured.truePeak);
-        QCOMPARE_LT(std::abs(measured.lufs - told.lufs), 0.05);
-        QCOMPARE_LE(measured.truePeak, told.truePeak);
+        const double measured = meter.loudness().lufs;
+        QVERIFY2(std::abs(measured - NoiseGenerator::loudness(colour)) < 0.05, qPrintable(QString::number(measured)));
     }
 
     void seed_repeatsARunAndRewindStartsItAgain() {
