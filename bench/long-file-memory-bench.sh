@@ -48,13 +48,23 @@ run() {
     "$bare" >"$work/bare.log" 2>&1 &
     window=$!
     pids="$pids $player $window"
-    sleep "$seconds"
+    # Tenths of a second until the loudness cache is written: the whole file measured ("-": written before).
+    measured=""
+    [ ! -s "$XDG_CACHE_HOME/somnivox/loudness.ini" ] || measured=-
+    tenths=0
+    while [ $tenths -lt $((seconds * 10)) ]; do
+        [ -n "$measured" ] || [ ! -s "$XDG_CACHE_HOME/somnivox/loudness.ini" ] || measured=$tenths
+        sleep 0.1
+        tenths=$((tenths + 1))
+    done
     player_kib=$(vmhwm_kib $player)
     bare_kib=$(vmhwm_kib $window)
     kill $player $window
     wait $player $window 2>/dev/null || true
     printf '   %-44s %8s KiB  %sx the bare window (%s KiB; target <= 1.4x)\n' "$1" "$player_kib" \
         "$(ratio "$player_kib" "$bare_kib")" "$bare_kib"
+    [ -z "$measured" ] || [ "$measured" = - ] || printf '   %-44s %8s s after the start\n' "loudness cache written" \
+        "$(awk -v t="$measured" 'BEGIN { printf "%.1f", t / 10 }')"
 }
 
 echo "== Peak memory over $seconds s of playing"

@@ -9,8 +9,12 @@ namespace {
 constexpr int Channels = 2;
 
 std::int16_t scaled(std::int16_t sample, double gain) {
-    return gain > 1.0 ? SoftLimit::limited(sample * gain / 32767.0)
-                      : static_cast<std::int16_t>(std::lround(sample * gain));
+    if (gain > 1.0) {
+        return SoftLimit::limited(sample * gain / 32767.0);
+    }
+    // Rounded half away from zero, inline: std::lround is a library call per sample.
+    const double value = sample * gain;
+    return static_cast<std::int16_t>(value + (value < 0.0 ? -0.5 : 0.5));
 }
 
 } // namespace
