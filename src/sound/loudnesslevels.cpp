@@ -6,6 +6,7 @@
 #include "noisegenerator.h"
 #include "sourcelevel.h"
 
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMetaObject>
 

@@ -2,12 +2,12 @@
 
 #include "loudnesscache.h"
 
-#include <QFileInfo>
 #include <QObject>
 #include <QString>
 
 #include <condition_variable>
 #include <deque>
+#include <list>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -63,7 +63,8 @@ private:
     // The thread's own from here on.
     LoudnessCache m_cache;
     bool m_cacheLoaded = false;
-    std::deque<Measurement> m_measurements;
+    // A list may hold a type that is only declared here.
+    std::list<Measurement> m_measurements;
     std::vector<std::int16_t> m_buffer;
     std::thread m_thread;
 };
