@@ -66,6 +66,9 @@ bool LoudnessCache::save() const {
     }
     QByteArray text = Section.toUtf8() + '\n';
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+        if (!QFileInfo::exists(it.key())) {
+            continue;
+        }
         const Entry &entry = it.value();
         text += QUrl::toPercentEncoding(it.key(), "/") + '=' + QByteArray::number(entry.size) + ',' +
                 QByteArray::number(entry.modified) + ',' + QByteArray::number(entry.loudness.lufs, 'g', 17) + ',' +

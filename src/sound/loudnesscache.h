@@ -23,7 +23,8 @@ public:
 
     /// Reads the file, replacing what was held.
     void load();
-    /// Writes every entry to the file, whole or not at all; false when it cannot be written.
+    /// Writes every entry to the file, whole or not at all, leaving out the files that are gone; false when it cannot
+    /// be written.
     bool save() const;
 
     /// The loudness measured for \a file, as it is now.

@@ -1,6 +1,7 @@
 #include "capture.h"
 #include "gstoutputsink.h"
 #include "gstplayer.h"
+#include "loudnessmeter.h"
 #include "soundfiles.h"
 
 #include <QDeadlineTimer>
@@ -77,6 +78,7 @@ class TestGstPlayerOutput : public QObject {
 
 private Q_SLOTS:
     void loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap();
+    void evenLoudness_playsAFileAtItsMeasuredGainFromItsFirstSample();
     void setRate_two_doublesTheSineFrequencyAcrossLoops();
     void setVolume_fifty_halvesTheAmplitude_data();
     void setVolume_fifty_halvesTheAmplitude();
@@ -118,6 +120,29 @@ void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
     const qsizetype differs = firstDifference(output, reference, shift);
     QVERIFY2(differs < 0, qPrintable(u"frame %1 of loop %2 differs"_s.arg(differs % soundfiles::frames(reference))
                                          .arg(differs / soundfiles::frames(reference) + 1)));
+}
+
+void TestGstPlayerOutput::evenLoudness_playsAFileAtItsMeasuredGainFromItsFirstSample() {
+    // Louder than the one loudness and shorter than the estimate: measured whole before its first sample plays.
+    const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    LoudnessMeter meter(44100);
+    meter.add(reference);
+    const Playback playback{1, meter.loudness().gain()};
+    QCOMPARE_LT(playback.gain, 0.9);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(file, {});
+    QCOMPARE(player.playState(), Player::Playing);
+    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 3 / 2));
+    const qsizetype heard = capture.frames();
+    player.stop();
+    const Pcm output = capture.read(heard);
+    const int shift = alignment(output, reference, playback);
+    QVERIFY2(shift >= 0, "the output does not start with the file's first frames at the measured gain");
+    QCOMPARE(firstDifference(output, reference, shift, playback), -1);
 }
 
 void TestGstPlayerOutput::setRate_two_doublesTheSineFrequencyAcrossLoops() {

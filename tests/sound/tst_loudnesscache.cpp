@@ -37,6 +37,15 @@ void TestLoudnessCache::save_readBackByAnotherCache_untilTheFileChangesSizeOrTim
     QCOMPARE(found->lufs, -23.5);
     QCOMPARE(found->truePeak, 0.5);
     QVERIFY(!read.find(QFileInfo(dir.filePath(u"other.wav"_s))));
+    // A file that is gone is left out of the next save.
+    const QString gone = dir.filePath(u"gone.wav"_s);
+    QVERIFY(QFile(sound).copy(gone));
+    read.insert(QFileInfo(gone), {-20.0, 0.5});
+    QVERIFY(QFile::remove(gone));
+    QVERIFY(read.save());
+    QFile saved(cacheFile);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().count('\n'), 2);
 
     QVERIFY(file.open(QIODevice::Append));
     file.write("5");
