@@ -3,6 +3,7 @@
 #include "addfolder.h"
 #include "applyskin.h"
 #include "apptimer.h"
+#include "boxcolours.h"
 #include "clock.h"
 #include "controlvalues.h"
 #include "csystray.h"
@@ -16,14 +17,13 @@
 #include "player.h"
 #include "procedureerrorreport.h"
 #include "propertybag.h"
-#include "regularfile.h"
 #include "settingconversions.h"
 #include "settingsstore.h"
 #include "skinframework.h"
-#include "soundfolderwatch.h"
 #include "stylelibrary.h"
 #include "traypicture.h"
 #include "usernotifier.h"
+#include "usersounds.h"
 #include "warningafterinput.h"
 #include "windowactivation.h"
 #include "windowpointer.h"
@@ -35,18 +35,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -115,31 +110,13 @@ QDateTimeEdit *makePicker(QWidget *parent, const QRect &geometry) {
     return picker;
 }
 
-// The boxes are white under any theme, so their text is dark under any theme: a dark theme's light text would vanish
-// on them. Text and Base go with it for the styles that draw titles in the text colour, and for the indicators and
-// pickers inside, which draw Text on Base.
-void paintWhite(QWidget *box) {
-    QPalette palette = box->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        // The disabled grey still reads at 5:1 on the white.
-        const QColor text = group == QPalette::Disabled ? QColor(0x6d, 0x6d, 0x6d) : QColor(Qt::black);
-        palette.setColor(group, QPalette::Window, Qt::white);
-        palette.setColor(group, QPalette::Base, Qt::white);
-        palette.setColor(group, QPalette::WindowText, text);
-        palette.setColor(group, QPalette::Text, text);
-    }
-    box->setPalette(palette);
-    box->setAutoFillBackground(true);
-}
-
 template<typename Control>
-Control *makeWhite(QWidget *parent, const QString &text, const QRect &geometry) {
+Control *makeOnBox(QWidget *parent, const QString &text, const QRect &geometry) {
     auto *control = new Control(text, parent);
     control->setGeometry(geometry);
     // Buttons fill from the button colour: these fill from the window colour, as the frames and labels do, which is
     // also the colour the skin sets.
     control->setBackgroundRole(QPalette::Window);
-    paintWhite(control);
     return control;
 }
 
@@ -159,15 +136,21 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
     setFixedSize(536, 396);
     setFont(QFont(u"Arial"_s, 9));
     createControls();
+    auto *boxColours = new BoxColours(this);
+    for (QWidget *box :
+         std::initializer_list<QWidget *>{Frame1, Option2, Option1, Label1, Frame4, Check8, Check4, Frame3, Frame2}) {
+        boxColours->paint(box);
+    }
     connectHandlers();
     m_pointer = std::make_unique<WindowPointer>(this);
     connectMouseMoves();
     // A write fails inside the handler of the control that changed; the warning waits until that is done.
     m_writeWarning = new WarningAfterInput(m_services.notifier, this);
     connect(&m_services.store, &SettingsStore::writeFailed, this, &Form1::warnWriteFailed);
-    m_soundImport = new SoundImport(m_services.soundProblem, StyleLibrary::userSoundsFolder(), this);
-    connect(m_soundImport, &SoundImport::finished, this, &Form1::soundsAdded);
-    setAcceptDrops(true);
+    m_userSounds =
+        new UserSounds(this, Combo1, m_services.soundProblem, m_services.programFolder, m_writeWarning,
+                       QString::fromLatin1(ProductName), untrapped("Combo1_Click", [this] { Combo1_Click(); }));
+    connect(m_addSoundButton, &QPushButton::clicked, m_userSounds, &UserSounds::choose);
     if (const std::optional<PropertyBag> saved = PropertyBag::load(SavedTrayControl)) {
         cSysTray1->UserControl_ReadProperties(*saved);
     }
@@ -185,31 +168,27 @@ void Form1::createControls() {
 
     Frame1 = new QGroupBox(u"Play Option"_s, this);
     Frame1->setGeometry(twips(120, 600, 7800, 1725));
-    paintWhite(Frame1);
     DTPicker1 = makePicker(Frame1, twips(1440, 675, 6000, 375));
-    Option2 = makeWhite<QRadioButton>(Frame1, u"Play from"_s, twips(180, 700, 1230, 300));
+    Option2 = makeOnBox<QRadioButton>(Frame1, u"Play from"_s, twips(180, 700, 1230, 300));
     Option1 =
-        makeWhite<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s, twips(180, 300, 3915, 300));
+        makeOnBox<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s, twips(180, 300, 3915, 300));
     DTPicker2 = makePicker(Frame1, twips(1440, 1140, 6000, 375));
     // Both would take their frame's title as their name.
     DTPicker1->setAccessibleName(tr("Start of the daily window"));
     DTPicker2->setAccessibleName(tr("End of the daily window"));
-    Label1 = makeWhite<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
+    Label1 = makeOnBox<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
 
     Frame4 = new QGroupBox(u"Startup Options"_s, this);
     Frame4->setGeometry(twips(120, 4800, 7800, 1035));
-    paintWhite(Frame4);
-    Check8 = makeWhite<QCheckBox>(Frame4, u"Start in system tray"_s, twips(240, 650, 2580, 225));
-    Check4 = makeWhite<QCheckBox>(Frame4, u"Load this software on Windows startup"_s, twips(240, 300, 3930, 225));
+    Check8 = makeOnBox<QCheckBox>(Frame4, u"Start in system tray"_s, twips(240, 650, 2580, 225));
+    Check4 = makeOnBox<QCheckBox>(Frame4, u"Load this software on Windows startup"_s, twips(240, 300, 3930, 225));
 
     Frame3 = new QGroupBox(u"Volume"_s, this);
     Frame3->setGeometry(twips(120, 3870, 7800, 825));
-    paintWhite(Frame3);
     Slider1 = makeSlider(Frame3, twips(60, 240, 7680, 495), 1, 100);
 
     Frame2 = new QGroupBox(u"Which style noise would you like to play?"_s, this);
     Frame2->setGeometry(twips(120, 2430, 7800, 1335));
-    paintWhite(Frame2);
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twips(240, 300, 7310, 345));
     PushButton1 = new QPushButton(PreviewSound, Frame2);
@@ -284,7 +263,6 @@ void Form1::connectHandlers() {
     connect(Slider2, &QSlider::valueChanged, this, untrapped("Slider2_Change", [this] { Slider2_Change(); }));
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
-    connect(m_addSoundButton, &QPushButton::clicked, this, &Form1::addSound);
     connect(Option1, &QRadioButton::toggled, this, untrapped("Option1_Click", [this] {
                 if (Option1->isChecked()) {
                     Option1_Click();
@@ -350,110 +328,6 @@ void Form1::RandomHomePageVisit() {
     }
 }
 
-// The user's own sounds follow the program's; a name already listed is the user's file when played, unless that
-// file cannot be read.
-void Form1::addUserSounds() {
-    QSet<QString> listed;
-    for (int i = 0; i < Combo1->count(); ++i) {
-        listed.insert(Combo1->itemText(i));
-    }
-    const QSet<QString> own = listed;
-    const QString folder = StyleLibrary::userSoundsFolder();
-    QStringList added;
-    for (const QString &file : ListFolderFiles(folder, u"*.*"_s).names()) {
-        const QString style = StyleLibrary::styleName(file);
-        if (!listed.contains(style)) {
-            listed.insert(style);
-            added << style;
-        } else if (QString why; own.contains(style) && !canReadRegularFile(folder + u'/' + file, &why)) {
-            qCWarning(lcForm1).noquote() << "The program's own" << style << "plays instead of" << file << "in" << folder
-                                         << "because:" << why;
-        }
-    }
-    Combo1->addItems(added);
-}
-
-QStringList Form1::listedStyles() const {
-    QStringList listed;
-    for (int i = 0; i < Combo1->count(); ++i) {
-        listed << Combo1->itemText(i);
-    }
-    return listed;
-}
-
-void Form1::relistStyles() {
-    const QString chosen = Combo1->currentText();
-    const int formerIndex = Combo1->currentIndex();
-    const QStringList styles = StyleLibrary::listedStyles(m_services.programFolder);
-    if (styles == listedStyles()) {
-        return;
-    }
-    const int index = formerIndex < 0 ? -1 : StyleLibrary::keptChoice(styles, chosen, formerIndex);
-    {
-        const QSignalBlocker quiet(Combo1);
-        Combo1->clear();
-        Combo1->addItems(styles);
-        Combo1->setCurrentIndex(index);
-    }
-    if (index != formerIndex || Combo1->currentText() != chosen) {
-        untrapped("Combo1_Click", [this] { Combo1_Click(); })();
-    }
-    if (formerIndex >= 0 && Combo1->currentText() != chosen) {
-        m_writeWarning->post(
-            QString::fromLatin1(ProductName),
-            index < 0
-                ? tr("\"%1\" is gone from your sounds, and no sound is left to choose.").arg(chosen)
-                : tr("\"%1\" is gone from your sounds: \"%2\" is chosen instead.").arg(chosen, Combo1->currentText()));
-    }
-}
-
-void Form1::addSound() {
-    auto *dialog = new QFileDialog(this, tr("Add Sound"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setNameFilters({tr("Sound files (*.mp3 *.flac *.ogg *.oga *.opus *.wav)"), tr("All files (*)")});
-    connect(dialog, &QFileDialog::filesSelected, this, &Form1::addSoundFiles);
-    // Returns at once: the schedule and the sound go on while the user looks for files.
-    dialog->open();
-}
-
-void Form1::addSoundFiles(const QStringList &files) {
-    if (files.isEmpty()) {
-        return;
-    }
-    m_soundImport->add(files, listedStyles());
-}
-
-void Form1::soundsAdded(const SoundImport::Result &result) {
-    relistStyles();
-    if (!result.added.isEmpty()) {
-        if (const int index = Combo1->findText(result.added.last()); index >= 0) {
-            Combo1->setCurrentIndex(index);
-        }
-    }
-    if (!result.refused.isEmpty()) {
-        m_writeWarning->post(QString::fromLatin1(ProductName), result.refused.join(u'\n'));
-    }
-}
-
-void Form1::dragEnterEvent(QDragEnterEvent *event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (std::any_of(urls.cbegin(), urls.cend(), [](const QUrl &url) { return url.isLocalFile(); })) {
-        event->acceptProposedAction();
-    }
-}
-
-void Form1::dropEvent(QDropEvent *event) {
-    QStringList files;
-    for (const QUrl &url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) {
-            files << url.toLocalFile();
-        }
-    }
-    event->acceptProposedAction();
-    addSoundFiles(files);
-}
-
 QString Form1::styleFile() const {
     return StyleLibrary::styleFile(m_services.programFolder, Combo1->currentText());
 }
@@ -465,6 +339,9 @@ std::chrono::seconds Form1::fadeSetting(const QString &key, std::chrono::seconds
 void Form1::Form_Load() {
     ErrorTrap trap(LoadLocation, m_services.report);
     SettingsStore &store = m_services.store;
+    // A window of one second at the moment of a first start would play nothing: a first run proposes a night.
+    const QDate today = m_services.clock.now().date();
+    const bool firstRun = store.isEmpty();
 
     trap.step(100, [this] { m_loading = true; });
     trap.step(104, [this] { ApplySkin(this, controlsInOrder(), m_services.skin, m_services.programFolder); });
@@ -497,13 +374,10 @@ void Form1::Form_Load() {
                 }
             });
         }
-        addUserSounds();
+        m_userSounds->appendTo(Combo1);
         Combo1->setCurrentIndex(-1);
     }
-    if (m_soundFolderWatch == nullptr) {
-        m_soundFolderWatch = new SoundFolderWatch(StyleLibrary::userSoundsFolder(), this);
-        connect(m_soundFolderWatch, &SoundFolderWatch::changed, this, &Form1::relistStyles);
-    }
+    m_userSounds->follow();
     trap.step(138, [&] {
         // The name finds the style again after sounds were added or removed; older settings hold only the number.
         const int named = Combo1->findText(store.ReadSetting(u"Style"_s, QString()));
@@ -535,11 +409,14 @@ void Form1::Form_Load() {
 
     trap.step(160, [&] {
         ControlValues::setDateTime(
-            DTPicker1, SettingConversions::textToDateTime(store.ReadSetting(u"Time From"_s, m_services.clock.now())));
+            DTPicker1,
+            SettingConversions::textToDateTime(store.ReadSetting(
+                u"Time From"_s, firstRun ? QDateTime(today, DailyWindow::firstRunStart()) : m_services.clock.now())));
     });
     trap.step(162, [&] {
-        ControlValues::setDateTime(
-            DTPicker2, SettingConversions::textToDateTime(store.ReadSetting(u"Time To"_s, m_services.clock.now())));
+        ControlValues::setDateTime(DTPicker2, SettingConversions::textToDateTime(store.ReadSetting(
+                                                  u"Time To"_s, firstRun ? QDateTime(today, DailyWindow::firstRunEnd())
+                                                                         : m_services.clock.now())));
     });
     if (trap.test(164, [&] { return store.ReadSetting(u"Option"_s, u"Infinite"_s) == u"Infinite"_s; })) {
         trap.step(166, [this] { Option1->setChecked(true); });

@@ -22,8 +22,6 @@ class Player;
 class ProcedureErrorReport;
 class QCheckBox;
 class QCloseEvent;
-class QDragEnterEvent;
-class QDropEvent;
 class QComboBox;
 class QDateTimeEdit;
 class QGroupBox;
@@ -32,7 +30,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class SettingsStore;
-class SoundFolderWatch;
+class UserSounds;
 class UserNotifier;
 class WarningAfterInput;
 class WindowActivation;
@@ -109,10 +107,6 @@ public:
     void Check8_Click();
     void Form_Resize();
     void cSysTray1_MouseUp(int Button, int Id);
-    /// Opens the file chooser for sounds to add, without waiting for it.
-    void addSound();
-    /// Copies \a files into the user's sounds folder, lists them and chooses the last; refuses those that do not play.
-    void addSoundFiles(const QStringList &files);
     /// Restores the window as the tray icon's click does, with the token of the launcher that asked for it, if any.
     void showWindow(const QString &activationToken);
     void Form_QueryUnload();
@@ -122,6 +116,7 @@ public:
     AppTimer *timer2() const { return Timer2; }
     cSysTray *trayIcon() const { return cSysTray1; }
     WindowPointer *pointer() const { return m_pointer.get(); }
+    UserSounds *userSounds() const { return m_userSounds; }
 
 Q_SIGNALS:
     /// The window has unloaded: the program is to end.
@@ -137,8 +132,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControls();
@@ -151,12 +144,6 @@ private:
     void warnStartUpEntry(const QString &reason);
     void SetAppTitle();
     void RandomHomePageVisit();
-    void addUserSounds();
-    /// The styles the list holds, in its order.
-    QStringList listedStyles() const;
-    /// Lists the sounds folders afresh, keeping the chosen style by its name.
-    void relistStyles();
-    void soundsAdded(const SoundImport::Result &result);
     /// The preview button offers a new preview and stops watching the one that played.
     void endPreview();
     QString styleFile() const;
@@ -174,8 +161,7 @@ private:
     QString m_appTitle;
     std::unique_ptr<WindowPointer> m_pointer;
     WarningAfterInput *m_writeWarning = nullptr;
-    SoundImport *m_soundImport = nullptr;
-    SoundFolderWatch *m_soundFolderWatch = nullptr;
+    UserSounds *m_userSounds = nullptr;
 
     // Controls in their creation order.
     QPushButton *PushButton2 = nullptr;

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "sleeptimer.h"
 #include "traymenu.h"
+#include "usersounds.h"
 
 #include <QCursor>
 
@@ -17,7 +18,7 @@ TrayMenuControl::TrayMenuControl(TrayMenu &menu, Form1 &form, SleepTimer &timer,
     connect(&menu, &TrayMenu::turnOnOffChosen, &form, &Form1::PushButton2_Click);
     connect(&menu, &TrayMenu::sleepChosen, &timer, &SleepTimer::set);
     connect(&menu, &TrayMenu::sleepExtended, &timer, &SleepTimer::extend);
-    connect(&menu, &TrayMenu::addSoundChosen, &form, &Form1::addSound);
+    connect(&menu, &TrayMenu::addSoundChosen, form.userSounds(), &UserSounds::choose);
     connect(&menu, &TrayMenu::showChosen, &form, [&form] { form.showWindow({}); });
     connect(&menu, &TrayMenu::quitChosen, &form, &QWidget::close);
 }

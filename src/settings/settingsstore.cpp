@@ -112,6 +112,10 @@ QString SettingsStore::ReadSetting(const QString &key, const QVariant &defaultVa
                                                    : variantToText(defaultValue);
 }
 
+bool SettingsStore::isEmpty() const {
+    return m_pending.isEmpty() && m_unsaved.isEmpty() && (!m_settings || m_settings->allKeys().isEmpty());
+}
+
 void SettingsStore::WriteSetting(const QString &key, const QString &text) {
     m_pending.remove(key);
     if (isOtherThanRegularFile(fileName())) {

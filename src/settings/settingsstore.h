@@ -26,6 +26,8 @@ public:
 
     /// The stored text of \a key, or \a defaultValue converted to text when the key holds nothing.
     QString ReadSetting(const QString &key, const QVariant &defaultValue) const;
+    /// Whether the store holds no value at all, as on the program's first run.
+    bool isEmpty() const;
     /// Stores \a text under \a key, replacing any earlier value. A file that is not a regular file (links followed)
     /// is never written.
     void WriteSetting(const QString &key, const QString &text);

@@ -10,6 +10,14 @@ class Clock;
 /// The daily play window of the "Timed" option, compared on times of day only.
 namespace DailyWindow {
 
+/// The window that a first run proposes, a night from 22:00 to 07:00.
+inline QTime firstRunStart() {
+    return {22, 0};
+}
+inline QTime firstRunEnd() {
+    return {7, 0};
+}
+
 /// The time of day of \a moment at whole seconds, on the 24-hour clock.
 QTime timeOfDay(const QDateTime &moment);
 

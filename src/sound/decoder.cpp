@@ -1,6 +1,8 @@
 #include "decoder.h"
 
 #include "generatednoise.h"
+#include "mixdecoder.h"
+#include "mixsource.h"
 #include "mp3decoder.h"
 #include "noisegenerator.h"
 #include "regularfile.h"
@@ -31,6 +33,9 @@ std::unique_ptr<Decoder> openDecoder(const QString &path) {
         // Each play draws its own noise.
         std::random_device entropy;
         return std::make_unique<NoiseGenerator>(*colour, (std::uint64_t{entropy()} << 32) | entropy());
+    }
+    if (auto layers = MixSource::layersOf(path)) {
+        return std::make_unique<MixDecoder>(std::move(*layers), openDecoder);
     }
     return std::make_unique<ReopeningDecoder>(path, openFileDecoder);
 }

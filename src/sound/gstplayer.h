@@ -1,11 +1,12 @@
 #pragma once
 
+#include "decoderopening.h"
+#include "fadeorder.h"
 #include "loudnesslevels.h"
-#include "outputrecovery.h"
+#include "outputoutage.h"
+#include "outputstate.h"
 #include "pipelineworker.h"
 #include "player.h"
-#include "qtretrytimer.h"
-#include "soundserverwatch.h"
 
 #include <QString>
 
@@ -15,7 +16,8 @@
 #include <optional>
 
 class Decoder;
-class PcmFeed;
+struct GstPlayerPipeline;
+class PipelineShared;
 class SourceLevel;
 
 /// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
@@ -28,10 +30,11 @@ class SourceLevel;
 ///
 /// The default output outlives its sound server: when it fails or cannot be opened (server gone or not yet started,
 /// stream killed, only a fake sink found), the player keeps playing in name, reopens the output after growing pauses
-/// (OutputRecovery) and sooner when the server's socket folder changes, and starts the file afresh once it opens. One
+/// (OutputOutage) and sooner when the server's socket folder changes, and starts the file afresh once it opens. One
 /// warning is logged per outage. A sink named by SOMNIVOX_AUDIO_SINK fails instead, as the tests expect.
 ///
-/// Whatever may wait on the output (opening, starting, halting and closing it) runs on a thread of the player's own,
+/// Whatever may wait on the output or the file (opening the file, and opening, starting, halting and closing the
+/// output) runs on a thread of the player's own,
 /// one step after another, so that a sound server that accepts and never answers holds no caller: the calls return
 /// at once and their outcome arrives later. While such a step hangs, no further pipeline is built.
 ///
@@ -46,7 +49,8 @@ class SourceLevel;
 ///
 /// A file that cannot be played (missing, unreadable, empty, not MPEG audio) is not an error of setUrl: the player
 /// is then simply not playing, and the reason is logged. Failures and the end of a file arrive as queued events on
-/// the thread that owns the player; playState() changes only there.
+/// the thread that owns the player; playState() changes only there. The output's life is one OutputState, which
+/// says what each of them leads to.
 class GstPlayer final : public Player {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GstPlayer)
@@ -55,15 +59,24 @@ public:
     /// Values of playState(), as the original player numbered them.
     enum State { Undefined = 0, Stopped = 1, MediaEnded = 8 };
 
+    /// Opens a sound file: openDecoder() unless a test hands in another.
+    using DecoderOpener = DecoderOpening::Opener;
+
     /// Reads SOMNIVOX_AUDIO_SINK; the pipeline is built at the first setUrl().
     explicit GstPlayer(QObject *parent = nullptr);
+    /// As above, opening each file with \a openDecoder on the worker.
+    GstPlayer(DecoderOpener openDecoder, QObject *parent);
     ~GstPlayer() override;
 
-    /// Opens \a path and decodes its first frame before returning: a playable file is Playing at once; any other
-    /// leaves the player Undefined. Throws std::runtime_error only when the pipeline cannot be built (a GStreamer
-    /// element missing, a SOMNIVOX_AUDIO_SINK that does not parse or link). An output that then fails to open is told
-    /// later: the default one is reopened, one from SOMNIVOX_AUDIO_SINK leaves the player Undefined. A sound that
-    /// plays ends in the ramp of a stop first, and the file starts after it.
+    /// Returns at once: \a path is opened and its first frame decoded on the worker, never on the caller's thread.
+    /// The player is Playing in name meanwhile; a file that turns out unplayable leaves it Undefined, told by
+    /// playStateChanged. A sink from SOMNIVOX_AUDIO_SINK that plays into a file or nowhere cannot wait, and its worker
+    /// takes each step at once, in the caller's order: the file is then opened, and its outcome told, before this
+    /// returns. Throws std::runtime_error only
+    /// when the pipeline cannot be built (a GStreamer element missing, a SOMNIVOX_AUDIO_SINK that does not parse or
+    /// link). An output that then fails to open is told later: the default one is reopened, one from
+    /// SOMNIVOX_AUDIO_SINK leaves the player Undefined. A sound that plays ends in the ramp of a stop first, and the
+    /// file starts after it.
     void setUrl(const QString &path, std::chrono::milliseconds fadeIn) override;
     void fadeOut(std::chrono::milliseconds duration) override;
     void fadeOutByDecibels(std::chrono::milliseconds duration) override;
@@ -86,58 +99,41 @@ public:
     QString sinkDescription() const;
 
 private:
-    struct Pipeline;
-    struct Shared;
-    /// A change of the feed's fade-out: the one under way called off, then perhaps a new one.
-    struct FadeOrder {
-        bool cancel = false;
-        // The new fade-out's length (-1: none), and its curve.
-        qint64 frames = -1;
-        bool byDecibels = false;
-
-        /// This order followed by \a later.
-        FadeOrder then(const FadeOrder &later) const;
-        void applyTo(PcmFeed &feed) const;
-    };
-
-    std::shared_ptr<Pipeline> buildPipeline();
     void setState(int state);
+    void buildPipeline();
+    void openFile();
+    void takeOpened(std::shared_ptr<DecoderOpening> opening);
     void applyVolume();
     bool heldByServer() const;
-    bool serverAnswers() const;
     void fadeOutAlong(std::chrono::milliseconds duration, bool byDecibels);
     void dropHeldAudio(const FadeOrder &fade);
     void restartOutput();
-    void postStart(std::function<QString(Pipeline &, quint64, const QByteArray &)> start);
-    QByteArray streamTitle() const;
-    bool outputUnderway() const;
+    void postStart(std::function<QString(GstPlayerPipeline &, quint64, const QByteArray &)> start);
     bool beginEnding();
-    void endInRamp();
+    void endInRamp(bool alreadyFalling);
     void finishEnding();
     void rampStreamDown(quint64 run, int step);
     void halt();
-    void haltOutput();
     void dropPipeline();
     void catchUp();
     void startOutput();
-    void outputLost(const QString &reason);
     void reopenOutput();
-    void endRecovery();
     void handleStartDone(quint64 run, quint64 pipeline, const QString &failure);
     void handleEnd(quint64 run);
     void handleStarted(quint64 run);
     void handleFailure(quint64 run, const QString &reason, bool fromPipeline);
     void handleLevelKnown(const SourceLevel *level);
 
+    DecoderOpener m_openDecoder;
     QString m_sinkDescription;
     bool m_sinkFromEnvironment = false;
-    QtRetryTimer m_retryTimer;
-    OutputRecovery m_recovery;
-    SoundServerWatch m_serverWatch;
-    std::shared_ptr<Shared> m_shared;
+    OutputOutage m_outage;
+    std::shared_ptr<PipelineShared> m_shared;
     std::unique_ptr<PipelineWorker> m_worker;
-    std::shared_ptr<Pipeline> m_pipeline;
-    // The file of the present run, opened, until a start of the output takes it.
+    std::shared_ptr<GstPlayerPipeline> m_pipeline;
+    OutputState m_output;
+    // The present file while it opens on the worker, and then, opened, until a start of the output takes it.
+    std::shared_ptr<DecoderOpening> m_opening;
     std::unique_ptr<Decoder> m_decoder;
     LoudnessLevels m_levels;
     // The level of the present file.
@@ -145,23 +141,10 @@ private:
     QString m_path;
     int m_state = Undefined;
     std::chrono::milliseconds m_fadeIn{0};
-    bool m_ending = false;
-    // The stream's volume is falling for what the server holds to be dropped, and the stream to start afresh.
-    bool m_dropping = false;
-    // A change came while the stream was starting: what it holds is dropped once it has started.
-    bool m_dropAgain = false;
-    // The change of fade-out that the restarted stream starts with.
+    // The change of fade-out that the stream started afresh after a drop starts with.
     FadeOrder m_dropFade;
     // When the fade-out under way is heard to reach silence.
     std::optional<std::chrono::steady_clock::time_point> m_fadeEnd;
     quint64 m_run = 0;
     quint64 m_pipelinesBuilt = 0;
-    // A start of the output is on the worker and has not told how it went: no other is posted meanwhile.
-    bool m_starting = false;
-    // The pipeline was started and not halted since.
-    bool m_live = false;
-    // The pipeline's stream volume is settled: it has been opened.
-    bool m_opened = false;
-    // The run whose output has started, as last told.
-    quint64 m_startedRun = 0;
 };

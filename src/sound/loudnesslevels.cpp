@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 #include <QMetaObject>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -27,6 +28,8 @@ struct LoudnessLevels::Measurement {
     std::unique_ptr<LoudnessMeter> meter;
     // Every level handed out for the file while it is measured.
     std::vector<std::shared_ptr<SourceLevel>> levels;
+    // The frames still to be measured of a sound that never ends; -1 for one measured to its end.
+    qsizetype left = -1;
 };
 
 LoudnessLevels::LoudnessLevels(const QString &cacheFile, QObject *parent)
@@ -106,6 +109,9 @@ void LoudnessLevels::serve(const Request &request) {
     try {
         Measurement measurement{request.path, file, openDecoder(request.path), nullptr, {request.level}};
         measurement.meter = std::make_unique<LoudnessMeter>(measurement.decoder->sampleRate());
+        if (measurement.decoder->lengthFrames() == Decoder::Endless) {
+            measurement.left = EndlessSeconds * measurement.decoder->sampleRate();
+        }
         const bool ended = measure(measurement, EstimateSeconds * measurement.decoder->sampleRate());
         tell(request.level, measurement.meter->loudness().gain());
         if (ended) {
@@ -120,22 +126,30 @@ void LoudnessLevels::serve(const Request &request) {
 }
 
 bool LoudnessLevels::measure(Measurement &measurement, qsizetype frames) {
-    while (frames > 0) {
-        const qsizetype read = measurement.decoder->read(
-            std::span(m_buffer).first(std::size_t(std::min(frames, ChunkFrames) * Decoder::Channels)));
+    while (frames > 0 && measurement.left != 0) {
+        const qsizetype wanted =
+            measurement.left > 0 ? std::min({frames, ChunkFrames, measurement.left}) : std::min(frames, ChunkFrames);
+        const qsizetype read =
+            measurement.decoder->read(std::span(m_buffer).first(std::size_t(wanted * Decoder::Channels)));
         if (read == 0) {
             return true;
         }
         measurement.meter->add(std::span(m_buffer).first(std::size_t(read * Decoder::Channels)));
         frames -= read;
+        if (measurement.left > 0) {
+            measurement.left -= read;
+        }
     }
-    return false;
+    return measurement.left == 0;
 }
 
 void LoudnessLevels::finish(Measurement &measurement) {
     const Loudness loudness = measurement.meter->loudness();
     for (const auto &level : measurement.levels) {
         level->set(loudness.gain());
+    }
+    if (measurement.left == 0) {
+        return;
     }
     m_cache.insert(measurement.file, loudness);
     if (!m_cache.save()) {

@@ -28,6 +28,9 @@ class LoudnessLevels : public QObject {
 public:
     /// How much of a file the estimate hears.
     static constexpr qsizetype EstimateSeconds = 3;
+    /// How much of a sound that never ends (a mix) is measured. It is not kept in the cache: what it is made of may
+    /// change without its own file changing.
+    static constexpr qsizetype EndlessSeconds = 60;
 
     /// Keeps what it measures in \a cacheFile, which its thread reads at the first request.
     explicit LoudnessLevels(const QString &cacheFile = LoudnessCache::defaultFileName(), QObject *parent = nullptr);

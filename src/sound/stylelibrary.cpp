@@ -2,15 +2,22 @@
 
 #include "addfolder.h"
 #include "generatednoise.h"
+#include "mix.h"
+#include "mixsource.h"
 #include "regularfile.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+Q_LOGGING_CATEGORY(lcStyles, "somnivox.styles")
+}
 
 namespace StyleLibrary {
 
@@ -30,13 +37,19 @@ QString userSoundsFolder() {
 QStringList listedStyles(const QString &programFolder) {
     QStringList styles = GeneratedNoise::styles();
     QSet<QString> listed(styles.cbegin(), styles.cend());
+    const auto list = [&](const QString &style) {
+        if (!listed.contains(style)) {
+            listed.insert(style);
+            styles << style;
+        }
+    };
     for (const QString &folder : {soundsFolder(programFolder), userSoundsFolder()}) {
         for (const QString &file : ListFolderFiles(folder, u"*.*"_s).names()) {
-            if (const QString style = styleName(file); !listed.contains(style)) {
-                listed.insert(style);
-                styles << style;
-            }
+            list(styleName(file));
         }
+    }
+    for (const QString &mix : Mix::namesIn(Mix::folder())) {
+        list(mix);
     }
     return styles;
 }
@@ -53,6 +66,27 @@ QString fileIn(const QString &folder, const QString &style) {
     return mp3;
 }
 
+// What plays the mix \a name: its layers' files, leaving out those that would play a mix again.
+QString mixSource(const QString &programFolder, const QString &name) {
+    QString why;
+    const std::optional<Mix> mix = Mix::read(Mix::fileOf(Mix::folder(), name), &why);
+    if (!mix) {
+        qCWarning(lcStyles).noquote() << "The mix" << name << "does not play:" << why;
+        return MixSource::sourceOf({});
+    }
+    const QStringList mixes = Mix::namesIn(Mix::folder());
+    QList<MixSource::Layer> layers;
+    for (const Mix::Layer &layer : mix->layers) {
+        if (layer.sound == name || mixes.contains(layer.sound)) {
+            qCWarning(lcStyles).noquote()
+                << "The mix" << name << "leaves out" << layer.sound << "because a mix cannot hold a mix";
+        } else {
+            layers << MixSource::Layer{styleFile(programFolder, layer.sound), layer.volume};
+        }
+    }
+    return MixSource::sourceOf(layers);
+}
+
 } // namespace
 
 QString styleFile(const QString &programFolder, const QString &style) {
@@ -62,6 +96,11 @@ QString styleFile(const QString &programFolder, const QString &style) {
     const QString own = fileIn(soundsFolder(programFolder), style);
     if (const auto generated = GeneratedNoise::sourceOf(style); generated && !QFileInfo(own).isFile()) {
         return *generated;
+    }
+    // A sound of a mix's name plays instead of the mix, as it is the one listed.
+    if (!QFileInfo(own).isFile() && !QFileInfo(fileIn(userSoundsFolder(), style)).exists() &&
+        QFileInfo(Mix::fileOf(Mix::folder(), style)).exists()) {
+        return mixSource(programFolder, style);
     }
     return own;
 }

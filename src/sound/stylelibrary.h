@@ -17,13 +17,14 @@ QString userSoundsFolder();
 QString styleName(const QString &fileName);
 
 /// The styles the window lists, in its order: the generated noises (see GeneratedNoise), then the sounds folder's and
-/// those of the user's own folder whose names are not listed yet.
+/// those of the user's own folder whose names are not listed yet, then the user's mixes (see Mix) likewise.
 QStringList listedStyles(const QString &programFolder);
 
 /// The file played for \a style, looked up afresh each time: the style's name with ".mp3", or, when that is not a
 /// file and the name itself is a FLAC, Ogg Vorbis, Opus or WAV file of the folder, that file; the user's own folder
 /// first, so that a name in both plays the user's file when it can be read. Built in the program's folder when neither
-/// has it, unless the style is a generated noise, whose source plays instead.
+/// has it, unless the style is a generated noise or a mix, whose source plays instead (see MixSource; a layer that
+/// names a mix is left out).
 QString styleFile(const QString &programFolder, const QString &style);
 
 /// Where the choice goes when the list becomes \a styles: to the style named \a chosen where it is still listed,

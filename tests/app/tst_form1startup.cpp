@@ -36,8 +36,9 @@ private Q_SLOTS:
         QCOMPARE(rig.player.rate, 1.0);
         QVERIFY(!rig.child<QCheckBox>("Check4")->isChecked());
         QVERIFY(!rig.child<QCheckBox>("Check8")->isChecked());
-        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker1")->dateTime(), rig.clock.current);
-        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker2")->dateTime(), rig.clock.current);
+        // A first run proposes a night.
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker1")->dateTime(), QDateTime(QDate(2026, 12, 7), QTime(22, 0)));
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker2")->dateTime(), QDateTime(QDate(2026, 12, 7), QTime(7, 0)));
         QVERIFY(rig.child<QRadioButton>("Option1")->isChecked());
         QVERIFY(!rig.child<QRadioButton>("Option2")->isChecked());
         QCOMPARE(rig.onOff()->text(), u"Turn On"_s);
@@ -57,7 +58,16 @@ private Q_SLOTS:
         QCOMPARE(rig.stored(u"Volume"_s), u"<absent>"_s);
         QCOMPARE(rig.stored(u"StartStopState"_s), u"<absent>"_s);
         QCOMPARE(rig.stored(u"Windows Startup"_s), u"<absent>"_s);
-        QVERIFY(rig.stored(u"Time From"_s).contains(u"21:15:30"_s));
+        QVERIFY(rig.stored(u"Time From"_s).contains(u"22:00:00"_s));
+    }
+
+    // Only a first run proposes a night: settings without the times keep the start-up time as before.
+    void laterRun_withoutTimes_keepsTheStartUpTime() {
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Volume"_s, u"30"_s}});
+        rig.clock.current = QDateTime(QDate(2026, 12, 7), QTime(21, 15, 30));
+        rig.load();
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker1")->dateTime(), rig.clock.current);
+        QCOMPARE(rig.child<QDateTimeEdit>("DTPicker2")->dateTime(), rig.clock.current);
     }
 
     void appTitle_cutsAtLeastOneWord_data() {

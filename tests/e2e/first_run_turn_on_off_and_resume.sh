@@ -27,8 +27,11 @@ setting_is Pitch 1 || fail "Pitch is '$(setting Pitch)'"
 for key in "Time From" "Time To"; do
     [[ $(setting "$key") =~ $STORED_TIME_PATTERN ]] || fail "$key is '$(setting "$key")', not a C-locale date and time"
 done
+# A first run proposes a night.
+[[ $(setting "Time From") == *" 22:00:00" && $(setting "Time To") == *" 07:00:00" ]] ||
+    fail "the first run proposed $(setting "Time From") to $(setting "Time To"), not 22:00 to 07:00"
 ! has_setting StartStopState || fail "a first run stored StartStopState"
-pass "the first run stored Combo1=0, Option=Infinite, Pitch=1 and the two times, and no on/off state"
+pass "the first run stored Combo1=0, Option=Infinite, Pitch=1 and the times 22:00 to 07:00, and no on/off state"
 if ! capture_still 1 || [ "$(capture_size)" -ne 0 ]; then
     fail "sound before anything was turned on"
 fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What a side-by-side look at the window finds: every title bar reads exactly its caption, the option buttons and
-# check boxes are white like their frames, every caption reads dark on that white under a light and a dark theme
-# (qt6ct's "darker" scheme), a press alone on the tray icon does nothing and its release restores, and
+# check boxes are white like their frames under a light theme and take the theme's base colour under a dark one
+# (qt6ct's "darker" scheme), every caption reads at 4.5:1 on them under both, a press alone on the tray icon does nothing and its release restores, and
 # the balloon of a start in the tray points at the icon.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -27,11 +27,11 @@ colours_at() {
         sort -u | tr '\n' ' '
 }
 
-# white_at X Y: the 3x3 pixels at that point of the main window's last screenshot are pure white.
-white_at() {
+# colour_at COLOUR X Y: the 3x3 pixels at that point of the main window's last screenshot are all of COLOUR.
+colour_at() {
     local pixels
-    pixels=$(colours_at "$1" "$2")
-    [ "$pixels" = "#FFFFFF " ] || fail "at $1,$2 of the window the colours are $pixels, not white"
+    pixels=$(colours_at "$2" "$3")
+    [ "$pixels" = "$1 " ] || fail "at $2,$3 of the window the colours are $pixels, not $1"
 }
 
 # contrast_in X Y W H: the contrast ratio (as WCAG reckons it) in that part of the window's last screenshot between
@@ -75,14 +75,16 @@ window_shot() {
     import -window "$APP_WINDOW" "$WINDOW_SHOT"
 }
 
-# The option buttons and check boxes are white like their frames: points in each right of its text, Option1 and
-# Option2 in Frame1 (8,40), Check4 and Check8 in Frame4 (8,320).
-controls_white() {
-    white_at 270 62
-    white_at 96 88
-    white_at 262 341
-    white_at 176 364
-    pass "the option buttons and check boxes are white like their frames"
+# controls_coloured COLOUR: the option buttons and check boxes are of COLOUR like their frames: points in each right
+# of its text, Option1 and Option2 in Frame1 (8,40), Check4 and Check8 in Frame4 (8,320), and the frames beside their
+# titles.
+controls_coloured() {
+    local point
+    for point in "270 62" "96 88" "262 341" "176 364" "300 46" "300 326"; do
+        # shellcheck disable=SC2086 # a point is two numbers
+        colour_at "$1" $point
+    done
+    pass "the option buttons and check boxes are $1 like their frames"
 }
 
 # The absolute left, top, width and height of a window.
@@ -110,7 +112,7 @@ pass "the main window's title bar reads exactly \"Somnivox Noise Player\""
 
 WINDOW_SHOT="$WORK/shots/window.png"
 window_shot
-controls_white
+controls_coloured "#FFFFFF"
 captions_legible light
 
 xdotool windowminimize "$APP_WINDOW"
@@ -126,7 +128,7 @@ pass "the release over the tray icon restores the window"
 close_main_window
 wait_app_ended 10
 
-# A dark theme: the window takes its colours, the boxes keep their white and their captions stay dark on it.
+# A dark theme: the window takes its colours and the boxes its base colour, so nothing glares at night.
 [ -f /usr/share/qt6ct/colors/darker.conf ] ||
     fail "qt6ct is not installed (scripts/install-deps.sh --tests installs it)"
 mkdir -p "$WORK/config/qt6ct"
@@ -138,7 +140,7 @@ wait_main_window
 WINDOW_SHOT="$WORK/shots/window-dark.png"
 window_shot
 [ "$(colours_at 2 150)" = "#222020 " ] || fail "the dark theme did not take: the window is $(colours_at 2 150)"
-controls_white
+controls_coloured "#3D3D3D"
 captions_legible dark
 close_main_window
 wait_app_ended 10

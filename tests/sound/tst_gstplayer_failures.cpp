@@ -1,4 +1,5 @@
 #include "capture.h"
+#include "decoder.h"
 #include "gstplayer.h"
 #include "soundfiles.h"
 #include "unplayablefiles.h"
@@ -9,6 +10,7 @@
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +26,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -41,6 +44,7 @@ private Q_SLOTS:
     void setUrlAndStop_inRapidSeries_leaveAWorkingPlayer();
     void destroy_whilePlaying_leavesNothingRunning();
     void setUrl_withNoSoundServer_staysPlayingWhileItRetriesUntilStopped();
+    void setUrl_aFileThatDoesNotAnswer_returnsAtOnceAndItsOutcomeComesLater();
     void setUrlAndStop_whileTheServerNeverAnswers_leaveTheEventLoopTurningAndTheSoundReturns();
     void loopOnAPulseServer_playsWithoutAGapUnderLoad_andDropsWhatTheServerHoldsForAChange();
 
@@ -185,6 +189,36 @@ void TestGstPlayerFailures::setUrl_withNoSoundServer_staysPlayingWhileItRetriesU
     player.stop();
     QCOMPARE(player.playState(), int(GstPlayer::Stopped));
     QVERIFY(!player.isWaitingForOutput());
+}
+
+// A file on a share that does not answer holds the player's worker, never its caller.
+void TestGstPlayerFailures::setUrl_aFileThatDoesNotAnswer_returnsAtOnceAndItsOutcomeComesLater() {
+    qunsetenv("SOMNIVOX_AUDIO_SINK");
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_dir.filePath(u"no-server"_s)));
+    const auto restore = qScopeGuard([] { qunsetenv("PULSE_SERVER"); });
+    std::promise<void> answer;
+    const std::shared_future<void> answered = answer.get_future().share();
+    const std::thread::id caller = std::this_thread::get_id();
+    std::atomic<int> openedByCaller{0};
+    std::atomic<int> gaveUp{0};
+    GstPlayer player(
+        [&, answered](const QString &path) {
+            openedByCaller += std::this_thread::get_id() == caller;
+            gaveUp += answered.wait_for(std::chrono::seconds(20)) == std::future_status::timeout;
+            return openDecoder(path);
+        },
+        nullptr);
+    const QSignalSpy changed(&player, &Player::playStateChanged);
+    player.setUrl(good(), {});
+    QCOMPARE(player.playState(), Player::Playing);
+    player.setUrl(m_dir.filePath(u"missing.mp3"_s), {});
+    QCOMPARE(player.playState(), Player::Playing);
+    answer.set_value();
+    // The first file was given up before it opened; the second turns out missing: the player is then not playing.
+    QTRY_COMPARE_WITH_TIMEOUT(player.playState(), int(GstPlayer::Undefined), 10000);
+    QCOMPARE(changed.size(), 4);
+    QCOMPARE(openedByCaller.load(), 0);
+    QCOMPARE(gaveUp.load(), 0);
 }
 
 namespace {

@@ -1,4 +1,6 @@
 #include "generatednoise.h"
+#include "mix.h"
+#include "mixsource.h"
 #include "stylelibrary.h"
 #include "unprivileged.h"
 
@@ -103,6 +105,38 @@ private Q_SLOTS:
         const QString file = StyleLibrary::styleFile(program.path(), u"Brown Noise"_s);
         QCOMPARE(file, expected);
         QCOMPARE(GeneratedNoise::colourOf(file).has_value(), played == u"generated"_s);
+    }
+
+    // Mixes follow the sounds by name; a sound of a mix's name is listed and played instead of it; a layer that names
+    // a mix is left out; a mix that cannot be read plays nothing.
+    void mixes_listedAfterTheSounds_playTheirLayers() {
+        QTemporaryDir program;
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        const QString users = StyleLibrary::userSoundsFolder();
+        QVERIFY(QDir().mkpath(users));
+        for (const QString &name : {u"Rain.flac"_s, u"Fan.mp3"_s}) {
+            QFile file(users + u'/' + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString mixes = Mix::folder();
+        QString why;
+        const Mix night{{{u"Rain.flac"_s, 40}, {u"Brown Noise"_s, 100}, {u"Day"_s, 50}}};
+        QVERIFY(night.write(Mix::fileOf(mixes, u"Night"_s), u"Night"_s, {}, &why));
+        const Mix fan{{{u"Rain.flac"_s, 10}}};
+        QVERIFY(fan.write(Mix::fileOf(mixes, u"Fan"_s), u"Fan"_s, {}, &why));
+        QFile broken(Mix::fileOf(mixes, u"Day"_s));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("[Mix]\nVersion=7\n") > 0);
+        broken.close();
+
+        const QStringList listed =
+            GeneratedNoise::styles() + QStringList{u"Fan"_s, u"Rain.flac"_s, u"Day"_s, u"Night"_s};
+        QCOMPARE(StyleLibrary::listedStyles(program.path()), listed);
+        QCOMPARE(StyleLibrary::styleFile(program.path(), u"Fan"_s), users + u"/Fan.mp3"_s);
+        const QList<MixSource::Layer> layers{{users + u"/Rain.flac"_s, 40},
+                                             {*GeneratedNoise::sourceOf(u"Brown Noise"_s), 100}};
+        QCOMPARE(MixSource::layersOf(StyleLibrary::styleFile(program.path(), u"Night"_s)), layers);
+        QCOMPARE(MixSource::layersOf(StyleLibrary::styleFile(program.path(), u"Day"_s)), QList<MixSource::Layer>{});
     }
 
     void styleFile_usersFileThatCannotBeRead_leavesTheProgramsOwn() {
