@@ -40,3 +40,17 @@ start_display_and_bus() {
         sleep 0.1
     done
 }
+
+# start_program_desktop: the desktop of a timed start: home, settings and runtime folders in $work, English, sound
+# into a fake sink in real time, a display, a bus and a tray (trayer) that the program's icon goes into.
+start_program_desktop() {
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
+    export SOMNIVOX_AUDIO_SINK='fakesink sync=true'
+    unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER LANGUAGE LC_MESSAGES 2>/dev/null || true
+    mkdir -p "$HOME"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    start_display_and_bus
+    trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$work/trayer.log" 2>&1 &
+    pids="$pids $!"
+    sleep 1
+}

@@ -29,16 +29,7 @@ done
 scratch_folders
 
 # Programs must touch nothing of the user's; the settings of each run are laid fresh below.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
-export SOMNIVOX_AUDIO_SINK='fakesink sync=true'
-unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER 2>/dev/null || true
-mkdir -p "$HOME"
-chmod 700 "$XDG_RUNTIME_DIR"
-
-start_display_and_bus
-trayer --edge top --align right --widthtype pixel --width 100 --height 24 >"$work/trayer.log" 2>&1 &
-pids="$pids $!"
-sleep 1
+start_program_desktop
 
 # A copy of the program folder with N sounds: the three generated noises and hard links of a test MP3.
 program_folder() {

@@ -72,5 +72,5 @@ set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianShlibdeps.cmake)
 # libsndfile is loaded at run time, where dpkg-shlibdeps does not see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-wayland, libsndfile1")
 # A real sound output for autoaudiosink to find; without one it plays into a fake sink.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-pulseaudio | gstreamer1.0-pipewire | gstreamer1.0-alsa")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-pulseaudio | gstreamer1.0-pipewire | gstreamer1.0-alsa, qt6-translations-l10n")
 include(CPack)

@@ -4,6 +4,7 @@
 #include "apptimer.h"
 #include "buildconfig.h"
 #include "dailywindow.h"
+#include "generatednoise.h"
 #include "soundprobe.h"
 
 #include <QAbstractButton>
@@ -39,7 +40,8 @@ AppAssembly::AppAssembly(const QString &programFolder)
            [enginePath = m_player.enginePath()](const QString &path) { return findSoundProblem(enginePath, path); }}),
       m_mpris({[this] { return m_form.isTurnedOn(); }, [this] { return m_player.playState() == Player::Playing; },
                [this] { m_form.PushButton2_Click(); }, [this] { showWindow(); },
-               [this] { return m_form.styleName(); }}),
+               // A player widget shows the title: the name the user reads.
+               [this] { return GeneratedNoise::displayName(m_form.styleName()); }}),
       m_sleepTimer(m_clock), m_trayMenuControl(m_trayMenu, m_form, m_sleepTimer),
       m_evenLoudness(m_trayMenu, m_store, m_player),
       m_sleepFade(m_sleepTimer, m_player,

@@ -12,6 +12,7 @@
 #include "fader.h"
 #include "fileexists.h"
 #include "generatednoise.h"
+#include "layoutmirror.h"
 #include "mousemovefilter.h"
 #include "mstartup.h"
 #include "player.h"
@@ -64,10 +65,11 @@ const QString QueryUnloadLocation = u"in Somnivox2021/08/31.Form1.Form_QueryUnlo
 // The main window's saved data of its tray icon control.
 const QString SavedTrayControl = u":/form1/csystray1.bag"_s;
 
-const QString TurnOn = u"Turn On"_s;
-const QString TurnOff = u"Turn Off"_s;
-const QString PreviewSound = u"Preview Sound"_s;
-const QString StopCaption = u"Stop"_s;
+// Compared as well as shown: read in the user's language, which is chosen before the window exists.
+const auto TurnOn = [] { return Form1::tr("Turn On"); };
+const auto TurnOff = [] { return Form1::tr("Turn Off"); };
+const auto PreviewSound = [] { return Form1::tr("Preview Sound"); };
+const auto StopCaption = [] { return Form1::tr("Stop"); };
 
 constexpr int TwipsPerPixel = 15;
 
@@ -141,6 +143,11 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
          std::initializer_list<QWidget *>{Frame1, Option2, Option1, Label1, Frame4, Check8, Check4, Frame3, Frame2}) {
         boxColours->paint(box);
     }
+    if (isRightToLeft()) {
+        for (QWidget *area : std::initializer_list<QWidget *>{this, Frame1, Frame2, Frame3, Frame4}) {
+            LayoutMirror::mirrorChildren(area);
+        }
+    }
     connectHandlers();
     m_pointer = std::make_unique<WindowPointer>(this);
     connectMouseMoves();
@@ -163,35 +170,37 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
 Form1::~Form1() = default;
 
 void Form1::createControls() {
-    PushButton2 = new QPushButton(TurnOn, this);
+    PushButton2 = new QPushButton(TurnOn(), this);
     PushButton2->setGeometry(twips(120, 120, 7800, 405));
 
-    Frame1 = new QGroupBox(u"Play Option"_s, this);
+    Frame1 = new QGroupBox(tr("Play Option"), this);
     Frame1->setGeometry(twips(120, 600, 7800, 1725));
-    DTPicker1 = makePicker(Frame1, twips(1440, 675, 6000, 375));
-    Option2 = makeOnBox<QRadioButton>(Frame1, u"Play from"_s, twips(180, 700, 1230, 300));
+    DTPicker1 = makePicker(Frame1, twips(1680, 675, 5760, 375));
+    Option2 = makeOnBox<QRadioButton>(Frame1, tr("Play from"), twips(180, 700, 1440, 300));
     Option1 =
-        makeOnBox<QRadioButton>(Frame1, u"Play white noise until 'Turn Off' is clicked"_s, twips(180, 300, 3915, 300));
-    DTPicker2 = makePicker(Frame1, twips(1440, 1140, 6000, 375));
+        makeOnBox<QRadioButton>(Frame1, tr("Play white noise until 'Turn Off' is clicked"), twips(180, 300, 7440, 300));
+    DTPicker2 = makePicker(Frame1, twips(1680, 1140, 5760, 375));
     // Both would take their frame's title as their name.
     DTPicker1->setAccessibleName(tr("Start of the daily window"));
     DTPicker2->setAccessibleName(tr("End of the daily window"));
-    Label1 = makeOnBox<QLabel>(Frame1, u"to"_s, twips(1060, 1170, 165, 300));
+    // Wide enough for the word in any language, and next to the picker it introduces.
+    Label1 = makeOnBox<QLabel>(Frame1, tr("to"), twips(180, 1170, 1440, 300));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Frame4 = new QGroupBox(u"Startup Options"_s, this);
+    Frame4 = new QGroupBox(tr("Startup Options"), this);
     Frame4->setGeometry(twips(120, 4800, 7800, 1035));
-    Check8 = makeOnBox<QCheckBox>(Frame4, u"Start in system tray"_s, twips(240, 650, 2580, 225));
-    Check4 = makeOnBox<QCheckBox>(Frame4, u"Load this software on Windows startup"_s, twips(240, 300, 3930, 225));
+    Check8 = makeOnBox<QCheckBox>(Frame4, tr("Start in system tray"), twips(240, 650, 7320, 225));
+    Check4 = makeOnBox<QCheckBox>(Frame4, tr("Load this software on Windows startup"), twips(240, 300, 7320, 225));
 
-    Frame3 = new QGroupBox(u"Volume"_s, this);
+    Frame3 = new QGroupBox(tr("Volume"), this);
     Frame3->setGeometry(twips(120, 3870, 7800, 825));
     Slider1 = makeSlider(Frame3, twips(60, 240, 7680, 495), 1, 100);
 
-    Frame2 = new QGroupBox(u"Which style noise would you like to play?"_s, this);
+    Frame2 = new QGroupBox(tr("Which style noise would you like to play?"), this);
     Frame2->setGeometry(twips(120, 2430, 7800, 1335));
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twips(240, 300, 7310, 345));
-    PushButton1 = new QPushButton(PreviewSound, Frame2);
+    PushButton1 = new QPushButton(PreviewSound(), Frame2);
     PushButton1->setGeometry(twips(240, 750, 4800, 405));
     m_addSoundButton = new QPushButton(tr("&Add Sound..."), Frame2);
     m_addSoundButton->setGeometry(twips(5160, 750, 2390, 405));
@@ -207,7 +216,7 @@ void Form1::createControls() {
     // Below the client area as designed: out of sight at the window's size.
     Slider2 = makeSlider(this, twips(225, 6840, 5610, 495), 1, 50);
     Slider2->setFocusPolicy(Qt::NoFocus);
-    Label2 = new QLabel(u"Pitch"_s, this);
+    Label2 = new QLabel(tr("Pitch"), this);
     Label2->setGeometry(twips(0, 6720, 435, 225));
     WindowsMediaPlayer1 = new QWidget(this);
     WindowsMediaPlayer1->setGeometry(twips(2640, 7260, 5370, 690));
@@ -329,7 +338,7 @@ void Form1::RandomHomePageVisit() {
 }
 
 QString Form1::styleFile() const {
-    return StyleLibrary::styleFile(m_services.programFolder, Combo1->currentText());
+    return StyleLibrary::styleFile(m_services.programFolder, styleName());
 }
 
 std::chrono::seconds Form1::fadeSetting(const QString &key, std::chrono::seconds fallback) const {
@@ -366,11 +375,11 @@ void Form1::Form_Load() {
         const QSignalBlocker quiet(Combo1);
         // The generated noises come first, where the program's own loops were, so their stored numbers still hold; a
         // file of one's name plays in its place.
-        Combo1->addItems(GeneratedNoise::styles());
+        UserSounds::appendStyles(Combo1, GeneratedNoise::styles());
         for (int i = 1; i <= files.upperBound(); ++i) {
             trap.step(134, [&] {
                 if (const QString style = StyleLibrary::styleName(files.at(i)); !GeneratedNoise::sourceOf(style)) {
-                    Combo1->addItem(style);
+                    UserSounds::appendStyles(Combo1, {style});
                 }
             });
         }
@@ -380,7 +389,7 @@ void Form1::Form_Load() {
     m_userSounds->follow();
     trap.step(138, [&] {
         // The name finds the style again after sounds were added or removed; older settings hold only the number.
-        const int named = Combo1->findText(store.ReadSetting(u"Style"_s, QString()));
+        const int named = Combo1->findData(store.ReadSetting(u"Style"_s, QString()));
         ControlValues::setListIndex(
             Combo1, named >= 0 ? named : SettingConversions::toInt16(store.ReadSetting(u"Combo1"_s, 0)));
     });
@@ -428,10 +437,10 @@ void Form1::Form_Load() {
         trap.step(176, [this] { Option2_Click(); });
     }
     if (trap.test(178, [&] { return store.ReadSetting(u"StartStopState"_s, u"OFF"_s) == u"ON"_s; })) {
-        trap.step(180, [this] { setOnOffCaption(TurnOff); });
+        trap.step(180, [this] { setOnOffCaption(TurnOff()); });
         trap.step(182, [this] { Timer1->setEnabled(true); });
     } else {
-        trap.step(184, [this] { setOnOffCaption(TurnOn); });
+        trap.step(184, [this] { setOnOffCaption(TurnOn()); });
         trap.step(186, [this] { Timer1->setEnabled(false); });
     }
     trap.step(188, [this] { m_loading = false; });
@@ -462,7 +471,7 @@ void Form1::showAfterLoad() {
 }
 
 bool Form1::isTurnedOn() const {
-    return PushButton2->text() == TurnOff;
+    return PushButton2->text() == TurnOff();
 }
 
 void Form1::setOnOffCaption(const QString &caption) {
@@ -471,12 +480,12 @@ void Form1::setOnOffCaption(const QString &caption) {
 }
 
 QString Form1::styleName() const {
-    return Combo1->currentText();
+    return Combo1->currentData().toString();
 }
 
 void Form1::Combo1_Click() {
     // The name first: should the number not follow, the name still restores the new choice.
-    m_services.store.WriteSetting(u"Style"_s, Combo1->currentText());
+    m_services.store.WriteSetting(u"Style"_s, styleName());
     m_services.store.WriteSetting(u"Combo1"_s, QString::number(Combo1->currentIndex()));
 }
 
@@ -494,8 +503,8 @@ void Form1::Slider2_Change() {
 void Form1::PushButton1_Click() {
     ErrorTrap trap(PushButton1Location, m_services.report);
     Player &player = m_services.player;
-    if (trap.test(100, [this] { return PushButton1->text() == PreviewSound; })) {
-        trap.step(102, [this] { PushButton1->setText(StopCaption); });
+    if (trap.test(100, [this] { return PushButton1->text() == PreviewSound(); })) {
+        trap.step(102, [this] { PushButton1->setText(StopCaption()); });
         if (!trap.test(104, [this] { return Combo1->currentIndex() >= 0; })) {
             return;
         }
@@ -512,13 +521,13 @@ void Form1::PushButton1_Click() {
         trap.step(112, [&] { player.setLoop(false); });
         // A preview is heard as the file is, without a fade.
         trap.step(114, [&] { player.setUrl(styleFile(), 0ms); });
-    } else if (trap.test(116, [this] { return PushButton1->text() == StopCaption; })) {
-        trap.step(118, [this] { PushButton1->setText(PreviewSound); });
+    } else if (trap.test(116, [this] { return PushButton1->text() == StopCaption(); })) {
+        trap.step(118, [this] { PushButton1->setText(PreviewSound()); });
         trap.step(120, [this] { Timer1->setEnabled(false); });
         trap.step(122, [this] { Timer2->setEnabled(false); });
         trap.step(124, [&] { player.stop(); });
         // Stopping a preview while the program is on resumes the on state.
-        if (trap.test(126, [this] { return PushButton2->text() == TurnOff; })) {
+        if (trap.test(126, [this] { return PushButton2->text() == TurnOff(); })) {
             trap.step(128, [&] { player.setLoop(true); });
             trap.step(130, [this] { Timer1->setEnabled(true); });
             checkScheduleNow();
@@ -528,7 +537,7 @@ void Form1::PushButton1_Click() {
 
 void Form1::endPreview() {
     Timer2->setEnabled(false);
-    PushButton1->setText(PreviewSound);
+    PushButton1->setText(PreviewSound());
 }
 
 void Form1::Timer2_Timer() {
@@ -537,7 +546,7 @@ void Form1::Timer2_Timer() {
     }
     // The preview ended by itself: the button offers a new preview, and only a program that is on resumes.
     endPreview();
-    if (PushButton2->text() == TurnOff) {
+    if (PushButton2->text() == TurnOff()) {
         m_services.player.setLoop(true);
         Timer1->setEnabled(true);
         checkScheduleNow();
@@ -550,15 +559,15 @@ void Form1::PushButton2_Click() {
     SettingsStore &store = m_services.store;
     // Turning on plays the style in place of a preview, turning off stops it: either way the preview is over.
     endPreview();
-    if (trap.test(100, [this] { return PushButton2->text() == TurnOn; })) {
+    if (trap.test(100, [this] { return PushButton2->text() == TurnOn(); })) {
         trap.step(102, [this] { Timer1->setEnabled(true); });
         trap.step(104, [&] { player.setLoop(true); });
-        trap.step(106, [this] { setOnOffCaption(TurnOff); });
+        trap.step(106, [this] { setOnOffCaption(TurnOff()); });
         trap.step(108, [&] { store.WriteSetting(u"StartStopState"_s, u"ON"_s); });
         checkScheduleNow();
     } else {
         trap.step(110, [&] { store.WriteSetting(u"StartStopState"_s, u"OFF"_s); });
-        trap.step(112, [this] { setOnOffCaption(TurnOn); });
+        trap.step(112, [this] { setOnOffCaption(TurnOn()); });
         trap.step(114, [this] { Timer1->setEnabled(false); });
         trap.step(116, [&] { player.stop(); });
     }
@@ -571,7 +580,7 @@ void Form1::Option1_Click() {
 }
 
 void Form1::Option2_Click() {
-    if (PushButton2->text() == TurnOff && !Timer1->isEnabled()) {
+    if (PushButton2->text() == TurnOff() && !Timer1->isEnabled()) {
         Timer1->setEnabled(true);
     }
     m_services.store.WriteSetting(u"Option"_s, u"Timed"_s);
@@ -626,7 +635,7 @@ void Form1::warnWriteFailed(const QString &reason) {
     }
     m_writeFailureShown = true;
     m_writeWarning->post(QString::fromLatin1(ProductName),
-                         reason + u"\n\nYour settings will not be kept after the program ends."_s);
+                         reason + u"\n\n"_s + tr("Your settings will not be kept after the program ends."));
 }
 
 QList<QWidget *> Form1::controlsInOrder() const {
@@ -688,7 +697,7 @@ void Form1::Check8_Click() {
 
 void Form1::warnStartUpEntry(const QString &reason) {
     m_services.notifier.showWarning(QString::fromLatin1(ProductName),
-                                    u"The program cannot be set to start at login.\n\n"_s + reason);
+                                    tr("The program cannot be set to start at login.") + u"\n\n"_s + reason);
 }
 
 void Form1::changeEvent(QEvent *event) {
@@ -716,7 +725,7 @@ void Form1::hideToTray() {
     hide();
     m_minimizedToTray = true;
     cSysTray1->watchTrayAvailability(true);
-    cSysTray1->ShowBalloon(QString::fromLatin1(MinimizedBalloon), QString::fromLatin1(ProductName), 5, true);
+    cSysTray1->ShowBalloon(tr(MinimizedBalloon), QString::fromLatin1(ProductName), 5, true);
 }
 
 void Form1::cSysTray1_MouseUp(int Button, int Id) {

@@ -67,8 +67,9 @@ public:
     };
 
     static constexpr auto ProductName = "Somnivox Noise Player";
-    static constexpr auto MinimizedBalloon = "has been minimized to the system tray.\r\n"
-                                             "Click on the blue 'V' icon (V for Vantrelle) to bring the software back.";
+    static constexpr auto MinimizedBalloon =
+        QT_TR_NOOP("has been minimized to the system tray.\r\n"
+                   "Click on the blue 'V' icon (V for Vantrelle) to bring the software back.");
 
     explicit Form1(Services services, QWidget *parent = nullptr);
     ~Form1() override;

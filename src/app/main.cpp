@@ -1,16 +1,19 @@
 #include "appassembly.h"
 #include "buildconfig.h"
 #include "commandline.h"
+#include "generatednoise.h"
 #include "remotecommands.h"
 #include "sessionbusprobe.h"
 #include "singleinstance.h"
 #include "stylelibrary.h"
 #include "terminationsignals.h"
+#include "translations.h"
 
 #include <QApplication>
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -37,6 +40,15 @@ int noAnswer() {
                      CommandLine::NoAnswer);
 }
 
+// Texts printed before the window's application exists are read in the user's language all the same, under a
+// console application of their own that ends with them.
+int printTranslated(char *program, const std::function<int()> &print) {
+    int argc = 1;
+    QCoreApplication console(argc, &program);
+    const Translations translations;
+    return print();
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -51,11 +63,15 @@ int main(int argc, char *argv[]) {
     const CommandLine::Parsed parsed = CommandLine::parse(arguments);
     switch (parsed.outcome) {
     case CommandLine::Outcome::Help:
-        return printLine(stdout, parsed.text.trimmed(), CommandLine::Done);
+        return printTranslated(argv[0], [&arguments] {
+            return printLine(stdout, CommandLine::parse(arguments).text.trimmed(), CommandLine::Done);
+        });
     case CommandLine::Outcome::Version:
         return printLine(stdout, u"somnivox "_s + QString::fromLatin1(BuildConfig::Version), CommandLine::Done);
     case CommandLine::Outcome::Bad:
-        return printLine(stderr, parsed.text, CommandLine::BadUsage);
+        return printTranslated(argv[0], [&arguments] {
+            return printLine(stderr, CommandLine::parse(arguments).text, CommandLine::BadUsage);
+        });
     case CommandLine::Outcome::Run:
         break;
     }
@@ -67,12 +83,14 @@ int main(int argc, char *argv[]) {
         case SingleInstance::Delivery::Answered:
             return print(answer);
         case SingleInstance::Delivery::NoAnswer:
-            return noAnswer();
+            return printTranslated(argv[0], noAnswer);
         case SingleInstance::Delivery::NotRunning:
             if (command.isQuery()) {
-                return printLine(stderr,
-                                 QCoreApplication::translate("main", "somnivox: Somnivox Noise Player is not running."),
-                                 CommandLine::NotRunning);
+                return printTranslated(argv[0], [] {
+                    return printLine(
+                        stderr, QCoreApplication::translate("main", "somnivox: Somnivox Noise Player is not running."),
+                        CommandLine::NotRunning);
+                });
             }
             break;
         }
@@ -87,6 +105,7 @@ int main(int argc, char *argv[]) {
     // The command line is the program's own: Qt would read --style as a widget style.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    const Translations translations;
     QApplication::setApplicationName(u"somnivox"_s);
     QApplication::setApplicationVersion(QString::fromLatin1(BuildConfig::Version));
     QGuiApplication::setDesktopFileName(u"org.vantrelle.Somnivox"_s);
@@ -94,7 +113,8 @@ int main(int argc, char *argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     // Nothing starts for a style the window would not list.
-    if (command.style && !StyleLibrary::listedStyles(QCoreApplication::applicationDirPath()).contains(*command.style)) {
+    if (command.style && !StyleLibrary::listedStyles(QCoreApplication::applicationDirPath())
+                              .contains(GeneratedNoise::styleOf(*command.style))) {
         return print(RemoteCommands::notListed(*command.style));
     }
     const bool wayland = QGuiApplication::platformName().startsWith(u"wayland"_s);

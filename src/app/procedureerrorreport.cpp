@@ -2,6 +2,8 @@
 
 #include "usernotifier.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 ProcedureErrorReport::ProcedureErrorReport(UserNotifier &notifier, QString supportAddress)
@@ -9,8 +11,10 @@ ProcedureErrorReport::ProcedureErrorReport(UserNotifier &notifier, QString suppo
 
 QString ProcedureErrorReport::messageText(const QString &location, const QString &description, int line,
                                           const QString &supportAddress) {
-    return description + u"\r\n"_s + location + u"at line "_s + QString::number(line) + u"\r\r"_s +
-           u"Please email screenshot of this message to "_s + supportAddress;
+    return description + u"\r\n"_s + location +
+           QCoreApplication::translate("ProcedureErrorReport", "at line %1").arg(line) + u"\r\r"_s +
+           QCoreApplication::translate("ProcedureErrorReport", "Please email screenshot of this message to %1")
+               .arg(supportAddress);
 }
 
 void ProcedureErrorReport::ReportProcedureError(const QString &location, const QString &description, int line) {
@@ -19,6 +23,7 @@ void ProcedureErrorReport::ReportProcedureError(const QString &location, const Q
         return;
     }
     m_open.insert(key);
-    m_notifier.showWarning(u"Application Error"_s, messageText(location, description, line, m_supportAddress));
+    m_notifier.showWarning(QCoreApplication::translate("ProcedureErrorReport", "Application Error"),
+                           messageText(location, description, line, m_supportAddress));
     m_open.remove(key);
 }

@@ -1,6 +1,7 @@
 #include "remotecommands.h"
 
 #include "form1.h"
+#include "generatednoise.h"
 #include "player.h"
 #include "sleeptimer.h"
 
@@ -39,7 +40,11 @@ SingleInstance::Answer RemoteCommands::carryOut(const CommandLine::Command &comm
     case CommandLine::Query::None:
         break;
     }
-    const int style = command.style ? m_styles->findText(*command.style, Qt::MatchExactly) : -1;
+    int style = command.style ? m_styles->findData(*command.style) : -1;
+    if (command.style && style < 0) {
+        // The name the list shows in the user's language.
+        style = m_styles->findData(GeneratedNoise::styleOf(*command.style));
+    }
     if (command.style && style < 0) {
         return notListed(*command.style);
     }
@@ -85,7 +90,7 @@ QString RemoteCommands::status() const {
 QString RemoteCommands::styles() const {
     QString lines;
     for (int i = 0; i < m_styles->count(); ++i) {
-        lines += m_styles->itemText(i) + u'\n';
+        lines += m_styles->itemData(i).toString() + u'\n';
     }
     return lines;
 }

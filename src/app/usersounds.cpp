@@ -1,5 +1,6 @@
 #include "usersounds.h"
 #include "addfolder.h"
+#include "generatednoise.h"
 #include "mix.h"
 #include "regularfile.h"
 #include "soundfolderwatch.h"
@@ -52,7 +53,7 @@ UserSounds::UserSounds(QWidget *window, QComboBox *list, SoundImport::Probe prob
 void UserSounds::appendTo(QComboBox *list) const {
     QSet<QString> listed;
     for (int i = 0; i < list->count(); ++i) {
-        listed.insert(list->itemText(i));
+        listed.insert(list->itemData(i).toString());
     }
     const QSet<QString> own = listed;
     const QString folder = StyleLibrary::userSoundsFolder();
@@ -67,7 +68,19 @@ void UserSounds::appendTo(QComboBox *list) const {
                 << "The program's own" << style << "plays instead of" << file << "in" << folder << "because:" << why;
         }
     }
-    list->addItems(added);
+    for (const QString &mix : Mix::namesIn(Mix::folder())) {
+        if (!listed.contains(mix)) {
+            listed.insert(mix);
+            added << mix;
+        }
+    }
+    appendStyles(list, added);
+}
+
+void UserSounds::appendStyles(QComboBox *list, const QStringList &styles) {
+    for (const QString &style : styles) {
+        list->addItem(GeneratedNoise::displayName(style), style);
+    }
 }
 
 void UserSounds::follow() {
@@ -115,13 +128,17 @@ bool UserSounds::eventFilter(QObject *watched, QEvent *event) {
 QStringList UserSounds::listedStyles() const {
     QStringList listed;
     for (int i = 0; i < m_list->count(); ++i) {
-        listed << m_list->itemText(i);
+        listed << m_list->itemData(i).toString();
     }
     return listed;
 }
 
+QString UserSounds::chosenStyle() const {
+    return m_list->currentData().toString();
+}
+
 void UserSounds::relist() {
-    const QString chosen = m_list->currentText();
+    const QString chosen = chosenStyle();
     const int formerIndex = m_list->currentIndex();
     const QStringList styles = StyleLibrary::listedStyles(m_programFolder);
     if (styles == listedStyles()) {
@@ -131,25 +148,24 @@ void UserSounds::relist() {
     {
         const QSignalBlocker quiet(m_list);
         m_list->clear();
-        m_list->addItems(styles);
+        appendStyles(m_list, styles);
         m_list->setCurrentIndex(index);
     }
-    if (index != formerIndex || m_list->currentText() != chosen) {
+    if (index != formerIndex || chosenStyle() != chosen) {
         m_choiceChanged();
     }
-    if (formerIndex >= 0 && m_list->currentText() != chosen) {
-        m_warning->post(
-            m_title,
-            index < 0
-                ? tr("\"%1\" is gone from your sounds, and no sound is left to choose.").arg(chosen)
-                : tr("\"%1\" is gone from your sounds: \"%2\" is chosen instead.").arg(chosen, m_list->currentText()));
+    if (formerIndex >= 0 && chosenStyle() != chosen) {
+        m_warning->post(m_title, index < 0 ? tr("\"%1\" is gone from your sounds, and no sound is left to choose.")
+                                                 .arg(GeneratedNoise::displayName(chosen))
+                                           : tr("\"%1\" is gone from your sounds: \"%2\" is chosen instead.")
+                                                 .arg(GeneratedNoise::displayName(chosen), m_list->currentText()));
     }
 }
 
 void UserSounds::added(const SoundImport::Result &result) {
     relist();
     if (!result.added.isEmpty()) {
-        if (const int index = m_list->findText(result.added.last()); index >= 0) {
+        if (const int index = m_list->findData(result.added.last()); index >= 0) {
             m_list->setCurrentIndex(index);
         }
     }

@@ -29,6 +29,8 @@ public:
 
     /// Appends the user's sounds and then mixes whose names are not listed yet.
     void appendTo(QComboBox *list) const;
+    /// Appends \a styles to \a list, each shown by the name the user reads and holding the name stored and played.
+    static void appendStyles(QComboBox *list, const QStringList &styles);
     /// From now on, a change of the sounds or mixes folder is listed within moments, keeping the chosen style by its
     /// name.
     void follow();
@@ -42,6 +44,7 @@ protected:
 
 private:
     QStringList listedStyles() const;
+    QString chosenStyle() const;
     /// Lists the sounds folders afresh, keeping the chosen style by its name.
     void relist();
     void added(const SoundImport::Result &result);

@@ -1,5 +1,7 @@
 #include "generatednoise.h"
 
+#include <QCoreApplication>
+
 namespace GeneratedNoise {
 
 namespace {
@@ -10,9 +12,12 @@ constexpr QStringView Prefix = u":generated/";
 struct Named {
     QStringView style;
     Colour colour;
+    // The stored name is never translated; the shown one is.
+    const char *shown;
 };
-constexpr Named Noises[] = {
-    {u"Brown Noise", Colour::Brown}, {u"Pink Noise", Colour::Pink}, {u"White Noise", Colour::White}};
+constexpr Named Noises[] = {{u"Brown Noise", Colour::Brown, QT_TRANSLATE_NOOP("GeneratedNoise", "Brown Noise")},
+                            {u"Pink Noise", Colour::Pink, QT_TRANSLATE_NOOP("GeneratedNoise", "Pink Noise")},
+                            {u"White Noise", Colour::White, QT_TRANSLATE_NOOP("GeneratedNoise", "White Noise")}};
 
 } // namespace
 
@@ -44,6 +49,24 @@ std::optional<Colour> colourOf(const QString &path) {
         }
     }
     return std::nullopt;
+}
+
+QString displayName(const QString &style) {
+    for (const Named &noise : Noises) {
+        if (noise.style == style) {
+            return QCoreApplication::translate("GeneratedNoise", noise.shown);
+        }
+    }
+    return style;
+}
+
+QString styleOf(const QString &name) {
+    for (const Named &noise : Noises) {
+        if (QCoreApplication::translate("GeneratedNoise", noise.shown) == name) {
+            return noise.style.toString();
+        }
+    }
+    return name;
 }
 
 } // namespace GeneratedNoise

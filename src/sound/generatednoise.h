@@ -19,4 +19,10 @@ std::optional<QString> sourceOf(const QString &style);
 /// The colour that \a path generates, when it is such a name.
 std::optional<Colour> colourOf(const QString &path);
 
+/// The name the user reads for \a style: a generated noise's in the user's language, any other as it stands.
+QString displayName(const QString &style);
+
+/// The style that the user's \a name stands for: the stored name of a generated noise shown as \a name, else \a name.
+QString styleOf(const QString &name);
+
 } // namespace GeneratedNoise

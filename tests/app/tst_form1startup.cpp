@@ -3,9 +3,12 @@
 #include "apptimer.h"
 
 #include "settingconversions.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMimeData>
 #include <QScopeGuard>
 #include <QTest>
@@ -311,6 +314,53 @@ private Q_SLOTS:
         QCOMPARE(volume->maximum(), 100);
         QCOMPARE(volume->pageStep(), 5);
         QCOMPARE(rig.child<QSlider>("Slider2")->maximum(), 50);
+    }
+
+    void layout_fitsEveryCaptionInEveryLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << u"C"_s;
+        for (const QString &language : Translations::available()) {
+            QTest::newRow(qPrintable(language)) << language;
+        }
+    }
+
+    void layout_fitsEveryCaptionInEveryLanguage() {
+        QFETCH(QString, language);
+        const auto leftToRight = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+        const Translations translations{QLocale(language)};
+        Form1Rig rig;
+        Form1 *form = rig.load();
+        QStringList cut;
+        for (QWidget *control : form->findChildren<QWidget *>()) {
+            // The pitch slider's label stands below the window, out of sight.
+            if (control->isWindow() || !form->rect().contains(control->mapTo(form, control->rect().bottomRight()))) {
+                continue;
+            }
+            QString caption;
+            int needed = 0;
+            if (const auto *button = qobject_cast<QAbstractButton *>(control)) {
+                caption = button->text();
+                needed = button->sizeHint().width();
+            } else if (const auto *label = qobject_cast<QLabel *>(control)) {
+                caption = label->text();
+                needed = label->sizeHint().width();
+            } else if (const auto *frame = qobject_cast<QGroupBox *>(control)) {
+                caption = frame->title();
+                needed = frame->minimumSizeHint().width();
+            }
+            if (needed > control->contentsRect().width()) {
+                cut << u"%1 \"%2\" needs %3 pixels, has %4"_s.arg(control->objectName(), caption)
+                           .arg(needed)
+                           .arg(control->contentsRect().width());
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"; "_s)));
+        // Right to left, the window reads from the right: what stood on the left of a row stands on its right.
+        if (form->isRightToLeft()) {
+            const QWidget *row = rig.child<QWidget>("Frame2");
+            QCOMPARE(rig.preview()->geometry(), QRect(row->width() - 16 - 320, 50, 320, 27));
+            QCOMPARE(rig.child<QWidget>("AddSound")->x(), row->width() - 344 - 159);
+        }
     }
 };
 

@@ -2,6 +2,7 @@
 #include "remotecommands.h"
 #include "sleeptimer.h"
 #include "stylelibrary.h"
+#include "translations.h"
 
 #include <QTest>
 
@@ -114,6 +115,23 @@ private Q_SLOTS:
         QCOMPARE(remote.answer({u"--list-styles"_s}).text, u"Brown Noise\nPink Noise\nWhite Noise\nRain.ogg\n"_s);
         QCOMPARE(StyleLibrary::listedStyles(rig.programFolder()).join(u'\n') + u'\n',
                  remote.answer({u"--list-styles"_s}).text);
+    }
+
+    void answer_inAnotherLanguage_takesEitherNameAndKeepsTheStoredOne() {
+        const Translations german{QLocale(u"de_DE"_s)};
+        Form1Rig rig(Form1Rig::defaultSounds(), {{u"Style"_s, u"White Noise"_s}});
+        Form1 *form = rig.load();
+        SleepTimer sleep(rig.clock);
+        RemoteCommands remote(*form, sleep);
+        QCOMPARE(rig.styles()->currentText(), u"Weißes Rauschen"_s);
+        QCOMPARE(remote.answer({u"--list-styles"_s}).text, u"Brown Noise\nPink Noise\nWhite Noise\n"_s);
+        QCOMPARE(remote.answer({u"--style"_s, u"Rosa Rauschen"_s, u"--turn-on"_s}).exitCode, 0);
+        QCOMPARE(rig.stored(u"Style"_s), u"Pink Noise"_s);
+        QCOMPARE(rig.onOff()->text(), u"Ausschalten"_s);
+        QCOMPARE(rig.player.url, rig.soundFile(u"Pink Noise"_s));
+        QCOMPARE(remote.answer({u"--style"_s, u"Brown Noise"_s}).exitCode, 0);
+        QCOMPARE(rig.stored(u"Style"_s), u"Brown Noise"_s);
+        QVERIFY(remote.answer({u"--status"_s}).text.startsWith(u"state: on\nmode: infinite\nstyle: Brown Noise\n"_s));
     }
 };
 

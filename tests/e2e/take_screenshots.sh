@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes the README's pictures in a private X session: the main window, and the tray with its icon and the
-# minimise balloon, and the tray menu. Usage: take_screenshots.sh PROGRAM OUTPUT_FOLDER
+# Takes the README's pictures in a private X session: the main window under a light and a dark theme and in Arabic,
+# the tray with its icon and the minimise balloon, and the tray menu. Usage: take_screenshots.sh PROGRAM OUTPUT_FOLDER
 SOMNIVOX=${1:?program}
 OUTPUT=$(realpath "${2:?output folder}")
 E2E_ARTIFACTS=$OUTPUT
@@ -19,19 +19,40 @@ window_box() {
         /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
 }
 
+# window_picture NAME: the main window with its frame, once it has painted and the pointer has left it.
+window_picture() {
+    xdotool mousemove 0 0
+    sleep 1
+    shot "$1"
+    read -r x y w h < <(window_box "$APP_WINDOW")
+    # Openbox's frame: a title bar of about 20 pixels and a one-pixel border.
+    crop_shot "$LAST_SHOT" "$OUTPUT/x11-$1.png" $((w + 2)) $((h + 22)) $((x - 1)) $((y - 21))
+}
+
 start_x
 start_wm
 start_tray
+
+# A dark theme (qt6ct's "darker" scheme), and the window in Arabic, laid out from the right.
+mkdir -p "$WORK/config/qt6ct"
+printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
+    >"$WORK/config/qt6ct/qt6ct.conf"
+for variant in "main-window-dark QT_QPA_PLATFORMTHEME=qt6ct" "main-window-arabic LANG=ar_EG.UTF-8 LC_ALL=ar_EG.UTF-8"; do
+    # shellcheck disable=SC2086 # a name and the environment it is taken in
+    set -- $variant
+    name=$1
+    shift
+    start_app "$@"
+    wait_main_window
+    window_picture "$name"
+    close_main_window
+    wait_app_ended 10
+done
+
 start_app
 wait_main_window
 wait_until 10 tray_icon_present || fail "no tray icon"
-# Let the window paint and the pointer leave it.
-xdotool mousemove 0 0
-sleep 1
-shot main-window
-read -r x y w h < <(window_box "$APP_WINDOW")
-# Openbox's frame: a title bar of about 20 pixels and a one-pixel border.
-crop_shot "$LAST_SHOT" "$OUTPUT/x11-main-window.png" $((w + 2)) $((h + 22)) $((x - 1)) $((y - 21))
+window_picture main-window
 
 xdotool windowminimize "$APP_WINDOW"
 wait_until 5 balloon_shown || fail "no balloon"

@@ -52,7 +52,7 @@ contrast_in() {
 CAPTIONS=(
     "Play Option:8 41 120 15" "Which style noise would you like to play?:8 163 245 15" "Volume:8 259 60 15"
     "Startup Options:8 321 110 15" "Play white noise until 'Turn Off' is clicked:38 61 232 19" "Play from:38 87 58 19"
-    "to:78 118 11 20" "Load this software on Windows startup:41 340 242 15" "Start in system tray:41 363 152 15"
+    "to:104 118 12 20" "Load this software on Windows startup:41 340 242 15" "Start in system tray:41 363 152 15"
 )
 
 # captions_legible THEME: every caption in the window's last screenshot reads at 4.5:1 or more.
