@@ -9,6 +9,8 @@ bench="$build/bench/bench_player"
 sounds="$build/tests/sound/sounds"
 noise="$sounds/noise-loop.mp3"
 work="$build/bench/player-data"
+# The loudness the players measure is kept here, not in the user's cache.
+export XDG_CACHE_HOME="$work/cache"
 mkdir -p "$work"
 
 echo "== 1. Loop seams: 20 loops of a LAME CBR sine and a white-noise loop, captured through filesink"

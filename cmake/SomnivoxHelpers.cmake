@@ -17,7 +17,8 @@ endfunction()
 
 # somnivox_add_test(NAME name SOURCES ... LIBS ... [LABELS ...] [GUI])
 # GUI tests run on the offscreen platform so they need no display. A test function that hangs fails after a minute
-# (Qt Test's own bound) instead of holding the run until CTest's timeout.
+# (Qt Test's own bound) instead of holding the run until CTest's timeout. What a player measures is cached beside the
+# test, never in the user's cache.
 function(somnivox_add_test)
     cmake_parse_arguments(T "GUI" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS;ENVIRONMENT" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
@@ -25,7 +26,8 @@ function(somnivox_add_test)
     target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBS})
     target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-    set(env "QT_QPA_PLATFORM=offscreen" "QTEST_FUNCTION_TIMEOUT=60000" ${T_ENVIRONMENT})
+    set(env "QT_QPA_PLATFORM=offscreen" "QTEST_FUNCTION_TIMEOUT=60000"
+            "XDG_CACHE_HOME=${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-cache" ${T_ENVIRONMENT})
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}")
     if(T_LABELS)
         set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")

@@ -13,7 +13,7 @@ PACKAGES="
 build-essential cmake ninja-build pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland libwayland-dev wayland-protocols
 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-libmpg123-dev libmp3lame-dev libsndfile1-dev
+libmpg123-dev libmp3lame-dev libsndfile1-dev libebur128-dev
 libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
 fonts-liberation dpkg-dev fakeroot file

@@ -398,6 +398,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>إ&amp;ضافة 15 دقيقة</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>توحيد &amp;مستوى الصوت</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>إ&amp;ضافة صوت...</translation>
     </message>

@@ -398,6 +398,10 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
         <translation>Um 15 Minuten &amp;verlängern</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Gleiche Lautstärke</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>Klang &amp;hinzufügen...</translation>
     </message>

@@ -398,6 +398,10 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
         <translation>&amp;Añadir 15 minutos</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Volumen uniforme</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>A&amp;ñadir sonido...</translation>
     </message>

@@ -398,6 +398,10 @@ Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logic
         <translation>&amp;Ajouter 15 minutes</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Volume uniforme</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>A&amp;jouter un son...</translation>
     </message>

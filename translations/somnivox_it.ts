@@ -398,6 +398,10 @@ Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.
         <translation>&amp;Aggiungi 15 minuti</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Volume uniforme</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>A&amp;ggiungi suono...</translation>
     </message>

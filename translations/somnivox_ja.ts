@@ -398,6 +398,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>15 分延長(&amp;A)</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>音量を均一に(&amp;E)</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>サウンドを追加(&amp;D)...</translation>
     </message>

@@ -398,6 +398,10 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
         <translation>15 minuten &amp;erbij</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Gelijke luidheid</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>Geluid &amp;toevoegen...</translation>
     </message>

@@ -398,6 +398,10 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
         <translation>&amp;Dodaj 15 minut</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Jednakowa głośność</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>&amp;Dodaj dźwięk...</translation>
     </message>

@@ -398,6 +398,10 @@ Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.<
         <translation>&amp;Adicionar 15 minutos</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Volume uniforme</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>Adi&amp;cionar som...</translation>
     </message>

@@ -398,6 +398,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>&amp;Добавить 15 минут</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Равная громкость</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>Д&amp;обавить звук...</translation>
     </message>

@@ -398,6 +398,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>&amp;Додати 15 хвилин</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>&amp;Рівна гучність</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>Д&amp;одати звук...</translation>
     </message>

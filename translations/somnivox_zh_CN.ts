@@ -398,6 +398,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>延长 15 分钟(&amp;A)</translation>
     </message>
     <message>
+        <source>&amp;Even Loudness</source>
+        <translation>均衡响度(&amp;E)</translation>
+    </message>
+    <message>
         <source>A&amp;dd Sound...</source>
         <translation>添加声音(&amp;D)...</translation>
     </message>

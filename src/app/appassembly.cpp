@@ -45,6 +45,7 @@ AppAssembly::AppAssembly(const QString &programFolder)
                // A player widget shows the title: the name the user reads.
                [this] { return GeneratedNoise::displayName(m_form.styleName()); }}),
       m_sleepTimer(m_clock), m_trayMenuControl(m_trayMenu, m_form, m_sleepTimer, m_outputChoice),
+      m_evenLoudness(m_trayMenu, m_store, m_player),
       m_sleepFade(m_sleepTimer, m_player,
                   {[this] { return m_form.isTurnedOn(); }, [this] { return isTimed(); },
                    [this] { return insideWindow(); }, [this] { m_form.PushButton2_Click(); },
@@ -83,6 +84,7 @@ AppAssembly::AppAssembly(const QString &programFolder)
 void AppAssembly::start() {
     m_sessionBus.connectInBackground();
     m_sleepInhibitor.connectInBackground();
+    m_evenLoudness.restore();
     m_form.Form_Load();
     // Closed while a message box of the start-up was open: the window does not come back.
     if (m_end.requested()) {

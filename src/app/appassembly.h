@@ -1,5 +1,6 @@
 #pragma once
 
+#include "evenloudnesscontrol.h"
 #include "form1.h"
 #include "lazyoutputdevices.h"
 #include "lazyplayer.h"
@@ -74,6 +75,7 @@ private:
     MprisService m_mpris;
     SleepTimer m_sleepTimer;
     TrayMenuControl m_trayMenuControl;
+    EvenLoudnessControl m_evenLoudness;
     SleepFade m_sleepFade;
     SleepInhibitor m_sleepInhibitor;
     SessionBus m_sessionBus;

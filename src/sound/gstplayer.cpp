@@ -6,6 +6,7 @@
 #include "gstplayerpipeline.h"
 #include "mp3decoder.h"
 #include "pcmfeed.h"
+#include "sourcelevel.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -55,6 +56,7 @@ GstPlayer::GstPlayer(DecoderOpener opener, QObject *parent)
     m_shared->failed = [this](quint64 run, const QString &reason, bool fromPipeline) {
         handleFailure(run, reason, fromPipeline);
     };
+    connect(&m_levels, &LoudnessLevels::levelKnown, this, &GstPlayer::handleLevelKnown);
 }
 
 // A pipeline stuck on a hung server is not waited for beyond the worker's bound: it is left to end on its own.
@@ -73,6 +75,7 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
     }
     m_path = path;
     m_fadeIn = fadeIn;
+    m_level = m_levels.levelOf(path);
     setState(Undefined);
     if (!m_pipeline) {
         buildPipeline();
@@ -144,6 +147,14 @@ void GstPlayer::fadeOutAlong(std::chrono::milliseconds duration, bool byDecibels
         dropHeldAudio({.frames = framesIn(std::max(duration - StreamRampLength, std::chrono::milliseconds(0))),
                        .byDecibels = byDecibels});
         m_fadeEnd = end;
+    }
+}
+
+void GstPlayer::setEvenLoudness(bool on) {
+    m_shared->evenLoudness = on;
+    // A file that waits for its level waits no more.
+    if (!on) {
+        catchUp();
     }
 }
 
@@ -342,7 +353,7 @@ void GstPlayer::startOutput() {
         buildPipeline();
     }
     m_output.handle(Event::Start);
-    auto feed = std::make_shared<PcmFeed>(std::move(m_decoder), framesIn(m_fadeIn));
+    auto feed = std::make_shared<PcmFeed>(std::move(m_decoder), framesIn(m_fadeIn), m_level);
     postStart([feed = std::move(feed)](GstPlayerPipeline &pipeline, quint64 run, const QByteArray &title) {
         return pipeline.start(run, feed, title);
     });
@@ -370,9 +381,11 @@ void GstPlayer::dropPipeline() {
     ++m_run;
 }
 
-// The opened file starts once the output is free: nothing runs or starts on the worker.
+// The opened file starts once the output is free (nothing runs or starts on the worker) and, while even loudness is
+// on, once its level is known.
 void GstPlayer::catchUp() {
-    if (m_state != Player::Playing || !m_decoder || m_output.state() != Output::Closed) {
+    if (m_state != Player::Playing || !m_decoder || m_output.state() != Output::Closed ||
+        (m_shared->evenLoudness && !(m_level && m_level->isKnown()))) {
         return;
     }
     try {
@@ -467,6 +480,12 @@ void GstPlayer::handleStarted(quint64 run) {
         // Once more on the open stream: a server that restores volumes per application or role (PipeWire's session
         // manager) overrides the one a stream opens with.
         applyVolume();
+    }
+}
+
+void GstPlayer::handleLevelKnown(const SourceLevel *level) {
+    if (level == m_level.get()) {
+        catchUp();
     }
 }
 

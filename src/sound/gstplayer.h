@@ -2,6 +2,7 @@
 
 #include "decoderopening.h"
 #include "fadeorder.h"
+#include "loudnesslevels.h"
 #include "outputoutage.h"
 #include "outputstate.h"
 #include "pipelineworker.h"
@@ -17,13 +18,15 @@
 class Decoder;
 struct GstPlayerPipeline;
 class PipelineShared;
+class SourceLevel;
 
 /// The player on GStreamer: libmpg123 (gapless) or libsndfile decodes the file into
 /// `appsrc ! audioconvert ! sink`. Looping restarts the decoder inside the feed, so the pipeline plays one endless
 /// stream with no seam; the rate is a resampling step of the feed, and the fades and the volume are computed there
-/// too. The sink is the GStreamer description in the environment variable SOMNIVOX_AUDIO_SINK when it is set,
-/// otherwise `pulsesink` (PulseAudio, or PipeWire's pulse server), or `autoaudiosink` where GStreamer has no pulse
-/// plugin.
+/// too, and so is each file's gain to the program's one loudness (see LoudnessLevels): a file whose level is not yet
+/// known starts once its quick estimate is, some tens of milliseconds later. The sink is the GStreamer description in
+/// the environment variable SOMNIVOX_AUDIO_SINK when it is set, otherwise `pulsesink` (PulseAudio, or PipeWire's pulse
+/// server), or `autoaudiosink` where GStreamer has no pulse plugin.
 ///
 /// The default output outlives its sound server: when it fails or cannot be opened (server gone or not yet started,
 /// stream killed, only a fake sink found), the player keeps playing in name, reopens the output after growing pauses
@@ -84,6 +87,7 @@ public:
     void setVolume(int volume) override;
     /// Clamped to 0.1..50; a value that is not a number is ignored. Heard within a few tenths of a second.
     void setRate(double rate) override;
+    void setEvenLoudness(bool on) override;
     /// Playback is over for the caller at once; the sound ends in a short ramp before the output is released: after
     /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped. An
     /// output still starting ramps down as soon as it has started. A file given during the ramp starts after it.
@@ -121,6 +125,7 @@ private:
     void handleEnd(quint64 run);
     void handleStarted(quint64 run);
     void handleFailure(quint64 run, const QString &reason, bool fromPipeline);
+    void handleLevelKnown(const SourceLevel *level);
 
     DecoderOpener m_openDecoder;
     QString m_sinkDescription;
@@ -133,6 +138,9 @@ private:
     // The present file while it opens on the worker, and then, opened, until a start of the output takes it.
     std::shared_ptr<DecoderOpening> m_opening;
     std::unique_ptr<Decoder> m_decoder;
+    LoudnessLevels m_levels;
+    // The level of the present file.
+    std::shared_ptr<SourceLevel> m_level;
     QString m_path;
     // The sound server's output asked for; empty for its default.
     QByteArray m_outputDevice;

@@ -273,6 +273,7 @@ void GstPlayerPipeline::push(GstAppSrc *source) {
     QString failure;
     try {
         takeOrder().applyTo(*feed);
+        feed->setEvenLoudness(shared->evenLoudness.load());
         frames = feed->fill(pcm, shared->rate.load(), shared->loop.load());
         const auto filled = pcm.first(std::size_t(frames * Mp3Decoder::Channels));
         if (last) {

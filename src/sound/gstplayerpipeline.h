@@ -28,6 +28,7 @@ public:
     std::atomic<int> volume{50};
     std::atomic<double> rate{1.0};
     std::atomic<bool> loop{false};
+    std::atomic<bool> evenLoudness{true};
     /// What a pipeline tells, on the owner's thread: the run it played ended, its output started to play, it failed
     /// (\a fromPipeline: an element of it told so, rather than the feed).
     std::function<void(quint64 run)> ended;

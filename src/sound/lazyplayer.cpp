@@ -40,6 +40,9 @@ Player &LazyPlayer::engine() {
         if (m_rate) {
             m_engine->setRate(*m_rate);
         }
+        if (m_evenLoudness) {
+            m_engine->setEvenLoudness(*m_evenLoudness);
+        }
     }
     return *m_engine;
 }
@@ -88,6 +91,13 @@ void LazyPlayer::setRate(double rate) {
     }
     if (m_engine) {
         m_engine->setRate(rate);
+    }
+}
+
+void LazyPlayer::setEvenLoudness(bool on) {
+    m_evenLoudness = on;
+    if (m_engine) {
+        m_engine->setEvenLoudness(on);
     }
 }
 

@@ -27,6 +27,7 @@ public:
     void setLoop(bool on) override;
     void setVolume(int volume) override;
     void setRate(double rate) override;
+    void setEvenLoudness(bool on) override;
     void stop() override;
     int playState() const override;
     bool isEnding() const override;
@@ -44,5 +45,6 @@ private:
     std::optional<int> m_volume;
     std::optional<double> m_rate;
     QString m_outputDevice;
+    std::optional<bool> m_evenLoudness;
     bool m_stopped = false;
 };

@@ -27,6 +27,11 @@ public:
     void rewind() override;
     qsizetype lengthFrames() const override { return Endless; }
 
+    /// How loud \a colour is heard (integrated loudness, LUFS), measured once over a long stretch: the same for every
+    /// seed. An endless noise has no peak that bounds how far it may be raised: made louder, its rare peaks are bent
+    /// below full scale as its own are (see SoftLimit).
+    static double loudness(GeneratedNoise::Colour colour);
+
 private:
     // xoshiro256++: fast, 2^256 - 1 long, and passes the statistical test batteries that plain LCGs fail.
     class Random {

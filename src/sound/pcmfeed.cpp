@@ -1,14 +1,15 @@
 #include "pcmfeed.h"
 
 #include "decoder.h"
+#include "sourcelevel.h"
 
 namespace {
 constexpr qsizetype InputFrames = 4608;
 }
 
-PcmFeed::PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames)
+PcmFeed::PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames, std::shared_ptr<const SourceLevel> level)
     : m_endless(decoder && decoder->lengthFrames() == Decoder::Endless), m_loop(std::move(decoder)),
-      m_input(InputFrames * Resampler::Channels) {
+      m_level(std::move(level)), m_input(InputFrames * Resampler::Channels) {
     m_fader.fadeIn(fadeInFrames);
 }
 
@@ -53,6 +54,8 @@ qsizetype PcmFeed::fill(std::span<std::int16_t> out, double rate, bool loop) {
         m_inputUsed += result.consumed;
         produced += result.produced;
     }
+    m_levelRamp.setTarget(m_evenLoudness && m_level && m_level->isKnown() ? m_level->gain() : 1.0);
+    m_levelRamp.apply(out.first(static_cast<std::size_t>(produced * Resampler::Channels)));
     m_fader.apply(out.first(static_cast<std::size_t>(produced * Resampler::Channels)));
     if (m_endless && !loop) {
         m_onceWritten += produced;
@@ -74,4 +77,8 @@ void PcmFeed::fadeOutByDecibels(qint64 frames) {
 
 void PcmFeed::cancelFadeOut() {
     m_fader.cancelFadeOut();
+}
+
+void PcmFeed::setEvenLoudness(bool on) {
+    m_evenLoudness = on;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fader.h"
+#include "levelramp.h"
 #include "resampler.h"
 #include "seamlessloop.h"
 
@@ -12,10 +13,12 @@
 #include <vector>
 
 class Decoder;
+class SourceLevel;
 
 /// The audio that the player hands to its output, 44.1 kHz stereo: an open file decoded, brought to the chosen
 /// rate, and when looping started again from its first sample the moment it ends, so no frame is added or lost at
-/// a clean seam (see SeamlessLoop); its level faded in and out frame by frame (see Fader).
+/// a clean seam (see SeamlessLoop); brought to the program's one loudness by its source's level (see LevelRamp), and
+/// faded in and out frame by frame (see Fader).
 class PcmFeed {
     Q_DISABLE_COPY_MOVE(PcmFeed)
 
@@ -26,8 +29,10 @@ public:
     static constexpr qsizetype OnceFrames = 30 * SampleRate;
     static constexpr qsizetype OnceFallFrames = 2 * SampleRate;
 
-    /// Takes an open decoder; the sound rises from silence over its first \a fadeInFrames frames (0: none).
-    explicit PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames = 0);
+    /// Takes an open decoder; the sound rises from silence over its first \a fadeInFrames frames (0: none). While
+    /// even loudness is on, it plays at the gain of \a level once that is known.
+    explicit PcmFeed(std::unique_ptr<Decoder> decoder, qint64 fadeInFrames = 0,
+                     std::shared_ptr<const SourceLevel> level = {});
     ~PcmFeed();
 
     /// Writes stereo frames into \a out at \a rate (see Resampler). Returns the number written, fewer than fit only
@@ -42,6 +47,8 @@ public:
     void fadeOutByDecibels(qint64 frames);
     /// Full level again from the next frame written, any fade-out called off.
     void cancelFadeOut();
+    /// On (the default): the sound plays at its level's gain; off: at its own. A change is heard as a ramp.
+    void setEvenLoudness(bool on);
 
 private:
     // Decided before the decoder moves into the loop.
@@ -49,6 +56,9 @@ private:
     SeamlessLoop m_loop;
     Resampler m_resampler;
     Fader m_fader;
+    const std::shared_ptr<const SourceLevel> m_level;
+    LevelRamp m_levelRamp;
+    bool m_evenLoudness = true;
     std::vector<std::int16_t> m_input;
     qsizetype m_inputFrames = 0;
     qsizetype m_inputUsed = 0;

@@ -37,6 +37,9 @@ public:
     virtual void setVolume(int volume) = 0;
     /// Playback speed factor (1.0 is normal speed), effective at once.
     virtual void setRate(double rate) = 0;
+    /// While on (the default), every sound plays at the program's one loudness, the volume acting on top; off, each
+    /// at its own. A change moves the level of what plays in a ramp; holds for every later file.
+    virtual void setEvenLoudness(bool on) = 0;
     /// Stops playback at once, ending the sound in a ramp of a few milliseconds; harmless while nothing plays.
     virtual void stop() = 0;
     /// Playing while a file is accepted and has not ended, been stopped or failed; anything else is not playing.

@@ -73,12 +73,12 @@ QVariantMap DBusMenuExporter::properties(int id, const QStringList &names) const
         all.insert(u"label"_s, busLabel(item->label));
         all.insert(u"enabled"_s, item->enabled);
         all.insert(u"visible"_s, true);
+        if (item->mark != TrayMenu::Mark::None) {
+            all.insert(u"toggle-type"_s, item->mark == TrayMenu::Mark::Radio ? u"radio"_s : u"checkmark"_s);
+            all.insert(u"toggle-state"_s, item->checked ? 1 : 0);
+        }
         if (item->kind == TrayMenu::Kind::Submenu) {
             all.insert(u"children-display"_s, u"submenu"_s);
-        }
-        if (item->radio) {
-            all.insert(u"toggle-type"_s, u"radio"_s);
-            all.insert(u"toggle-state"_s, item->checked ? 1 : 0);
         }
     }
     if (names.isEmpty()) {

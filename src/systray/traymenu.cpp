@@ -21,8 +21,13 @@ TrayMenu::TrayMenu(QObject *parent) : QObject(parent) {
         {{SleepSeparator, SleepTimer, Kind::Separator, {}}, {}},
         {{SleepAdd, SleepTimer, Kind::Action, tr("&Add 15 Minutes")}, [this] { Q_EMIT sleepExtended(SleepStep); }},
         {{Output, Root, Kind::Submenu, tr("&Output")}, {}},
-        {{OutputDefault, Output, Kind::Action, tr("System &Default"), true, true, true},
+        {{OutputDefault, Output, Kind::Action, tr("System &Default"), true, Mark::Radio, true},
          [this] { Q_EMIT outputChosen({}); }},
+        {{EvenLoudness, Root, Kind::Action, tr("&Even Loudness"), true, Mark::Check, true},
+         [this] {
+             setEvenLoudness(!item(EvenLoudness)->checked);
+             Q_EMIT evenLoudnessChosen(item(EvenLoudness)->checked);
+         }},
         {{AddSound, Root, Kind::Action, tr("A&dd Sound...")}, [this] { Q_EMIT addSoundChosen(); }},
         {{ShowWindow, Root, Kind::Action, tr("S&how Somnivox Noise Player")}, [this] { Q_EMIT showChosen(); }},
         {{QuitSeparator, Root, Kind::Separator, {}}, {}},
@@ -89,7 +94,7 @@ void TrayMenu::setOutputs(const QList<Device> &outputs, const QString &chosen) {
         // A description is shown as it is: an ampersand in it marks no mnemonic.
         QString label = output.description;
         label.replace(u'&', QStringLiteral("&&"));
-        m_entries.push_back({{id++, Output, Kind::Action, label, true, true, checked},
+        m_entries.push_back({{id++, Output, Kind::Action, label, true, Mark::Radio, checked},
                              [this, name = output.name] { Q_EMIT outputChosen(name); }});
     }
     entry(OutputDefault)->item.checked = !listed;
@@ -98,6 +103,14 @@ void TrayMenu::setOutputs(const QList<Device> &outputs, const QString &chosen) {
 
 void TrayMenu::open(int id) {
     Q_EMIT opening(id);
+}
+
+void TrayMenu::setEvenLoudness(bool on) {
+    Item &check = entry(EvenLoudness)->item;
+    if (on != check.checked) {
+        check.checked = on;
+        Q_EMIT itemsChanged({EvenLoudness});
+    }
 }
 
 void TrayMenu::relabel() {

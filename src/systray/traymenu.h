@@ -18,6 +18,9 @@ class TrayMenu : public QObject {
 
 public:
     enum class Kind { Action, Submenu, Separator };
+    /// What an action shows beside its label while checked: a check mark for an item on its own, a radio mark for one
+    /// of a group of choices (the items of a submenu) of which the checked one is chosen.
+    enum class Mark { None, Check, Radio };
 
     struct Item {
         int id = 0;
@@ -25,8 +28,7 @@ public:
         Kind kind = Kind::Action;
         QString label;
         bool enabled = true;
-        /// One of a group of choices, of which the checked one is chosen.
-        bool radio = false;
+        Mark mark = Mark::None;
         bool checked = false;
     };
 
@@ -56,6 +58,7 @@ public:
         AddSound,
         Output,
         OutputDefault,
+        EvenLoudness,
         /// The outputs listed after the default take the ids from here on, in their order.
         FirstOutputDevice = 1000
     };
@@ -82,6 +85,8 @@ public:
     void setOutputs(const QList<Device> &outputs, const QString &chosen);
     /// The menu, or its submenu \a id, is about to be shown.
     void open(int id);
+    /// Whether "Even Loudness" is checked; choosing it checks or unchecks it and tells evenLoudnessChosen().
+    void setEvenLoudness(bool on);
 
 Q_SIGNALS:
     void turnOnOffChosen();
@@ -92,6 +97,8 @@ Q_SIGNALS:
     /// The output named \a name was chosen; empty for the system's default.
     void outputChosen(const QString &name);
     void opening(int id);
+    /// "Even Loudness" was chosen, and is now \a on.
+    void evenLoudnessChosen(bool on);
     void showChosen();
     void quitChosen();
     /// The label, the enabled or the checked state of the items \a ids changed.

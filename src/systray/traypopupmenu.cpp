@@ -27,19 +27,19 @@ void TrayPopupMenu::addItems(QMenu &menu, int parent) {
         }
         case TrayMenu::Kind::Action:
             action = menu.addAction(item.label);
+            action->setCheckable(item.mark != TrayMenu::Mark::None);
             connect(action, &QAction::triggered, this, [this, id = item.id] { m_model.choose(id); });
-            if (item.radio) {
+            if (item.mark == TrayMenu::Mark::Radio) {
                 QActionGroup *&group = m_groups[parent];
                 if (group == nullptr) {
                     group = new QActionGroup(&menu);
                 }
-                action->setCheckable(true);
-                action->setChecked(item.checked);
                 group->addAction(action);
             }
             break;
         }
         action->setEnabled(item.enabled);
+        action->setChecked(item.checked);
         m_actions.insert(item.id, action);
     }
 }

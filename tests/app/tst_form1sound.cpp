@@ -30,7 +30,7 @@ static bool storeNoiseOn(Form1World &world, const QString &option) {
     return true;
 }
 
-// The main window over the real player, heard through a capture file.
+// The main window over the real player, heard through a capture file, each file at its own level.
 class TestForm1Sound : public QObject {
     Q_OBJECT
 
@@ -42,6 +42,8 @@ private Q_SLOTS:
         SettingsStore &store = *world.store;
 
         GstPlayer player;
+
+        player.setEvenLoudness(false);
         Form1 form(world.services(player));
         form.Form_Load();
 
@@ -77,6 +79,8 @@ private Q_SLOTS:
         store.WriteSetting(u"Time To"_s, SettingConversions::dateTimeToText({day, QTime(8, 0, 11)}));
 
         GstPlayer player;
+
+        player.setEvenLoudness(false);
         Form1 form(world.services(player));
         form.Form_Load();
         // The clock follows the sound: a tick for every second captured, the window ending with its 12th.
@@ -105,6 +109,7 @@ private Q_SLOTS:
         Form1World world;
         QVERIFY(storeNoiseOn(world, u"Infinite"_s));
         GstPlayer player;
+        player.setEvenLoudness(false);
         Form1 form(world.services(player));
         form.Form_Load();
         SleepTimer timer(world.clock);

@@ -16,6 +16,7 @@ public:
     bool loop = false;
     int volume = 50;
     double rate = 1.0;
+    bool evenLoudness = true;
     int state = 0;
     /// Set by a stop of a sound that plays: it falls silent when fallSilent() says so.
     bool ending = false;
@@ -64,6 +65,7 @@ public:
         record(u"setRate "_s + QString::number(value));
         rate = value;
     }
+    void setEvenLoudness(bool on) override { evenLoudness = on; }
     void stop() override {
         record(QStringLiteral("stop"));
         ending = ending || state == Playing;

@@ -1,6 +1,7 @@
 #include "capture.h"
 #include "gstoutputsink.h"
 #include "gstplayer.h"
+#include "loudnessmeter.h"
 #include "soundfiles.h"
 
 #include <QDeadlineTimer>
@@ -70,11 +71,14 @@ void registerSteppedVolume() {
 
 } // namespace
 
+// Each file plays at its own level, so that what is heard can be compared with its decode sample for sample; the
+// gain to one loudness is the feed's, tested there.
 class TestGstPlayerOutput : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap();
+    void evenLoudness_playsAFileAtItsMeasuredGainFromItsFirstSample();
     void setRate_two_doublesTheSineFrequencyAcrossLoops();
     void setVolume_fifty_halvesTheAmplitude_data();
     void setVolume_fifty_halvesTheAmplitude();
@@ -100,6 +104,7 @@ void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(file, {});
@@ -117,11 +122,35 @@ void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
                                          .arg(differs / soundfiles::frames(reference) + 1)));
 }
 
+void TestGstPlayerOutput::evenLoudness_playsAFileAtItsMeasuredGainFromItsFirstSample() {
+    // Louder than the one loudness and shorter than the estimate: measured whole before its first sample plays.
+    const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
+    const Pcm reference = soundfiles::decodeAll(file);
+    LoudnessMeter meter(44100);
+    meter.add(reference);
+    const Playback playback{1, meter.loudness().gain()};
+    QCOMPARE_LT(playback.gain, 0.9);
+    Capture capture;
+    GstPlayer player;
+    player.setVolume(100);
+    player.setLoop(true);
+    player.setUrl(file, {});
+    QCOMPARE(player.playState(), Player::Playing);
+    QVERIFY(capture.waitForFrames(soundfiles::frames(reference) * 3 / 2));
+    const qsizetype heard = capture.frames();
+    player.stop();
+    const Pcm output = capture.read(heard);
+    const int shift = alignment(output, reference, playback);
+    QVERIFY2(shift >= 0, "the output does not start with the file's first frames at the measured gain");
+    QCOMPARE(firstDifference(output, reference, shift, playback), -1);
+}
+
 void TestGstPlayerOutput::setRate_two_doublesTheSineFrequencyAcrossLoops() {
     const QString file = soundfiles::path(u"sine-cbr.mp3"_s);
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setRate(2.0);
@@ -155,6 +184,7 @@ void TestGstPlayerOutput::setVolume_fifty_halvesTheAmplitude() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture(before);
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(50);
     player.setLoop(true);
     player.setUrl(file, {});
@@ -173,6 +203,7 @@ void TestGstPlayerOutput::setVolume_duringPlayback_changesTheOutput() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(file, {});
@@ -200,6 +231,7 @@ void TestGstPlayerOutput::setLoop_off_playsTheFileOnceThenReportsNotPlaying() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(false);
     player.setUrl(file, {});
@@ -221,6 +253,7 @@ void TestGstPlayerOutput::setUrl_whilePlaying_startsTheNewFileFromItsFirstSample
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"vbr.mp3"_s), {});
@@ -267,6 +300,7 @@ void TestGstPlayerOutput::setUrl_aSinkOfElementsBeyondThePlayersOwn_plays() {
     // The player registers only the plugins it plays through until a sink asks for more.
     qputenv("SOMNIVOX_AUDIO_SINK", "audioresample ! " + qgetenv("SOMNIVOX_AUDIO_SINK"));
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setUrl(soundfiles::path(u"sine-cbr.mp3"_s), {});
     QCOMPARE(player.playState(), Player::Playing);
     QVERIFY(capture.waitForFrames(4410));
@@ -278,6 +312,7 @@ void TestGstPlayerOutput::fades_riseFromSilenceAndFallToItWhenAsked() {
     const qsizetype second = 44100;
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(file, std::chrono::seconds(1));
@@ -308,6 +343,7 @@ void TestGstPlayerOutput::stop_endsTheSoundInARampOfAFewMilliseconds() {
     const Pcm reference = soundfiles::decodeAll(file);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(file, {});
@@ -351,6 +387,7 @@ void TestGstPlayerOutput::stop_whileTheOutputStarts_rampsDownAsWell() {
     const QString file = soundfiles::path(u"noise-loop.mp3"_s);
     Capture capture;
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     const QSignalSpy ended(&player, &Player::soundEnded);
@@ -388,6 +425,7 @@ void TestGstPlayerOutput::stop_onAStreamVolume_fallsInStepsToSilence() {
     registerSteppedVolume();
     Capture capture("steppedvolume");
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(80);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
@@ -421,6 +459,7 @@ void TestGstPlayerOutput::stop_onAStreamVolumeThatTakesNothing_endsItWithoutStep
     // at once, the next after 3 s, and then none for 2.5 s.
     qputenv("SOMNIVOX_AUDIO_SINK", "steppedvolume ! identity sleep-time=3000000 ! fakesink");
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(80);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
@@ -444,6 +483,7 @@ void TestGstPlayerOutput::fadeOut_onASinkASecondAhead_isSilentWhenAsked() {
     // time comes: just after the file grows, the output holds the second that has not yet been heard.
     Capture capture("volume");
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
@@ -465,6 +505,7 @@ void TestGstPlayerOutput::decibelFadeOut_onASinkASecondAhead_fallsEvenly_andCall
     constexpr qsizetype Second = 44100;
     Capture capture("volume");
     GstPlayer player;
+    player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});

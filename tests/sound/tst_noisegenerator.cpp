@@ -1,3 +1,4 @@
+#include "loudnessmeter.h"
 #include "noisegenerator.h"
 #include "testseed.h"
 
@@ -226,6 +227,20 @@ private Q_SLOTS:
             const double between = correlation(sound.left, sound.right);
             QVERIFY2(std::abs(between) < 0.05, qPrintable(QString::number(between)));
         }
+    }
+
+    void loudness_isTheOneMeasuredOverAMinuteOfAnySeed_data() { colours_data(); }
+    void loudness_isTheOneMeasuredOverAMinuteOfAnySeed() {
+        QFETCH(Colour, colour);
+        NoiseGenerator generator(colour, testSeed(5));
+        LoudnessMeter meter(Rate);
+        std::vector<std::int16_t> chunk(Rate * 2);
+        for (int second = 0; second < 60; ++second) {
+            generator.read(chunk);
+            meter.add(chunk);
+        }
+        const double measured = meter.loudness().lufs;
+        QVERIFY2(std::abs(measured - NoiseGenerator::loudness(colour)) < 0.05, qPrintable(QString::number(measured)));
     }
 
     void seed_repeatsARunAndRewindStartsItAgain() {

@@ -5,6 +5,7 @@
 #include "pcmfeed.h"
 #include "resampler.h"
 #include "soundfiles.h"
+#include "sourcelevel.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <future>
 #include <malloc.h>
 #include <numbers>
@@ -127,6 +129,7 @@ private Q_SLOTS:
     void fill_shortFile_isDecodedOnceAndLoopedFromMemory_data();
     void fill_shortFile_isDecodedOnceAndLoopedFromMemory();
     void fill_fades_riseFromSilenceAndFallToItFrameByFrame();
+    void fill_sourceLevel_setFromTheStartThenMovedToInARampOfOverASecond();
     void fill_longSource_playsAsDecodedWithoutBeingHeld_data();
     void fill_longSource_playsAsDecodedWithoutBeingHeld();
     void fill_fileChangedWhileLooping_isOpenedAfreshAtAPassEnd_data();
@@ -400,6 +403,31 @@ void TestPcmFeed::fill_fades_riseFromSilenceAndFallToItFrameByFrame() {
     const Pcm fall = run(falling, 2 * second);
     QCOMPARE_LT(level(fall, second * 9 / 10, second - 1), level(steady, 0, second / 2) / 4);
     QCOMPARE(level(fall, second - 1, 2 * second), 0.0);
+}
+
+void TestPcmFeed::fill_sourceLevel_setFromTheStartThenMovedToInARampOfOverASecond() {
+    const qsizetype second = 44100;
+    auto level = std::make_shared<SourceLevel>();
+    level->set(4.0);
+    PcmFeed feed(std::make_unique<soundfiles::MemoryDecoder>(Pcm(std::size_t(4 * second), 10000)), 0, level);
+
+    // Known before the first frame: heard from it, what would pass full scale bent below it.
+    const std::int16_t first = run(feed, 1).front();
+    QCOMPARE_GT(first, 29490);
+    QCOMPARE_LT(first, 32767);
+    // A later value, or even loudness turned off, is reached no sooner than a second later, in no audible step.
+    for (const auto &change :
+         {std::function([&] { level->set(0.5); }), std::function([&] { feed.setEvenLoudness(false); })}) {
+        change();
+        const Pcm ramp = run(feed, 2 * second);
+        const std::int16_t reached = ramp.back();
+        QVERIFY(ramp[std::size_t(2 * second)] != reached);
+        for (std::size_t i = 2; i < ramp.size(); i += 2) {
+            QCOMPARE_LE(std::abs(ramp[i] - ramp[i - 2]), 8);
+        }
+        QCOMPARE(ramp[ramp.size() - second / 4], reached);
+    }
+    QCOMPARE(run(feed, 1).front(), 10000);
 }
 
 QTEST_GUILESS_MAIN(TestPcmFeed)

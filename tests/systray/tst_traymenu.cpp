@@ -115,7 +115,7 @@ private Q_SLOTS:
         const auto checked = [&menu] {
             QList<bool> marks;
             for (const TrayMenu::Item &item : menu.children(TrayMenu::Output)) {
-                marks << (item.radio && item.checked);
+                marks << (item.mark == TrayMenu::Mark::Radio && item.checked);
             }
             return marks;
         };
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(checked(), QList<bool>{true});
         menu.setOutputs({{u"speakers"_s, u"Speakers"_s}, {u"bedroom"_s, u"Bed & Breakfast"_s}}, u"bedroom"_s);
         QCOMPARE(checked(), (QList<bool>{false, false, true}));
-        QVERIFY(menu.item(TrayMenu::FirstOutputDevice)->radio);
+        QCOMPARE(menu.item(TrayMenu::FirstOutputDevice)->mark, TrayMenu::Mark::Radio);
         QCOMPARE(menu.item(TrayMenu::FirstOutputDevice + 1)->label, u"Bed && Breakfast"_s);
         QCOMPARE(drawn(), (QStringList{u"System &Default"_s, u"Speakers"_s, u"Bed && Breakfast*"_s}));
         menu.choose(TrayMenu::FirstOutputDevice);
@@ -162,7 +162,7 @@ private Q_SLOTS:
         QCOMPARE(host.property(menuPath.path(), MenuInterface, u"Version"_s).toUInt(), 3u);
 
         QCOMPARE(host.labels(TrayMenu::Root),
-                 (QStringList{u"_Turn On"_s, u"_Sleep Timer"_s, u"_Output"_s, u"A_dd Sound..."_s,
+                 (QStringList{u"_Turn On"_s, u"_Sleep Timer"_s, u"_Output"_s, u"_Even Loudness"_s, u"A_dd Sound..."_s,
                               u"S_how Somnivox Noise Player"_s, u"--"_s, u"_Quit"_s}));
         QCOMPARE(host.labels(TrayMenu::SleepTimer),
                  (QStringList{u"_Off"_s, u"_15 Minutes"_s, u"_30 Minutes"_s, u"_45 Minutes"_s, u"1 _Hour"_s,
@@ -179,6 +179,28 @@ private Q_SLOTS:
             host.menu(u"Event"_s, {int(TrayMenu::TurnOnOff), u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
         QCOMPARE(clicked.type(), QDBusMessage::ReplyMessage);
         QTRY_COMPARE(turns.size(), 1);
+
+        // A check item, checked until chosen, in the popup as on the bus.
+        const auto toggle = [&host](const QString &name) {
+            return host.menu(u"GetProperty"_s, {int(TrayMenu::EvenLoudness), name})
+                .arguments()
+                .value(0)
+                .value<QDBusVariant>()
+                .variant();
+        };
+        QCOMPARE(toggle(u"toggle-type"_s), QVariant(u"checkmark"_s));
+        QCOMPARE(toggle(u"toggle-state"_s), QVariant(1));
+        TrayPopupMenu popup(menu);
+        const QAction *check = popup.actions().at(2);
+        QVERIFY(check->isCheckable() && check->isChecked());
+        const QSignalSpy evenLoudness(&menu, &TrayMenu::evenLoudnessChosen);
+        host.menu(u"Event"_s, {int(TrayMenu::EvenLoudness), u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
+        QTRY_COMPARE(evenLoudness.size(), 1);
+        QCOMPARE(evenLoudness.constFirst().constFirst(), QVariant(false));
+        QCOMPARE(toggle(u"toggle-state"_s), QVariant(0));
+        QVERIFY(!check->isChecked());
+        host.revisions.clear();
+        host.updatedLabels.clear();
 
         menu.setTurnedOn(true);
         QTRY_COMPARE(host.updatedLabels, QStringList{u"_Turn Off"_s});
