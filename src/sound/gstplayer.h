@@ -15,6 +15,7 @@
 #include <optional>
 
 class Decoder;
+class MixGains;
 struct GstPlayerPipeline;
 class PipelineShared;
 
@@ -84,6 +85,9 @@ public:
     void setVolume(int volume) override;
     /// Clamped to 0.1..50; a value that is not a number is ignored. Heard within a few tenths of a second.
     void setRate(double rate) override;
+    /// A change of volumes alone reaches the playing mix at once, and what the server holds is dropped as for a change
+    /// of rate; any other change is a setUrl() with a short rise.
+    void setMixLayers(const QString &source) override;
     /// Playback is over for the caller at once; the sound ends in a short ramp before the output is released: after
     /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped. An
     /// output still starting ramps down as soon as it has started. A file given during the ramp starts after it.
@@ -130,6 +134,8 @@ private:
     // The present file while it opens on the worker, and then, opened, until a start of the output takes it.
     std::shared_ptr<DecoderOpening> m_opening;
     std::unique_ptr<Decoder> m_decoder;
+    // The layers' volumes of the mix that plays, which its decoder reads as it plays.
+    std::shared_ptr<MixGains> m_mixGains;
     QString m_path;
     int m_state = Undefined;
     std::chrono::milliseconds m_fadeIn{0};

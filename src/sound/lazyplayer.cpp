@@ -89,6 +89,13 @@ void LazyPlayer::setRate(double rate) {
     }
 }
 
+// Before the engine comes nothing plays.
+void LazyPlayer::setMixLayers(const QString &source) {
+    if (m_engine) {
+        m_engine->setMixLayers(source);
+    }
+}
+
 void LazyPlayer::stop() {
     if (m_engine) {
         m_engine->stop();

@@ -27,6 +27,7 @@ public:
     void setLoop(bool on) override;
     void setVolume(int volume) override;
     void setRate(double rate) override;
+    void setMixLayers(const QString &source) override;
     void stop() override;
     int playState() const override;
     bool isEnding() const override;

@@ -37,6 +37,10 @@ public:
     virtual void setVolume(int volume) = 0;
     /// Playback speed factor (1.0 is normal speed), effective at once.
     virtual void setRate(double rate) = 0;
+    /// While a mix plays, its layers become those of \a source (a mix's source, see MixSource): a change of the
+    /// volumes alone is heard within a few tens of milliseconds, with no break in the sound; a layer added or left out
+    /// starts the mix afresh after a short ramp. Ignored while nothing or a single sound plays.
+    virtual void setMixLayers(const QString &source) = 0;
     /// Stops playback at once, ending the sound in a ramp of a few milliseconds; harmless while nothing plays.
     virtual void stop() = 0;
     /// Playing while a file is accepted and has not ended, been stopped or failed; anything else is not playing.

@@ -44,7 +44,8 @@ public:
         QuitSeparator,
         Quit,
         // Added later: the ids above keep their numbers.
-        AddSound
+        AddSound,
+        Mixer
     };
 
     /// What "Add 15 Minutes" adds.
@@ -71,6 +72,7 @@ Q_SIGNALS:
     void sleepChosen(std::chrono::seconds length);
     void sleepExtended(std::chrono::seconds more);
     void addSoundChosen();
+    void mixerChosen();
     void showChosen();
     void quitChosen();
     /// The label or the enabled state of the items \a ids changed.

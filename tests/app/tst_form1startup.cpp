@@ -297,9 +297,16 @@ private Q_SLOTS:
         QCOMPARE(form->font().family(), u"Arial"_s);
         QCOMPARE(rig.onOff()->geometry(), QRect(8, 8, 520, 27));
         QCOMPARE(rig.child<QWidget>("Frame2")->geometry(), QRect(8, 162, 520, 89));
-        // "Add Sound..." takes the right of the preview's row, ending where the row did.
+        // "Add Sound..." and "Mixer..." share the right of the preview's row, ending where the row did, their
+        // captions whole.
         QCOMPARE(rig.preview()->geometry(), QRect(16, 50, 320, 27));
-        QCOMPARE(rig.child<QWidget>("AddSound")->geometry(), QRect(344, 50, 159, 27));
+        QCOMPARE(rig.child<QWidget>("AddSound")->geometry(), QRect(344, 50, 92, 27));
+        QCOMPARE(rig.child<QWidget>("Mixer")->geometry(), QRect(440, 50, 63, 27));
+        for (const char *button : {"AddSound", "Mixer"}) {
+            const auto *shown = rig.child<QPushButton>(button);
+            // The style's minimum width for a button is no part of its caption.
+            QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text().remove(u'&')) + 8 <= shown->width());
+        }
         // The pitch slider, its label and the player's place stand below the client area.
         QVERIFY(rig.child<QWidget>("Slider2")->geometry().top() >= form->height());
         QVERIFY(rig.child<QWidget>("Label2")->geometry().top() >= form->height());

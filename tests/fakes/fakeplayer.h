@@ -64,6 +64,12 @@ public:
         record(u"setRate "_s + QString::number(value));
         rate = value;
     }
+    void setMixLayers(const QString &source) override {
+        record(u"setMixLayers "_s + source);
+        if (state == Playing) {
+            url = source;
+        }
+    }
     void stop() override {
         record(QStringLiteral("stop"));
         ending = ending || state == Playing;
