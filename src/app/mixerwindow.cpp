@@ -62,7 +62,7 @@ MixerWindow::MixerWindow(Player &player, QString programFolder, std::function<QS
     m_message = new QLabel(this);
     m_message->setObjectName(u"MixMessage"_s);
     m_message->setWordWrap(true);
-    m_message->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_message->setAccessibleName(tr("Outcome"));
 
     m_save = new QPushButton(tr("&Save"), this);
@@ -72,12 +72,12 @@ MixerWindow::MixerWindow(Player &player, QString programFolder, std::function<QS
     m_delete = new QPushButton(tr("&Delete Mix"), this);
     m_delete->setObjectName(u"MixDelete"_s);
     m_delete->setAccessibleDescription(tr("Deletes the mix's file at once"));
-    auto *close = new QPushButton(tr("&Close"), this);
+    m_close = new QPushButton(tr("&Close"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_save);
     buttons->addWidget(m_delete);
-    buttons->addWidget(close);
+    buttons->addWidget(m_close);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(nameRow);
@@ -92,7 +92,7 @@ MixerWindow::MixerWindow(Player &player, QString programFolder, std::function<QS
     });
     connect(m_save, &QPushButton::clicked, this, &MixerWindow::save);
     connect(m_delete, &QPushButton::clicked, this, &MixerWindow::remove);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void MixerWindow::showMixer() {
@@ -139,6 +139,8 @@ void MixerWindow::relist() {
         connect(slider, &QSlider::valueChanged, this, &MixerWindow::changed);
     }
     setTabOrder(previous, m_save);
+    setTabOrder(m_save, m_delete);
+    setTabOrder(m_delete, m_close);
     for (const Mix::Layer &layer : std::as_const(m_loaded)) {
         if (!m_files.contains(layer.sound) && !mixes.contains(layer.sound)) {
             m_files.insert(layer.sound, StyleLibrary::styleFile(m_programFolder, layer.sound));

@@ -65,6 +65,7 @@ private:
     QLabel *m_message;
     QPushButton *m_save;
     QPushButton *m_delete;
+    QPushButton *m_close;
     QList<Row> m_rows;
     // The layers as loaded: their order is kept, so that the playing mix hears a change of volume as one.
     QList<Mix::Layer> m_loaded;

@@ -67,6 +67,12 @@ void UserSounds::appendTo(QComboBox *list) const {
                 << "The program's own" << style << "plays instead of" << file << "in" << folder << "because:" << why;
         }
     }
+    for (const QString &mix : Mix::namesIn(Mix::folder())) {
+        if (!listed.contains(mix)) {
+            listed.insert(mix);
+            added << mix;
+        }
+    }
     list->addItems(added);
 }
 

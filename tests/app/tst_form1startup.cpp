@@ -1,6 +1,7 @@
 #include "form1rig.h"
 
 #include "apptimer.h"
+#include "mix.h"
 
 #include "settingconversions.h"
 
@@ -104,13 +105,17 @@ private Q_SLOTS:
             QFile file(users + u'/' + name);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
+        // A mix saved before the start is listed from the start, after the sounds.
+        const Mix night{{{u"Rain"_s, 50}}};
+        QString why;
+        QVERIFY(night.write(Mix::fileOf(Mix::folder(), u"Night"_s), u"Night"_s, {}, &why));
         rig.load();
         QStringList items;
         for (int i = 0; i < rig.styles()->count(); ++i) {
             items << rig.styles()->itemText(i);
         }
         QCOMPARE(items, (QStringList{u"Brown Noise"_s, u"Pink Noise"_s, u"White Noise"_s, u"Rain"_s, u"Creek.flac"_s,
-                                     u"rain"_s}));
+                                     u"rain"_s, u"Night"_s}));
         rig.styles()->setCurrentIndex(2);
         rig.preview()->click();
         QCOMPARE(rig.player.url, users + u"/White Noise.mp3"_s);
