@@ -13,6 +13,7 @@
 #include "fileexists.h"
 #include "generatednoise.h"
 #include "layoutmirror.h"
+#include "mixerwindow.h"
 #include "mousemovefilter.h"
 #include "mstartup.h"
 #include "player.h"
@@ -158,6 +159,9 @@ Form1::Form1(Services services, QWidget *parent) : QWidget(parent), m_services(s
         new UserSounds(this, Combo1, m_services.soundProblem, m_services.programFolder, m_writeWarning,
                        QString::fromLatin1(ProductName), untrapped("Combo1_Click", [this] { Combo1_Click(); }));
     connect(m_addSoundButton, &QPushButton::clicked, m_userSounds, &UserSounds::choose);
+    m_mixer = new MixerWindow(
+        m_services.player, m_services.programFolder, [this] { return styleName(); }, this);
+    connect(m_mixerButton, &QPushButton::clicked, m_mixer, &MixerWindow::showMixer);
     if (const std::optional<PropertyBag> saved = PropertyBag::load(SavedTrayControl)) {
         cSysTray1->UserControl_ReadProperties(*saved);
     }
@@ -203,9 +207,12 @@ void Form1::createControls() {
     PushButton1 = new QPushButton(PreviewSound(), Frame2);
     PushButton1->setGeometry(twips(240, 750, 4800, 405));
     m_addSoundButton = new QPushButton(tr("&Add Sound..."), Frame2);
-    m_addSoundButton->setGeometry(twips(5160, 750, 2390, 405));
+    m_addSoundButton->setGeometry(twips(5160, 750, 1380, 405));
     m_addSoundButton->setAccessibleName(tr("Add Sound"));
     m_addSoundButton->setAccessibleDescription(tr("Copies sound files of your choice into your sounds and lists them"));
+    m_mixerButton = new QPushButton(tr("Mi&xer..."), Frame2);
+    m_mixerButton->setGeometry(twips(6600, 750, 950, 405));
+    m_mixerButton->setAccessibleName(tr("Mixer"));
 
     Timer2 = new AppTimer(100, this);
     Timer1 = new AppTimer(1000, this);
@@ -233,7 +240,8 @@ void Form1::createControls() {
     setTabOrder(DTPicker2, Combo1);
     setTabOrder(Combo1, PushButton1);
     setTabOrder(PushButton1, m_addSoundButton);
-    setTabOrder(m_addSoundButton, Slider1);
+    setTabOrder(m_addSoundButton, m_mixerButton);
+    setTabOrder(m_mixerButton, Slider1);
     setTabOrder(Slider1, Check4);
     setTabOrder(Check4, Check8);
 
@@ -254,6 +262,7 @@ void Form1::createControls() {
                                                                           {Combo1, "Combo1"},
                                                                           {PushButton1, "PushButton1"},
                                                                           {m_addSoundButton, "AddSound"},
+                                                                          {m_mixerButton, "Mixer"},
                                                                           {Timer2, "Timer2"},
                                                                           {Timer1, "Timer1"},
                                                                           {cSysTray1, "cSysTray1"},

@@ -18,6 +18,7 @@ class TrayNotifier;
 class WindowPointer;
 class cSysTray;
 class mStartUp;
+class MixerWindow;
 class Player;
 class ProcedureErrorReport;
 class QCheckBox;
@@ -118,6 +119,7 @@ public:
     cSysTray *trayIcon() const { return cSysTray1; }
     WindowPointer *pointer() const { return m_pointer.get(); }
     UserSounds *userSounds() const { return m_userSounds; }
+    MixerWindow *mixer() const { return m_mixer; }
 
 Q_SIGNALS:
     /// The window has unloaded: the program is to end.
@@ -163,6 +165,7 @@ private:
     std::unique_ptr<WindowPointer> m_pointer;
     WarningAfterInput *m_writeWarning = nullptr;
     UserSounds *m_userSounds = nullptr;
+    MixerWindow *m_mixer = nullptr;
 
     // Controls in their creation order.
     QPushButton *PushButton2 = nullptr;
@@ -181,6 +184,7 @@ private:
     QComboBox *Combo1 = nullptr;
     QPushButton *PushButton1 = nullptr;
     QPushButton *m_addSoundButton = nullptr;
+    QPushButton *m_mixerButton = nullptr;
     AppTimer *Timer2 = nullptr;
     AppTimer *Timer1 = nullptr;
     cSysTray *cSysTray1 = nullptr;

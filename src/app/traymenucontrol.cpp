@@ -1,6 +1,7 @@
 #include "traymenucontrol.h"
 
 #include "form1.h"
+#include "mixerwindow.h"
 #include "outputchoice.h"
 #include "sleeptimer.h"
 #include "traymenu.h"
@@ -36,6 +37,7 @@ TrayMenuControl::TrayMenuControl(TrayMenu &menu, Form1 &form, SleepTimer &timer,
     connect(&menu, &TrayMenu::sleepChosen, &timer, &SleepTimer::set);
     connect(&menu, &TrayMenu::sleepExtended, &timer, &SleepTimer::extend);
     connect(&menu, &TrayMenu::addSoundChosen, form.userSounds(), &UserSounds::choose);
+    connect(&menu, &TrayMenu::mixerChosen, form.mixer(), &MixerWindow::showMixer);
     connect(&menu, &TrayMenu::showChosen, &form, [&form] { form.showWindow({}); });
     connect(&menu, &TrayMenu::quitChosen, &form, &QWidget::close);
 }

@@ -8,6 +8,8 @@
 #include <memory>
 #include <span>
 
+class MixGains;
+
 /// A sound file streamed as interleaved stereo signed 16-bit frames. Memory use does not depend on the length of
 /// the file. Not thread-safe: use one decoder from one thread at a time.
 class Decoder {
@@ -36,6 +38,8 @@ public:
     /// The frames of one pass, when known before it is read: UnknownLength otherwise, Endless for a sound that never
     /// ends.
     virtual qsizetype lengthFrames() const { return UnknownLength; }
+    /// The volumes of a mix's layers, which may change while it plays; none for a single sound.
+    virtual std::shared_ptr<MixGains> mixGains() const { return nullptr; }
 };
 
 /// Opens \a path with the decoder its name calls for: a generated noise's source (see GeneratedNoise) with a

@@ -4,6 +4,8 @@
 #include "decoderopening.h"
 #include "gstoutputsink.h"
 #include "gstplayerpipeline.h"
+#include "mixgains.h"
+#include "mixsource.h"
 #include "mp3decoder.h"
 #include "pcmfeed.h"
 #include "sourcelevel.h"
@@ -35,6 +37,8 @@ constexpr std::chrono::milliseconds EndRampHold{30};
 constexpr std::chrono::milliseconds StreamRampLength = EndRampStep * (EndRampSteps - 1) + EndRampHold;
 // How long a stopped sound may take to play out its ramp before the output is released anyway.
 constexpr int EndGraceMs = 2000;
+// The rise of a mix started afresh with other layers: short, yet no click.
+constexpr std::chrono::milliseconds LayersChangedRise{30};
 
 qint64 framesIn(std::chrono::milliseconds duration) {
     return duration.count() * Mp3Decoder::SampleRate / 1000;
@@ -76,6 +80,7 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
     m_path = path;
     m_fadeIn = fadeIn;
     m_level = m_levels.levelOf(path);
+    m_mixGains.reset();
     setState(Undefined);
     if (!m_pipeline) {
         buildPipeline();
@@ -102,6 +107,7 @@ void GstPlayer::takeOpened(std::shared_ptr<DecoderOpening> opening) {
     }
     m_opening.reset();
     m_decoder = opening->take();
+    m_mixGains = m_decoder ? m_decoder->mixGains() : nullptr;
     if (!m_decoder) {
         m_outage.end();
         qCWarning(lcPlayer) << "cannot play" << qUtf8Printable(opening->failure());
@@ -183,6 +189,32 @@ void GstPlayer::setRate(double rate) {
     if (m_shared->rate.exchange(clamped) != clamped) {
         dropHeldAudio({});
     }
+}
+
+void GstPlayer::setMixLayers(const QString &source) {
+    const auto playing = MixSource::layersOf(m_path);
+    const auto next = MixSource::layersOf(source);
+    if (m_state != Player::Playing || !playing || !next || source == m_path) {
+        return;
+    }
+    const auto paths = [](const QList<MixSource::Layer> &layers) {
+        QStringList paths;
+        for (const MixSource::Layer &layer : layers) {
+            paths << layer.path;
+        }
+        return paths;
+    };
+    if (!m_mixGains || paths(*playing) != paths(*next)) {
+        setUrl(source, LayersChangedRise);
+        return;
+    }
+    QList<int> volumes;
+    for (const MixSource::Layer &layer : *next) {
+        volumes << layer.volume;
+    }
+    m_path = source;
+    m_mixGains->setVolumes(volumes);
+    dropHeldAudio({});
 }
 
 bool GstPlayer::heldByServer() const {

@@ -16,6 +16,7 @@
 #include <optional>
 
 class Decoder;
+class MixGains;
 struct GstPlayerPipeline;
 class PipelineShared;
 class SourceLevel;
@@ -88,6 +89,9 @@ public:
     /// Clamped to 0.1..50; a value that is not a number is ignored. Heard within a few tenths of a second.
     void setRate(double rate) override;
     void setEvenLoudness(bool on) override;
+    /// A change of volumes alone reaches the playing mix at once, and what the server holds is dropped as for a change
+    /// of rate; any other change is a setUrl() with a short rise.
+    void setMixLayers(const QString &source) override;
     /// Playback is over for the caller at once; the sound ends in a short ramp before the output is released: after
     /// what is already queued, or, on a sink with a stream volume, at once, what the server holds being dropped. An
     /// output still starting ramps down as soon as it has started. A file given during the ramp starts after it.
@@ -141,6 +145,8 @@ private:
     LoudnessLevels m_levels;
     // The level of the present file.
     std::shared_ptr<SourceLevel> m_level;
+    // The layers' volumes of the mix that plays, which its decoder reads as it plays.
+    std::shared_ptr<MixGains> m_mixGains;
     QString m_path;
     // The sound server's output asked for; empty for its default.
     QByteArray m_outputDevice;

@@ -101,6 +101,13 @@ void LazyPlayer::setEvenLoudness(bool on) {
     }
 }
 
+// Before the engine comes nothing plays.
+void LazyPlayer::setMixLayers(const QString &source) {
+    if (m_engine) {
+        m_engine->setMixLayers(source);
+    }
+}
+
 void LazyPlayer::stop() {
     if (m_engine) {
         m_engine->stop();

@@ -28,6 +28,7 @@ public:
     void setVolume(int volume) override;
     void setRate(double rate) override;
     void setEvenLoudness(bool on) override;
+    void setMixLayers(const QString &source) override;
     void stop() override;
     int playState() const override;
     bool isEnding() const override;

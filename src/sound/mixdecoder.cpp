@@ -22,6 +22,11 @@ const float Release = 1.0F - std::exp(-1.0F / (0.1F * PcmFeed::SampleRate));
 MixDecoder::MixDecoder(QList<MixSource::Layer> layers, Opener open)
     : m_layers(std::move(layers)), m_open(std::move(open)), m_layerChunk(ChunkFrames * Channels),
       m_sum(ChunkFrames * Channels) {
+    QList<int> volumes;
+    for (const MixSource::Layer &layer : m_layers) {
+        volumes << layer.volume;
+    }
+    m_gains = std::make_shared<MixGains>(volumes);
     start();
 }
 
@@ -29,10 +34,10 @@ MixDecoder::~MixDecoder() = default;
 
 void MixDecoder::start() {
     std::vector<Playing> playing;
-    for (const MixSource::Layer &layer : m_layers) {
+    for (qsizetype index = 0; index < m_layers.size(); ++index) {
+        const QString &path = m_layers.at(index).path;
         try {
-            playing.push_back(
-                {std::make_unique<PcmFeed>(m_open(layer.path)), float(layer.volume) / 100.0F, layer.path});
+            playing.push_back({std::make_unique<PcmFeed>(m_open(path)), index, m_gains->gain(index), path});
         } catch (const std::exception &error) {
             qCWarning(lcMix).noquote() << "A layer of the mix is left out:" << error.what();
         }
@@ -76,8 +81,17 @@ qsizetype MixDecoder::read(std::span<std::int16_t> out) {
             }
             continue;
         }
-        for (std::size_t i = 0; i < sum.size(); ++i) {
-            sum[i] += float(chunk[i]) * layer->gain;
+        if (const float gain = m_gains->gain(layer->index); gain == layer->heard) {
+            for (std::size_t i = 0; i < sum.size(); ++i) {
+                sum[i] += float(chunk[i]) * gain;
+            }
+        } else {
+            // A changed volume ramps over this block: a step in the gain would click.
+            const float step = (gain - layer->heard) / float(frames);
+            for (std::size_t i = 0; i < sum.size(); ++i) {
+                sum[i] += float(chunk[i]) * (layer->heard + step * float(i / Channels + 1));
+            }
+            layer->heard = gain;
         }
         ++layer;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decoder.h"
+#include "mixgains.h"
 #include "mixsource.h"
 #include "pcmfeed.h"
 
@@ -27,11 +28,17 @@ public:
     /// Starts every layer again from its first sample.
     void rewind() override;
     qsizetype lengthFrames() const override { return Endless; }
+    /// The layers' volumes, which may change while the mix plays: a change is heard from the next read() on, in a
+    /// ramp over that read so that it makes no click.
+    std::shared_ptr<MixGains> mixGains() const override { return m_gains; }
 
 private:
     struct Playing {
         std::unique_ptr<PcmFeed> feed;
-        float gain;
+        // The layer's place in the mix, which names its gain.
+        qsizetype index;
+        // The gain that the last frame made was heard at.
+        float heard;
         QString path;
     };
 
@@ -41,6 +48,7 @@ private:
 
     QList<MixSource::Layer> m_layers;
     Opener m_open;
+    std::shared_ptr<MixGains> m_gains;
     std::vector<Playing> m_playing;
     std::vector<std::int16_t> m_layerChunk;
     std::vector<float> m_sum;

@@ -40,6 +40,10 @@ public:
     /// While on (the default), every sound plays at the program's one loudness, the volume acting on top; off, each
     /// at its own. A change moves the level of what plays in a ramp; holds for every later file.
     virtual void setEvenLoudness(bool on) = 0;
+    /// While a mix plays, its layers become those of \a source (a mix's source, see MixSource): a change of the
+    /// volumes alone is heard within a few tens of milliseconds, with no break in the sound; a layer added or left out
+    /// starts the mix afresh after a short ramp. Ignored while nothing or a single sound plays.
+    virtual void setMixLayers(const QString &source) = 0;
     /// Stops playback at once, ending the sound in a ramp of a few milliseconds; harmless while nothing plays.
     virtual void stop() = 0;
     /// Playing while a file is accepted and has not ended, been stopped or failed; anything else is not playing.

@@ -29,6 +29,7 @@ TrayMenu::TrayMenu(QObject *parent) : QObject(parent) {
              Q_EMIT evenLoudnessChosen(item(EvenLoudness)->checked);
          }},
         {{AddSound, Root, Kind::Action, tr("A&dd Sound...")}, [this] { Q_EMIT addSoundChosen(); }},
+        {{Mixer, Root, Kind::Action, tr("&Mixer...")}, [this] { Q_EMIT mixerChosen(); }},
         {{ShowWindow, Root, Kind::Action, tr("S&how Somnivox Noise Player")}, [this] { Q_EMIT showChosen(); }},
         {{QuitSeparator, Root, Kind::Separator, {}}, {}},
         {{Quit, Root, Kind::Action, tr("&Quit")}, [this] { Q_EMIT quitChosen(); }},

@@ -59,6 +59,7 @@ public:
         Output,
         OutputDefault,
         EvenLoudness,
+        Mixer,
         /// The outputs listed after the default take the ids from here on, in their order.
         FirstOutputDevice = 1000
     };
@@ -99,6 +100,7 @@ Q_SIGNALS:
     void opening(int id);
     /// "Even Loudness" was chosen, and is now \a on.
     void evenLoudnessChosen(bool on);
+    void mixerChosen();
     void showChosen();
     void quitChosen();
     /// The label, the enabled or the checked state of the items \a ids changed.

@@ -1,6 +1,7 @@
 #include "form1rig.h"
 
 #include "apptimer.h"
+#include "mix.h"
 
 #include "settingconversions.h"
 #include "translations.h"
@@ -107,13 +108,17 @@ private Q_SLOTS:
             QFile file(users + u'/' + name);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
+        // A mix saved before the start is listed from the start, after the sounds.
+        const Mix night{{{u"Rain"_s, 50}}};
+        QString why;
+        QVERIFY(night.write(Mix::fileOf(Mix::folder(), u"Night"_s), u"Night"_s, {}, &why));
         rig.load();
         QStringList items;
         for (int i = 0; i < rig.styles()->count(); ++i) {
             items << rig.styles()->itemText(i);
         }
         QCOMPARE(items, (QStringList{u"Brown Noise"_s, u"Pink Noise"_s, u"White Noise"_s, u"Rain"_s, u"Creek.flac"_s,
-                                     u"rain"_s}));
+                                     u"rain"_s, u"Night"_s}));
         rig.styles()->setCurrentIndex(2);
         rig.preview()->click();
         QCOMPARE(rig.player.url, users + u"/White Noise.mp3"_s);
@@ -300,9 +305,16 @@ private Q_SLOTS:
         QCOMPARE(form->font().family(), u"Arial"_s);
         QCOMPARE(rig.onOff()->geometry(), QRect(8, 8, 520, 27));
         QCOMPARE(rig.child<QWidget>("Frame2")->geometry(), QRect(8, 162, 520, 89));
-        // "Add Sound..." takes the right of the preview's row, ending where the row did.
+        // "Add Sound..." and "Mixer..." share the right of the preview's row, ending where the row did, their
+        // captions whole.
         QCOMPARE(rig.preview()->geometry(), QRect(16, 50, 320, 27));
-        QCOMPARE(rig.child<QWidget>("AddSound")->geometry(), QRect(344, 50, 159, 27));
+        QCOMPARE(rig.child<QWidget>("AddSound")->geometry(), QRect(344, 50, 92, 27));
+        QCOMPARE(rig.child<QWidget>("Mixer")->geometry(), QRect(440, 50, 63, 27));
+        for (const char *button : {"AddSound", "Mixer"}) {
+            const auto *shown = rig.child<QPushButton>(button);
+            // The style's minimum width for a button is no part of its caption.
+            QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text().remove(u'&')) + 8 <= shown->width());
+        }
         // The pitch slider, its label and the player's place stand below the client area.
         QVERIFY(rig.child<QWidget>("Slider2")->geometry().top() >= form->height());
         QVERIFY(rig.child<QWidget>("Label2")->geometry().top() >= form->height());

@@ -3,6 +3,7 @@
 #include "apptimer.h"
 #include "csystray.h"
 #include "fakes/fakeoutputdevices.h"
+#include "mixerwindow.h"
 #include "outputchoice.h"
 #include "sleeptimer.h"
 #include "traymenu.h"
@@ -133,6 +134,7 @@ private Q_SLOTS:
         QTest::newRow("Add 15 starts") << true << 0 << int(TrayMenu::SleepAdd) << true << 15 << false << false;
         QTest::newRow("Add 15 extends") << true << 90 << int(TrayMenu::SleepAdd) << true << 105 << false << false;
         QTest::newRow("Add Sound") << true << 0 << int(TrayMenu::AddSound) << true << 0 << false << false;
+        QTest::newRow("Mixer") << true << 0 << int(TrayMenu::Mixer) << true << 0 << false << false;
         QTest::newRow("Show") << true << 0 << int(TrayMenu::ShowWindow) << true << 0 << true << false;
         QTest::newRow("Quit") << true << 0 << int(TrayMenu::Quit) << true << 0 << false << true;
     }
@@ -165,6 +167,7 @@ private Q_SLOTS:
         QCOMPARE(form->isVisible(), shown);
         QCOMPARE(rig.tray.iconShown(), !ended);
         QCOMPARE(form->findChild<QFileDialog *>() != nullptr, item == TrayMenu::AddSound);
+        QCOMPARE(form->mixer()->isVisible(), item == TrayMenu::Mixer);
     }
 
     void trayMenu_opensAtARightClick_andItsSleepTextCountsDown() {

@@ -79,17 +79,17 @@ wait_until 10 grep -q following "$WORK/menu-focus.log" || fail "the focus could 
 click_tray_icon 3
 wait_until 10 tray_menu_open || fail "a right click on the tray icon opened no menu"
 read_out() { sed -n 's/^menu item: //p' "$WORK/menu-focus.log" | paste -sd '|'; }
-expected='Turn On|Sleep Timer|Output|Even Loudness|Add Sound...|Show Somnivox Noise Player|Quit'
+expected='Turn On|Sleep Timer|Output|Even Loudness|Add Sound...|Mixer...|Show Somnivox Noise Player|Quit'
 read_more() { [ "$(read_out)" != "$before" ]; }
 # One Down per item, each once the last is read out; the first may come before the menu takes the keyboard.
-for _ in 1 2 3 4 5 6 7 8 9; do
+for _ in 1 2 3 4 5 6 7 8 9 10; do
     [ "$(read_out)" = "$expected" ] && break
     before=$(read_out)
     xdotool key Down
     wait_until 3 read_more || true
 done
 [ "$(read_out)" = "$expected" ] || fail "walking the tray menu reads out '$(read_out)', not '$expected'"
-pass "walking the tray menu with the keyboard reads out Turn On, Sleep Timer, Output, Even Loudness, Add Sound..., Show Somnivox Noise Player and Quit"
+pass "walking the tray menu with the keyboard reads out Turn On, Sleep Timer, Output, Even Loudness, Add Sound..., Mixer..., Show Somnivox Noise Player and Quit"
 xdotool key Escape
 close_main_window
 wait_app_ended 10

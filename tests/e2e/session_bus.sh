@@ -68,7 +68,7 @@ menu)
             sed -n 's/.*variant *string "\(.*\)"$/\1/p' | paste -sd '|'
     }
     expected='_Turn On|_Sleep Timer|_Off|_15 Minutes|_30 Minutes|_45 Minutes|1 _Hour|_90 Minutes|_2 Hours'
-    expected+='|_Add 15 Minutes|_Output|System _Default|_Even Loudness|A_dd Sound...|S_how Somnivox Noise Player|_Quit'
+    expected+='|_Add 15 Minutes|_Output|System _Default|_Even Loudness|A_dd Sound...|_Mixer...|S_how Somnivox Noise Player|_Quit'
     [ "$(labels)" = "$expected" ] || fail "the menu reads '$(labels)', not '$expected'"
     pass "the item's menu is exported at $menu with its items in order"
 

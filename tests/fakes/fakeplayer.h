@@ -66,6 +66,12 @@ public:
         rate = value;
     }
     void setEvenLoudness(bool on) override { evenLoudness = on; }
+    void setMixLayers(const QString &source) override {
+        record(u"setMixLayers "_s + source);
+        if (state == Playing) {
+            url = source;
+        }
+    }
     void stop() override {
         record(QStringLiteral("stop"));
         ending = ending || state == Playing;

@@ -49,6 +49,7 @@ public:
     void setVolume(int volume) override { m_inner.setVolume(volume); }
     void setRate(double rate) override { m_inner.setRate(rate); }
     void setEvenLoudness(bool on) override { m_inner.setEvenLoudness(on); }
+    void setMixLayers(const QString &source) override { m_inner.setMixLayers(source); }
     void stop() override { m_inner.stop(); }
     int playState() const override { return m_inner.playState(); }
     bool isEnding() const override { return m_inner.isEnding(); }

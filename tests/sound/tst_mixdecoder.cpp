@@ -3,8 +3,30 @@
 
 #include <QTest>
 
+#include <atomic>
 #include <cmath>
+#include <cstdlib>
+#include <new>
 #include <numbers>
+
+namespace {
+std::atomic<long> allocations{0};
+} // namespace
+
+// Counted, so that a test can tell that the streaming path allocates nothing.
+void *operator new(std::size_t size) {
+    ++allocations;
+    if (void *memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void *memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void *memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 using namespace Qt::StringLiterals;
 using soundfiles::MemoryDecoder;
@@ -83,6 +105,34 @@ private Q_SLOTS:
             }
         }
         QVERIFY(*std::max_element(heard.cbegin(), heard.cend()) <= 32767);
+    }
+
+    // A volume changed while the mix plays ramps over the next read, holds from the one after, and costs no
+    // allocation on the way.
+    void changedVolume_isHeardAtTheNextRead_withoutAllocating() {
+        const Pcm rain = periods(147, 30, 9000);
+        const Pcm fan = periods(200, 20, 12000);
+        MixDecoder mix = mixOf({{rain, 100}, {fan, 40}});
+        QCOMPARE(mix.mixGains()->size(), 2);
+        Pcm first(2048);
+        Pcm ramped(2048);
+        Pcm after(2048);
+        QCOMPARE(mix.read(first), 1024);
+        const long before = allocations;
+        mix.mixGains()->setVolumes({20, 90});
+        QCOMPARE(mix.read(ramped), 1024);
+        QCOMPARE(mix.read(after), 1024);
+        QCOMPARE(allocations - before, 0L);
+        const auto sum = [&](std::size_t frame, float rainGain, float fanGain) {
+            return float(rain[frame * 2 % rain.size()]) * rainGain + float(fan[frame * 2 % fan.size()]) * fanGain;
+        };
+        // The ramp starts next to the former volumes and ends on the new ones; the read after is at them exactly.
+        const float firstStep = 1.0F / 1024;
+        QVERIFY(std::abs(ramped[0] - sum(1024, 1.0F - 0.8F * firstStep, 0.4F + 0.5F * firstStep)) <= 1);
+        QVERIFY(std::abs(ramped[2046] - sum(2047, 0.2F, 0.9F)) <= 1);
+        for (std::size_t frame = 0; frame < 1024; ++frame) {
+            QCOMPARE(after[frame * 2], std::int16_t(std::lround(sum(2048 + frame, 0.2F, 0.9F))));
+        }
     }
 
     void layerThatDoesNotPlay_isLeftOut_noneThatPlays_fails() {

@@ -163,7 +163,7 @@ private Q_SLOTS:
 
         QCOMPARE(host.labels(TrayMenu::Root),
                  (QStringList{u"_Turn On"_s, u"_Sleep Timer"_s, u"_Output"_s, u"_Even Loudness"_s, u"A_dd Sound..."_s,
-                              u"S_how Somnivox Noise Player"_s, u"--"_s, u"_Quit"_s}));
+                              u"_Mixer..."_s, u"S_how Somnivox Noise Player"_s, u"--"_s, u"_Quit"_s}));
         QCOMPARE(host.labels(TrayMenu::SleepTimer),
                  (QStringList{u"_Off"_s, u"_15 Minutes"_s, u"_30 Minutes"_s, u"_45 Minutes"_s, u"1 _Hour"_s,
                               u"_90 Minutes"_s, u"_2 Hours"_s, u"--"_s, u"_Add 15 Minutes"_s}));
