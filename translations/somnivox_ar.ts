@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>تم تصغيره إلى علبة النظام.<byte value="xd"/>
 انقر على الأيقونة الزرقاء «V» (V من Vantrelle) لإعادة البرنامج.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;خلاط...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>الخلاط</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>يتراوح مستوى صوت الصوت في المزيج من 0 إلى %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>الخلاط</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>ا&amp;سم المزيج:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>اسم المزيج</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>اختر مزيجًا لتغييره، أو اكتب اسمًا جديدًا</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>يحفظ المزيج بالاسم المدخل</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>&amp;حذف المزيج</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>يحذف ملف المزيج فورًا</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>مستوى صوت %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>تعذّرت قراءة المزيج &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>&quot;%1&quot; اسم صوت: يحتاج المزيج إلى اسم خاص به.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>تم حفظ المزيج &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>لا يوجد مزيج محفوظ باسم &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>تعذّر حذف المزيج &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>تم حذف المزيج &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>System &amp;Default</source>
         <translation>الافتراضي في ال&amp;نظام</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>&amp;خلاط الأصوات...</translation>
     </message>
 </context>
 <context>

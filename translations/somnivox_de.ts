@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>wurde in den Infobereich minimiert.<byte value="xd"/>
 Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zurückzuholen.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Mixer...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixer</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>Die Lautstärke eines Klangs in einer Mischung reicht von 0 bis %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixer</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Name der Mischung:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Name der Mischung</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Wählen Sie eine Mischung, um sie zu ändern, oder geben Sie einen neuen Namen ein</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Speichert die Mischung unter dem angegebenen Namen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>Mischung &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Löscht die Datei der Mischung sofort</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Lautstärke von %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Mischung „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>„%1“ ist der Name eines Klangs: Eine Mischung braucht einen eigenen Namen.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>Die Mischung „%1“ ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>Es gibt keine gespeicherte Mischung namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>Die Mischung „%1“ kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>Die Mischung „%1“ ist gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Systemstandard</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>&amp;Mischpult...</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>se ha minimizado en la bandeja del sistema.<byte value="xd"/>
 Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Mezclas...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Mezclador</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>El volumen de un sonido en una mezcla va de 0 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Mezclador</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Nombre de la mezcla:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Nombre de la mezcla</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Elija una mezcla para cambiarla o escriba un nombre nuevo</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Guarda la mezcla con el nombre indicado</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>&amp;Borrar mezcla</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Borra el archivo de la mezcla de inmediato</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Volumen de %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer la mezcla «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>«%1» es el nombre de un sonido: una mezcla necesita un nombre propio.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>La mezcla «%1» está guardada.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>No hay ninguna mezcla guardada llamada «%1».</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>No se puede borrar la mezcla «%1».</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>La mezcla «%1» está borrada.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>Me&amp;zclador...</translation>
     </message>
 </context>
 <context>

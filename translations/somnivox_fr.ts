@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>a été réduit dans la zone de notification.<byte value="xd"/>
 Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logiciel.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Mixeur...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixeur</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logic
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>Le volume d’un son dans un mélange va de 0 à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixeur</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Nom du mélange :</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Nom du mélange</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Choisissez un mélange pour le modifier, ou saisissez un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Enregistre le mélange sous le nom indiqué</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>Supprimer le mé&amp;lange</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Supprime immédiatement le fichier du mélange</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Volume de %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>Le mélange « %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>« %1 » est le nom d’un son : un mélange a besoin de son propre nom.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>Le mélange « %1 » est enregistré.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>Aucun mélange enregistré ne s’appelle « %1 ».</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>Le mélange « %1 » ne peut pas être supprimé.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>Le mélange « %1 » est supprimé.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Cliquez sur l&apos;icône bleue « V » (V pour Vantrelle) pour rouvrir le logic
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Défaut du système</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>Mé&amp;langeur...</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>è stato ridotto nell&apos;area di notifica.<byte value="xd"/>
 Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Mixer...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixer</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>Il volume di un suono in un mix va da 0 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixer</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Nome del mix:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Nome del mix</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Scegli un mix per modificarlo, oppure scrivi un nome nuovo</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Salva il mix con il nome indicato</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>&amp;Elimina mix</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Elimina subito il file del mix</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Volume di %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>Il mix «%1» non può essere letto: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>«%1» è il nome di un suono: un mix ha bisogno di un nome tutto suo.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>Il mix «%1» è salvato.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>Non c’è alcun mix salvato con il nome «%1».</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>Il mix «%1» non può essere eliminato.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>Il mix «%1» è eliminato.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Fai clic sull&apos;icona blu «V» (V come Vantrelle) per riaprire il programma.
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Predefinita di sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>Mi&amp;xer...</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>はシステムトレイに最小化されました。<byte value="xd"/>
 青い「V」アイコン (Vantrelle の V) をクリックすると元に戻ります。</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>ミキサー(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>ミキサー</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>ミックス内の音の音量は 0 から %1 までです。</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>ミキサー</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>ミックス名(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>ミックス名</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>変更するミックスを選ぶか、新しい名前を入力してください</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>入力した名前でミックスを保存します</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>ミックスを削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>ミックスのファイルをすぐに削除します</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>%1 の音量</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>ミックス「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>「%1」は音の名前です。ミックスには別の名前が必要です。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>ミックス「%1」を保存しました。</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>「%1」という名前の保存済みミックスはありません。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>ミックス「%1」を削除できません。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>ミックス「%1」を削除しました。</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>System &amp;Default</source>
         <translation>システムの既定(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>ミキサー(&amp;M)...</translation>
     </message>
 </context>
 <context>

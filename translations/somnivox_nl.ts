@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>is naar het systeemvak geminimaliseerd.<byte value="xd"/>
 Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te halen.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Mixer...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixer</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>Het volume van een geluid in een mix loopt van 0 tot %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixer</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Naam van de mix:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Naam van de mix</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Kies een mix om die te wijzigen, of typ een nieuwe naam</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Slaat de mix op onder de opgegeven naam</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>Mix &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Verwijdert het bestand van de mix meteen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Volume van %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>De mix ‘%1’ kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>‘%1’ is de naam van een geluid: een mix heeft een eigen naam nodig.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>De mix ‘%1’ is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>Er is geen opgeslagen mix met de naam ‘%1’.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>De mix ‘%1’ kan niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>De mix ‘%1’ is verwijderd.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Systeemstandaard</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>&amp;Mixer...</translation>
     </message>
 </context>
 <context>

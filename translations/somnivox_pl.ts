@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>zostało zminimalizowane do zasobnika systemowego.<byte value="xd"/>
 Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Mikser...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Mikser</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>Głośność dźwięku w miksie wynosi od 0 do %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Mikser</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Nazwa miksu:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Nazwa miksu</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Wybierz miks, aby go zmienić, albo wpisz nową nazwę</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Zapisuje miks pod podaną nazwą</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>&amp;Usuń miks</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Od razu usuwa plik miksu</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Głośność: %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać miksu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>„%1” to nazwa dźwięku: miks potrzebuje własnej nazwy.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>Miks „%1” został zapisany.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>Nie ma zapisanego miksu o nazwie „%1”.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>Nie można usunąć miksu „%1”.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>Miks „%1” został usunięty.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Domyślne systemowe</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>&amp;Mikser...</translation>
     </message>
 </context>
 <context>

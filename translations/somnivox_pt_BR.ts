@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>foi minimizado para a bandeja do sistema.<byte value="xd"/>
 Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Mixer...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixer</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.<
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>O volume de um som numa mixagem vai de 0 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Mixer</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Nome da mixagem:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Nome da mixagem</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Escolha uma mixagem para alterá-la ou digite um nome novo</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Salva a mixagem com o nome informado</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>E&amp;xcluir mixagem</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Exclui o arquivo da mixagem na hora</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Volume de %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>A mixagem “%1” não pode ser lida: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>“%1” é o nome de um som: uma mixagem precisa de um nome próprio.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>A mixagem “%1” foi salva.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>Não há nenhuma mixagem salva chamada “%1”.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>A mixagem “%1” não pode ser excluída.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>A mixagem “%1” foi excluída.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Clique no ícone azul “V” (V de Vantrelle) para trazer o programa de volta.<
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Padrão do sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>Mi&amp;xer...</translation>
     </message>
 </context>
 <context>

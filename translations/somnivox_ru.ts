@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>свёрнут в системный лоток.<byte value="xd"/>
 Щёлкните синий значок «V» (V — Vantrelle), чтобы вернуть программу.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Микшер...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Микшер</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>Громкость звука в миксе — от 0 до %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Микшер</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Имя микса:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Имя микса</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Выберите микс, чтобы изменить его, или введите новое имя</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Сохраняет микс под указанным именем</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>&amp;Удалить микс</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Сразу удаляет файл микса</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Громкость: %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не удаётся прочитать микс «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>«%1» — это имя звука: миксу нужно собственное имя.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>Микс «%1» сохранён.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>Сохранённого микса с именем «%1» нет.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>Не удаётся удалить микс «%1».</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>Микс «%1» удалён.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Системный по умолчанию</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>&amp;Микшер...</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>згорнуто в системний лоток.<byte value="xd"/>
 Клацніть синій значок «V» (V — Vantrelle), щоб повернути програму.</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>&amp;Мікшер...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>Мікшер</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>Гучність звуку в міксі — від 0 до %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>Мікшер</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>&amp;Назва міксу:</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>Назва міксу</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>Виберіть мікс, щоб змінити його, або введіть нову назву</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Зберегти</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>Зберігає мікс під вказаною назвою</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>&amp;Видалити мікс</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>Одразу видаляє файл міксу</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>З&amp;акрити</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>Гучність: %1</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>Не вдається прочитати мікс «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>«%1» — це назва звуку: міксу потрібна власна назва.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>Мікс «%1» збережено.</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>Збереженого міксу з назвою «%1» немає.</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>Не вдається видалити мікс «%1».</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>Мікс «%1» видалено.</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>System &amp;Default</source>
         <translation>&amp;Системний типовий</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>&amp;Мікшер...</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,14 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
         <translation>已最小化到系统托盘。<byte value="xd"/>
 点击蓝色的“V”图标（V 代表 Vantrelle）即可恢复软件。</translation>
     </message>
+    <message>
+        <source>Mi&amp;xer...</source>
+        <translation>混音器(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Mixer</source>
+        <translation>混音器</translation>
+    </message>
 </context>
 <context>
     <name>GeneratedNoise</name>
@@ -273,6 +281,77 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>A sound&apos;s volume in a mix goes from 0 to %1.</source>
         <translation>混音中声音的音量范围为 0 到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>MixerWindow</name>
+    <message>
+        <source>Mixer</source>
+        <translation>混音器</translation>
+    </message>
+    <message>
+        <source>Mix &amp;name:</source>
+        <translation>混音名称(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Mix name</source>
+        <translation>混音名称</translation>
+    </message>
+    <message>
+        <source>Choose a mix to change it, or type a new name</source>
+        <translation>选择要修改的混音，或输入新名称</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Saves the mix under the name given</source>
+        <translation>以给定的名称保存混音</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Mix</source>
+        <translation>删除混音(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Deletes the mix&apos;s file at once</source>
+        <translation>立即删除混音的文件</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Volume of %1</source>
+        <translation>%1 的音量</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取混音“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a sound: a mix needs a name of its own.</source>
+        <translation>“%1”是一个声音的名称：混音需要自己的名称。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is saved.</source>
+        <translation>混音“%1”已保存。</translation>
+    </message>
+    <message>
+        <source>There is no saved mix called &quot;%1&quot;.</source>
+        <translation>没有名为“%1”的已保存混音。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; cannot be deleted.</source>
+        <translation>无法删除混音“%1”。</translation>
+    </message>
+    <message>
+        <source>The mix &quot;%1&quot; is deleted.</source>
+        <translation>混音“%1”已删除。</translation>
     </message>
 </context>
 <context>
@@ -436,6 +515,10 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     <message>
         <source>System &amp;Default</source>
         <translation>系统默认(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Mixer...</source>
+        <translation>混音器(&amp;M)...</translation>
     </message>
 </context>
 <context>

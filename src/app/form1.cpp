@@ -205,13 +205,13 @@ void Form1::createControls() {
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twips(240, 300, 7310, 345));
     PushButton1 = new QPushButton(PreviewSound(), Frame2);
-    PushButton1->setGeometry(twips(240, 750, 4800, 405));
+    PushButton1->setGeometry(twips(240, 750, 3000, 405));
     m_addSoundButton = new QPushButton(tr("&Add Sound..."), Frame2);
-    m_addSoundButton->setGeometry(twips(5160, 750, 1380, 405));
+    m_addSoundButton->setGeometry(twips(3360, 750, 2430, 405));
     m_addSoundButton->setAccessibleName(tr("Add Sound"));
     m_addSoundButton->setAccessibleDescription(tr("Copies sound files of your choice into your sounds and lists them"));
     m_mixerButton = new QPushButton(tr("Mi&xer..."), Frame2);
-    m_mixerButton->setGeometry(twips(6600, 750, 950, 405));
+    m_mixerButton->setGeometry(twips(5910, 750, 1640, 405));
     m_mixerButton->setAccessibleName(tr("Mixer"));
 
     Timer2 = new AppTimer(100, this);

@@ -17,8 +17,8 @@ cp "$sounds/noise-loop.flac" "$WORK/elsewhere/Surf.flac"
 start_app
 wait_main_window
 
-# "Add Sound..." shares the row under the list with "Preview Sound" (frame at 8,162; button at 344,50).
-click_add_sound() { click_in_window 420 225; }
+# "Add Sound..." shares the row under the list with "Preview Sound" and "Mixer..." (frame at 8,162; button at 224,50).
+click_add_sound() { click_in_window 313 225; }
 
 # heard WHAT: turned on, the chosen sound plays on and on; then it is turned off again.
 heard() {

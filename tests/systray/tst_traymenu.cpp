@@ -181,23 +181,19 @@ private Q_SLOTS:
         QTRY_COMPARE(turns.size(), 1);
 
         // A check item, checked until chosen, in the popup as on the bus.
-        const auto toggle = [&host](const QString &name) {
-            return host.menu(u"GetProperty"_s, {int(TrayMenu::EvenLoudness), name})
-                .arguments()
-                .value(0)
-                .value<QDBusVariant>()
-                .variant();
+        const auto toggle = [&host](int id, const QString &name) {
+            return host.menu(u"GetProperty"_s, {id, name}).arguments().value(0).value<QDBusVariant>().variant();
         };
-        QCOMPARE(toggle(u"toggle-type"_s), QVariant(u"checkmark"_s));
-        QCOMPARE(toggle(u"toggle-state"_s), QVariant(1));
+        QCOMPARE(toggle(TrayMenu::EvenLoudness, u"toggle-type"_s), QVariant(u"checkmark"_s));
+        QCOMPARE(toggle(TrayMenu::EvenLoudness, u"toggle-state"_s), QVariant(1));
         TrayPopupMenu popup(menu);
-        const QAction *check = popup.actions().at(2);
+        const QAction *check = popup.actions().at(3);
         QVERIFY(check->isCheckable() && check->isChecked());
         const QSignalSpy evenLoudness(&menu, &TrayMenu::evenLoudnessChosen);
         host.menu(u"Event"_s, {int(TrayMenu::EvenLoudness), u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
         QTRY_COMPARE(evenLoudness.size(), 1);
         QCOMPARE(evenLoudness.constFirst().constFirst(), QVariant(false));
-        QCOMPARE(toggle(u"toggle-state"_s), QVariant(0));
+        QCOMPARE(toggle(TrayMenu::EvenLoudness, u"toggle-state"_s), QVariant(0));
         QVERIFY(!check->isChecked());
         host.revisions.clear();
         host.updatedLabels.clear();
@@ -216,9 +212,6 @@ private Q_SLOTS:
         menu.setOutputs({{u"speakers"_s, u"Speakers"_s}}, u"speakers"_s);
         QTRY_COMPARE(host.outputRevisions, 1);
         QCOMPARE(host.labels(TrayMenu::Output), (QStringList{u"System _Default"_s, u"Speakers"_s}));
-        const auto toggle = [&host](int id, const QString &name) {
-            return host.menu(u"GetProperty"_s, {id, name}).arguments().value(0).value<QDBusVariant>().variant();
-        };
         QCOMPARE(toggle(TrayMenu::FirstOutputDevice, u"toggle-type"_s), QVariant(u"radio"_s));
         QCOMPARE(toggle(TrayMenu::FirstOutputDevice, u"toggle-state"_s), QVariant(1));
         QCOMPARE(toggle(TrayMenu::OutputDefault, u"toggle-state"_s), QVariant(0));
