@@ -128,22 +128,7 @@ pass "with no program running, a command starts the program and is carried out"
 
 # A mix is a style: two tones of the user's own and a mix of them at 100 and 50, listed within moments and heard
 # together at that ratio, each looping on its own length.
-own="$WORK/home/.local/share/somnivox/sounds"
-mkdir -p "$own" "$WORK/home/.local/share/somnivox/mixes"
-python3 - "$own" <<'PY'
-import math, struct, sys, wave
-for name, period, seconds in (("Low.wav", 100, 0.5), ("High.wav", 40, 0.7)):
-    with wave.open(f"{sys.argv[1]}/{name}", "wb") as out:
-        out.setnchannels(2)
-        out.setsampwidth(2)
-        out.setframerate(44100)
-        # Whole periods, so that each loops without a seam.
-        frames = int(44100 * seconds) // period * period
-        samples = (round(12000 * math.sin(2 * math.pi * i / period)) for i in range(frames))
-        out.writeframes(b"".join(struct.pack("<hh", s, s) for s in samples))
-PY
-printf '[Mix]\nVersion=1\n\n[Layer1]\nSound=Low.wav\nVolume=100\n\n[Layer2]\nSound=High.wav\nVolume=50\n' \
-    >"$WORK/home/.local/share/somnivox/mixes/Night.mix"
+write_tone_mix
 mix_listed() { command_line --list-styles && grep -qx Night "$OUT"; }
 wait_until 5 mix_listed || fail "the mix is not listed: $(cat "$OUT")"
 expect 0 --style Night
@@ -152,21 +137,7 @@ expect 0 --turn-off
 expect 0 --turn-on
 sleep 2.5
 check_sound_flows 2 "the mix"
-# The two tones' amplitudes in the last second, by the Goertzel filter at 441 Hz and 1102.5 Hz.
-apart=$(python3 - "$CAPTURE" <<'PY'
-import math, struct, sys
-data = open(sys.argv[1], "rb").read()
-frames = len(data) // 4
-left = struct.unpack_from(f"<{2 * 44100}h", data, (frames - 44100) * 4)[0::2]
-def amplitude(hz):
-    k = 2 * math.cos(2 * math.pi * hz / 44100)
-    a = b = 0.0
-    for x in left:
-        a, b = x + k * a - b, a
-    return math.sqrt(a * a + b * b - k * a * b)
-print(f"{20 * math.log10(amplitude(441) / amplitude(1102.5)):.2f}")
-PY
-)
+apart=$(tones_apart)
 log "the mix's layers are $apart dB apart"
 awk -v d="$apart" 'BEGIN { exit !(d > 5.02 && d < 7.02) }' || fail "the layers at 100 and 50 are $apart dB apart, not 6"
 pass "a mix plays its layers together at their volumes"

@@ -679,3 +679,55 @@ stop_recorder() {
     kill -INT "$RECORDER_PID" 2>/dev/null || true
     wait "$RECORDER_PID" 2>/dev/null || true
 }
+
+# --- A mix of two tones ------------------------------------------------------------------------------------------
+
+# write_tone_mix: two tones of the user's own, Low.wav (441 Hz, 0.5 s) and High.wav (1102.5 Hz, 0.7 s), each whole
+# periods so that it loops without a seam, and the mix "Night" of them at 100 and 50.
+write_tone_mix() {
+    local own="$WORK/home/.local/share/somnivox/sounds" mixes="$WORK/home/.local/share/somnivox/mixes"
+    mkdir -p "$own" "$mixes"
+    python3 - "$own" <<'PY'
+import math, struct, sys, wave
+for name, period, seconds in (("Low.wav", 100, 0.5), ("High.wav", 40, 0.7)):
+    with wave.open(f"{sys.argv[1]}/{name}", "wb") as out:
+        out.setnchannels(2)
+        out.setsampwidth(2)
+        out.setframerate(44100)
+        frames = int(44100 * seconds) // period * period
+        samples = (round(12000 * math.sin(2 * math.pi * i / period)) for i in range(frames))
+        out.writeframes(b"".join(struct.pack("<hh", s, s) for s in samples))
+PY
+    printf '[Mix]\nVersion=1\n\n[Layer1]\nSound=Low.wav\nVolume=100\n\n[Layer2]\nSound=High.wav\nVolume=50\n' \
+        >"$mixes/Night.mix"
+}
+
+# tones_apart [FROM_BYTE]: how many dB the low tone (441 Hz) stands above the high one (1102.5 Hz) in the capture's last
+# second, by the Goertzel filter; with FROM_BYTE, after how many ms of audio from that point of the capture the two
+# first stand less than 3 dB apart, in blocks of 10 ms that carry the low tone at half its level before or more (the
+# silence of a restart tells nothing).
+tones_apart() {
+    python3 - "$CAPTURE" "$@" <<'PY'
+import math, struct, sys
+data = open(sys.argv[1], "rb").read()
+frames = len(data) // 4
+def amplitude(first, count, hz):
+    left = struct.unpack_from(f"<{2 * count}h", data, first * 4)[0::2]
+    k = 2 * math.cos(2 * math.pi * hz / 44100)
+    a = b = 0.0
+    for x in left:
+        a, b = x + k * a - b, a
+    return math.sqrt(max(a * a + b * b - k * a * b, 1e-9)) / count
+def db(first, count):
+    return 20 * math.log10(amplitude(first, count, 441) / amplitude(first, count, 1102.5))
+if len(sys.argv) < 3:
+    print(f"{db(frames - 44100, 44100):.2f}")
+else:
+    start = int(sys.argv[2]) // 4
+    level = amplitude(start - 4410, 4410, 441)
+    block = next(n for n in range(0, (frames - start) // 441)
+                 if amplitude(start + n * 441, 441, 441) > level / 2 and db(start + n * 441, 441) < 3)
+    print(block * 10)
+PY
+}
+

@@ -5,52 +5,9 @@
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 
-own="$WORK/home/.local/share/somnivox/sounds"
+write_tone_mix
 mixes="$WORK/home/.local/share/somnivox/mixes"
-mkdir -p "$own" "$mixes"
-python3 - "$own" <<'PY'
-import math, struct, sys, wave
-for name, period, seconds in (("Low.wav", 100, 0.5), ("High.wav", 40, 0.7)):
-    with wave.open(f"{sys.argv[1]}/{name}", "wb") as out:
-        out.setnchannels(2)
-        out.setsampwidth(2)
-        out.setframerate(44100)
-        # Whole periods, so that each loops without a seam.
-        frames = int(44100 * seconds) // period * period
-        samples = (round(12000 * math.sin(2 * math.pi * i / period)) for i in range(frames))
-        out.writeframes(b"".join(struct.pack("<hh", s, s) for s in samples))
-PY
-printf '[Mix]\nVersion=1\n\n[Layer1]\nSound=Low.wav\nVolume=100\n\n[Layer2]\nSound=High.wav\nVolume=50\n' >"$mixes/Night.mix"
 write_settings StartStopState=ON Option=Infinite Combo1=5 Style=Night Volume=100
-
-# apart [FROM_BYTE]: how many dB the low tone (441 Hz) stands above the high one (1102.5 Hz) in the capture's last
-# second, by the Goertzel filter; with FROM_BYTE, after how many ms of audio from that point of the capture the two
-# first stand less than 3 dB apart, in blocks of 10 ms that carry the low tone at half its level before or more (the
-# silence of a restart tells nothing).
-apart() {
-    python3 - "$CAPTURE" "$@" <<'PY'
-import math, struct, sys
-data = open(sys.argv[1], "rb").read()
-frames = len(data) // 4
-def amplitude(first, count, hz):
-    left = struct.unpack_from(f"<{2 * count}h", data, first * 4)[0::2]
-    k = 2 * math.cos(2 * math.pi * hz / 44100)
-    a = b = 0.0
-    for x in left:
-        a, b = x + k * a - b, a
-    return math.sqrt(max(a * a + b * b - k * a * b, 1e-9)) / count
-def db(first, count):
-    return 20 * math.log10(amplitude(first, count, 441) / amplitude(first, count, 1102.5))
-if len(sys.argv) < 3:
-    print(f"{db(frames - 44100, 44100):.2f}")
-else:
-    start = int(sys.argv[2]) // 4
-    level = amplitude(start - 4410, 4410, 441)
-    block = next(n for n in range(0, (frames - start) // 441)
-                 if amplitude(start + n * 441, 441, 441) > level / 2 and db(start + n * 441, 441) < 3)
-    print(block * 10)
-PY
-}
 
 # somnivox_command OPTION...: the program run as a command, which the running one carries out.
 somnivox_command() {
@@ -73,7 +30,7 @@ sound_arrives() {
 }
 wait_until 30 sound_arrives || fail "the mix is not heard on the null sink"
 sleep 3
-apart=$(apart)
+apart=$(tones_apart)
 log "the mix's layers are $apart dB apart"
 awk -v d="$apart" 'BEGIN { exit !(d > 5 && d < 7) }' || fail "the layers at 100 and 50 are $apart dB apart, not 6"
 pass "a mix plays its layers together at their volumes on the server"
@@ -105,7 +62,7 @@ sleep 1
 before=$(stat -c %s "$CAPTURE")
 xdotool key End
 sleep 1.5
-heard_after=$(apart "$before")
+heard_after=$(tones_apart "$before")
 log "the slider's change is heard after $heard_after ms of audio"
 # What the server holds is dropped after a ramp down of 70 ms, and the stream starts afresh from the feed.
 [ "$heard_after" -le 300 ] || fail "the slider's change was heard after $heard_after ms of audio, not within 300"
@@ -125,7 +82,7 @@ for option in "--style Dusk" --turn-off --turn-on; do
     somnivox_command $option >/dev/null || fail "somnivox $option failed"
 done
 sleep 3
-apart=$(apart)
+apart=$(tones_apart)
 log "the saved mix's layers are $apart dB apart"
 awk -v d="$apart" 'BEGIN { exit !(d > -1 && d < 1) }' || fail "the layers at 100 and 100 are $apart dB apart, not 0"
 pass "the mix made in the mixer window is heard at its volumes"
