@@ -470,7 +470,7 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
     <message>
         <source>&amp;2 Hours</source>
-        <translation>&amp;ساعتان</translation>
+        <translation>سا&amp;عتان</translation>
     </message>
     <message>
         <source>&amp;Add 15 Minutes</source>
@@ -478,7 +478,7 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
     <message>
         <source>&amp;Even Loudness</source>
-        <translation>توحيد &amp;مستوى الصوت</translation>
+        <translation>توحيد مستوى ال&amp;صوت</translation>
     </message>
     <message>
         <source>A&amp;dd Sound...</source>
@@ -490,7 +490,7 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>إ&amp;نهاء</translation>
+        <translation>إن&amp;هاء</translation>
     </message>
     <message>
         <source>&amp;Turn Off</source>

@@ -486,7 +486,7 @@ Klicken Sie auf das blaue „V“-Symbol (V für Vantrelle), um die Software zur
     </message>
     <message>
         <source>S&amp;how Somnivox Noise Player</source>
-        <translation>Somnivox Noise Player &amp;anzeigen</translation>
+        <translation>Somnivox Noise Player an&amp;zeigen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>

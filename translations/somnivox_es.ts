@@ -490,7 +490,7 @@ Haga clic en el icono azul «V» (V de Vantrelle) para volver a abrirlo.</transl
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Sal&amp;ir</translation>
     </message>
     <message>
         <source>&amp;Turn Off</source>

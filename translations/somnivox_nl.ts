@@ -462,7 +462,7 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     </message>
     <message>
         <source>1 &amp;Hour</source>
-        <translation>1 &amp;uur</translation>
+        <translation>1 uu&amp;r</translation>
     </message>
     <message>
         <source>&amp;90 Minutes</source>
@@ -510,7 +510,7 @@ Klik op het blauwe ‘V’-pictogram (V van Vantrelle) om het programma terug te
     </message>
     <message>
         <source>&amp;Output</source>
-        <translation>&amp;Uitvoer</translation>
+        <translation>Uit&amp;voer</translation>
     </message>
     <message>
         <source>System &amp;Default</source>

@@ -510,7 +510,7 @@ Kliknij niebieską ikonę „V” (V jak Vantrelle), aby przywrócić program.</
     </message>
     <message>
         <source>&amp;Output</source>
-        <translation>&amp;Wyjście</translation>
+        <translation>Wyj&amp;ście</translation>
     </message>
     <message>
         <source>System &amp;Default</source>

@@ -510,7 +510,7 @@ Click on the blue &apos;V&apos; icon (V for Vantrelle) to bring the software bac
     </message>
     <message>
         <source>&amp;Output</source>
-        <translation>&amp;Вывод</translation>
+        <translation>Выво&amp;д</translation>
     </message>
     <message>
         <source>System &amp;Default</source>

@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "generatednoise.h"
 #include "translations.h"
+#include "traymenu.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -116,6 +117,33 @@ private Q_SLOTS:
         }
         for (const auto &[context, source] : program - translated) {
             QFAIL(qPrintable(context + u": "_s + source + u" is not in the catalogue"_s));
+        }
+    }
+
+    // A key pressed in an open menu chooses one item only: the items of each menu take letters of their own.
+    void trayMenu_givesEachItemItsOwnKey_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << u"C"_s;
+        for (const QString &language : Translations::available()) {
+            QTest::newRow(qPrintable(language)) << language;
+        }
+    }
+    void trayMenu_givesEachItemItsOwnKey() {
+        QFETCH(QString, language);
+        const Translations translations{QLocale(language)};
+        const TrayMenu menu;
+        for (const int parent : {int(TrayMenu::Root), int(TrayMenu::SleepTimer), int(TrayMenu::Output)}) {
+            QHash<QString, QString> taken;
+            for (const TrayMenu::Item &item : menu.children(parent)) {
+                const QRegularExpressionMatch key = QRegularExpression(u"&([^&\\s])"_s).match(item.label);
+                if (!key.hasMatch()) {
+                    continue;
+                }
+                const QString letter = key.captured(1).toLower();
+                QVERIFY2(!taken.contains(letter),
+                         qPrintable(item.label + u" takes the key of "_s + taken.value(letter)));
+                taken.insert(letter, item.label);
+            }
         }
     }
 
