@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Wakeups while looping noise through a sound server: the program playing its stored on state (White Noise,
-# Infinite) against `gst-launch-1.0 audiotestsrc wave=white-noise ! pulsesink` and `mpv --loop-file` on the same
+# Wakeups while looping noise through a sound server: the program playing its stored on state (Brown Noise,
+# Infinite; then a mix of four layers: the three generated noises and a file of the user's) against `gst-launch-1.0 audiotestsrc wave=white-noise ! pulsesink` and `mpv --loop-file` on the same
 # file, each alone on a private PulseAudio with a null sink, then on a private PipeWire with its pulse server where
 # that starts. A wakeup is a context switch (voluntary and involuntary) of any thread, read from
 # /proc/PID/task/*/status over SECONDS after a 3 s settling; the server's are counted over the same time, and once
@@ -17,6 +17,18 @@ seconds=${2:-20}
 source "$(dirname "$0")/private-pulse.sh"
 private_session "${1:?usage: $0 BUILD_DIR [SECONDS]}" "StartStopState=ON Option=Infinite Combo1=0 Volume=50" \
     pulseaudio pactl
+
+# A mix of four layers, each looping on its own length.
+mkdir -p "$HOME/.local/share/somnivox/sounds" "$HOME/.local/share/somnivox/mixes"
+cp "$noise" "$HOME/.local/share/somnivox/sounds/Loop.mp3"
+printf '[Mix]\nVersion=1\n[Layer1]\nSound=%s\nVolume=%s\n[Layer2]\nSound=%s\nVolume=%s\n[Layer3]\nSound=%s\nVolume=%s\n' \
+    "Brown Noise" 100 "Pink Noise" 60 "White Noise" 30 >"$HOME/.local/share/somnivox/mixes/Four.mix"
+printf '[Layer4]\nSound=Loop\nVolume=50\n' >>"$HOME/.local/share/somnivox/mixes/Four.mix"
+# plays STYLE: the program's stored state plays STYLE from its start.
+plays() {
+    printf '%s\n' '[Somnivox%20Noise%20Player]' StartStopState=ON Option=Infinite Volume=50 "Style=$1" \
+        >"$XDG_CONFIG_HOME/Vantrelle.ini"
+}
 
 # Context switches of every thread of the given processes.
 switches() {
@@ -100,7 +112,11 @@ EOF
 peers() {
     local server=$1
     measure "  nothing playing" "$server"
+    plays "Brown Noise"
     measure "  somnivox" "$server" "$build/somnivox"
+    plays Four
+    measure "  somnivox, a mix of four layers" "$server" "$build/somnivox"
+    plays "Brown Noise"
     measure "  gst-launch-1.0 ... ! pulsesink" "$server" gst-launch-1.0 -q audiotestsrc wave=white-noise volume=0.5 \
         ! audio/x-raw,rate=44100,channels=2 ! audioconvert ! pulsesink
     if command -v mpv >/dev/null; then
