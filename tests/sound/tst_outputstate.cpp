@@ -52,7 +52,7 @@ Q_DECLARE_METATYPE(Row)
 void TestOutputState::handle_everyEventInEveryState_movesAsTheTableSaysOrIsRefused_data() {
     QTest::addColumn<State>("from");
     QTest::addColumn<Row>("next");
-    using enum State;
+    using enum OutputState::State;
     // Start, StartSucceeded, StartFailed, Drop, Restart, Stop, Halt, Discard.
     QTest::newRow("closed") << Closed << Row{Starting, No, No, No, No, No, Closed, Closed};
     QTest::newRow("starting") << Starting
