@@ -14,13 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// How much audio a pulse sink's server asks for at a time, and how much it holds ahead. A noise loop needs no low
-// latency: asked for a second at a time, the program and the server each wake some 8 times a second instead of
-// some 350 at the default 10 ms. The server keeps its own wakeups few only while it holds at least three requests'
-// worth: at two it wakes some 2000 times a second.
-constexpr gint64 LatencyTimeUs = 1000000;
-constexpr gint64 BufferTimeUs = 4000000;
-
 // What every pipeline plays through: the source and the conversion. The pulse sink's plugin comes when the
 // default output is first asked for.
 constexpr std::array PipelinePlugins{"coreelements", "app", "audioconvert"};
@@ -168,7 +161,7 @@ void nameStream(GstElement *sink) {
         // change of pitch heard at once.
         if (g_object_class_find_property(type, "latency-time") &&
             g_object_class_find_property(type, "stream-properties")) {
-            g_object_set(element, "buffer-time", BufferTimeUs, "latency-time", LatencyTimeUs, nullptr);
+            g_object_set(element, "buffer-time", ServerHoldsUs, "latency-time", ServerRequestUs, nullptr);
         }
     });
 }

@@ -28,13 +28,20 @@ Q_LOGGING_CATEGORY(lcPlayer, "somnivox.player")
 
 constexpr double MinRate = 0.1;
 constexpr double MaxRate = 50.0;
-// The ramp that ends a stopped sound on a sink with a volume of its own, in steps of that volume, falling steeply
-// first. A sound server applies a volume to a block of some 10 ms at a time, so each step lasts that long; the stream
-// goes only once its silence is being played, lest it end in a cut.
-constexpr int EndRampSteps = 5;
-constexpr std::chrono::milliseconds EndRampStep{10};
-constexpr std::chrono::milliseconds EndRampHold{30};
-constexpr std::chrono::milliseconds StreamRampLength = EndRampStep * (EndRampSteps - 1) + EndRampHold;
+// The ramps that end a stopped sound, and what the server holds when it is dropped, on a sink with a volume of its
+// own, in steps of that volume, falling steeply first. A sound server applies a volume to a block of some 10 ms at a
+// time, so each step lasts that long; the stream goes only once its silence is being played, lest it end in a cut.
+// A drop goes on at once with the same sound, so its ramp is short: a change made in the mixer is heard within
+// 100 ms.
+struct StreamRamp {
+    int steps;
+    std::chrono::milliseconds step;
+    std::chrono::milliseconds hold;
+
+    std::chrono::milliseconds length() const { return step * (steps - 1) + hold; }
+};
+constexpr StreamRamp EndRamp{.steps = 5, .step = std::chrono::milliseconds(10), .hold = std::chrono::milliseconds(30)};
+constexpr StreamRamp DropRamp{.steps = 3, .step = std::chrono::milliseconds(10), .hold = std::chrono::milliseconds(10)};
 // How long a stopped sound may take to play out its ramp before the output is released anyway.
 constexpr int EndGraceMs = 2000;
 // The rise of a mix started afresh with other layers: short, yet no click.
@@ -148,9 +155,9 @@ void GstPlayer::fadeOutAlong(std::chrono::milliseconds duration, bool byDecibels
     if (frames >= 0 || !heldByServer()) {
         m_pipeline->order({.frames = std::max<qint64>(frames, 0), .byDecibels = byDecibels});
         m_fadeEnd = end;
-    } else if (!m_fadeEnd || end + StreamRampLength < *m_fadeEnd) {
+    } else if (!m_fadeEnd || end + DropRamp.length() < *m_fadeEnd) {
         // The end asked for falls within what the server holds: the fall starts afresh from what is heard.
-        dropHeldAudio({.frames = framesIn(std::max(duration - StreamRampLength, std::chrono::milliseconds(0))),
+        dropHeldAudio({.frames = framesIn(std::max(duration - DropRamp.length(), std::chrono::milliseconds(0))),
                        .byDecibels = byDecibels});
         m_fadeEnd = end;
     }
@@ -233,7 +240,7 @@ void GstPlayer::dropHeldAudio(const FadeOrder &fade) {
     m_dropFade = m_dropFade.then(fade);
     // A ramp under way ends in a restart that takes the latest change.
     if (before == Output::Playing) {
-        rampStreamDown(m_run, 0);
+        rampStreamDown(m_run, 0, false);
     }
 }
 
@@ -314,7 +321,7 @@ void GstPlayer::endInRamp(bool alreadyFalling) {
         if (!m_pipeline->serverAnswers()) {
             finishEnding();
         } else if (!alreadyFalling) {
-            rampStreamDown(run, 0);
+            rampStreamDown(run, 0, true);
         }
     } else {
         // The output plays on until the ramp has been heard; the end of the stream then releases it.
@@ -340,18 +347,21 @@ void GstPlayer::finishEnding() {
     }
 }
 
-void GstPlayer::rampStreamDown(quint64 run, int step) {
+// A drop that turns into a stop halfway keeps falling at its own pace (\a toEnd tells which it started as): the
+// longer ramp would rise again.
+void GstPlayer::rampStreamDown(quint64 run, int step, bool toEnd) {
     const Output output = m_output.state();
     if (run != m_run || (output != Output::Ending && output != Output::Dropping)) {
         return;
     }
-    if (step == EndRampSteps) {
+    const StreamRamp &ramp = toEnd ? EndRamp : DropRamp;
+    if (step == ramp.steps) {
         output == Output::Ending ? finishEnding() : restartOutput();
         return;
     }
-    m_pipeline->setStreamVolume(m_shared->volume / 100.0 * std::pow(double(EndRampSteps - 1 - step) / EndRampSteps, 2));
-    QTimer::singleShot(step + 1 == EndRampSteps ? EndRampHold : EndRampStep, Qt::PreciseTimer, this,
-                       [this, run, step] { rampStreamDown(run, step + 1); });
+    m_pipeline->setStreamVolume(m_shared->volume / 100.0 * std::pow(double(ramp.steps - 1 - step) / ramp.steps, 2));
+    QTimer::singleShot(step + 1 == ramp.steps ? ramp.hold : ramp.step, Qt::PreciseTimer, this,
+                       [this, run, step, toEnd] { rampStreamDown(run, step + 1, toEnd); });
 }
 
 int GstPlayer::playState() const {

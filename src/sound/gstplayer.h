@@ -119,7 +119,7 @@ private:
     bool beginEnding();
     void endInRamp(bool alreadyFalling);
     void finishEnding();
-    void rampStreamDown(quint64 run, int step);
+    void rampStreamDown(quint64 run, int step, bool toEnd);
     void halt();
     void dropPipeline();
     void catchUp();

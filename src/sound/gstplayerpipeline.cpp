@@ -18,23 +18,27 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // How much the feed makes at a time, by the output; the source holds no more than the next buffer. A sound server
-// holds seconds ahead and applies the volume itself, so the feed makes a second at once and sleeps in between; what
-// the server holds is dropped when a change of pitch or a short fade must be heard sooner. A sink that plays each
-// buffer at its time (into a file, or nowhere) has each made just before, so a volume or rate change is heard
-// within one: a fifth of a second. Any other audio sink, which applies the volume from the feed, 80 ms.
-constexpr qsizetype ServerChunkFrames = Mp3Decoder::SampleRate;
+// holds seconds ahead and applies the volume itself, so the feed makes what the server asks for at once and sleeps
+// in between; what the server holds is dropped when a change of pitch or a short fade must be heard sooner. A sink
+// that plays each buffer at its time (into a file, or nowhere) has each made just before, so a volume or rate change
+// is heard within one: a fifth of a second. Any other audio sink, which applies the volume from the feed, 80 ms.
+constexpr qsizetype ServerChunkFrames = GstOutputSink::ServerRequestUs * Mp3Decoder::SampleRate / 1000000;
 constexpr qsizetype PacedChunkFrames = Mp3Decoder::SampleRate / 5;
 constexpr qsizetype ChunkFrames = Mp3Decoder::SampleRate * 80 / 1000;
+// A stream's first buffer, which the output plays as soon as it has it; each next one is at most as long as all
+// before it, so the sound starts at once and the feed stays ahead of the output while the buffers grow.
+constexpr qsizetype FirstFrames = Mp3Decoder::SampleRate / 10;
 // A stream started afresh after what its server held was dropped rises from silence over this.
 constexpr qint64 RiseFrames = Mp3Decoder::SampleRate * 20 / 1000;
 // The ramp that ends a stopped sound, after what is already on its way out: short enough to count as at once, long
 // enough not to click.
 constexpr qsizetype EndRampFrames = Mp3Decoder::SampleRate * 5 / 1000;
-// Once it holds its fill, a sound server asks for its second of audio once a second (measured: 1000 +- 12 ms); until
-// then it takes a few at once and waits some 3 s. One that has settled into the rhythm and then taken none for longer
-// does not answer: what is sent to it meanwhile waits, and when it answers again it plays what it holds first.
+// Once it holds its fill, a sound server asks for a request's worth of audio once a request's length (measured at a
+// second a request: 1000 +- 12 ms); until then it takes several at once. One that has settled into the rhythm and then
+// taken none for longer than a request does not answer: what is sent to it meanwhile waits, and when it answers again
+// it plays what it holds first.
 constexpr std::chrono::milliseconds ServerRhythm{500};
-constexpr std::chrono::milliseconds ServerSilentAfter{1500};
+constexpr std::chrono::microseconds ServerSilentAfter{GstOutputSink::ServerRequestUs * 3 / 2};
 
 guint bytesIn(qsizetype frames) {
     return guint(frames * Mp3Decoder::Channels * qsizetype(sizeof(std::int16_t)));
@@ -263,7 +267,8 @@ void GstPlayerPipeline::push(GstAppSrc *source) {
     }
     // A stopped sound goes on from where it is into a ramp to silence, and ends there.
     const bool last = ending;
-    const qsizetype wanted = last ? EndRampFrames : m_chunkFrames;
+    const qsizetype wanted =
+        last ? EndRampFrames : std::min(m_chunkFrames, std::max(FirstFrames, qsizetype(framesPushed.load())));
     GstBuffer *buffer = gst_buffer_new_allocate(nullptr, bytesIn(wanted), nullptr);
     GstMapInfo map;
     gst_buffer_map(buffer, &map, GST_MAP_WRITE);

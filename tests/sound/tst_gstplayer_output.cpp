@@ -31,6 +31,21 @@ double level(const Pcm &pcm, qsizetype from, qsizetype to) {
     return std::sqrt(sum / double(std::max<qsizetype>(2 * (to - from), 1)));
 }
 
+// What a sound server asks for at a time, which a sink with a volume of its own is fed in one buffer.
+constexpr std::chrono::milliseconds Request{GstOutputSink::ServerRequestUs / 1000};
+
+/// Waits until \a capture grows by a whole request at once: it then holds that much that has not been heard. A
+/// stream's first buffers are shorter.
+bool waitForARequest(const Capture &capture) {
+    const qsizetype requestFrames = qsizetype(Request.count()) * 44100 / 1000;
+    for (qsizetype before = capture.frames(); capture.waitForFrames(before + 1); before = capture.frames()) {
+        if (capture.frames() - before >= requestFrames) {
+            return true;
+        }
+    }
+    return false;
+}
+
 double decibels(double level, double reference) {
     return 20.0 * std::log10(std::max(level, 1e-3) / reference);
 }
@@ -93,8 +108,8 @@ private Q_SLOTS:
     void stop_whileTheOutputStarts_rampsDownAsWell();
     void stop_onAStreamVolume_fallsInStepsToSilence();
     void stop_onAStreamVolumeThatTakesNothing_endsItWithoutSteps();
-    void fadeOut_onASinkASecondAhead_isSilentWhenAsked();
-    void decibelFadeOut_onASinkASecondAhead_fallsEvenly_andCalledOffIsAtFullLevelAgain();
+    void fadeOut_onASinkARequestAhead_isSilentWhenAsked();
+    void decibelFadeOut_onASinkARequestAhead_fallsEvenly_andCalledOffIsAtFullLevelAgain();
 };
 
 void TestGstPlayerOutput::loop_pastTheEnd_goesOnWithTheFirstFrameWithoutAGap() {
@@ -455,15 +470,16 @@ void TestGstPlayerOutput::stop_onAStreamVolume_fallsInStepsToSilence() {
 
 void TestGstPlayerOutput::stop_onAStreamVolumeThatTakesNothing_endsItWithoutSteps() {
     registerSteppedVolume();
-    // A sound server that takes a second of audio when asked, and then stops answering: the output takes a buffer
-    // at once, the next after 3 s, and then none for 2.5 s.
-    qputenv("SOMNIVOX_AUDIO_SINK", "steppedvolume ! identity sleep-time=3000000 ! fakesink");
+    // A sound server that takes its audio when asked, and then stops answering: the output takes a buffer at once,
+    // the next after 6 s, and then none for 5 s, longer than a request.
+    static_assert(GstOutputSink::ServerRequestUs * 3 / 2 < 5000000);
+    qputenv("SOMNIVOX_AUDIO_SINK", "steppedvolume ! identity sleep-time=6000000 ! fakesink");
     GstPlayer player;
     player.setEvenLoudness(false);
     player.setVolume(80);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
-    QTest::qWait(5500);
+    QTest::qWait(11000);
     {
         const std::lock_guard lock(volumesMutex);
         volumesSet.clear();
@@ -477,31 +493,30 @@ void TestGstPlayerOutput::stop_onAStreamVolumeThatTakesNothing_endsItWithoutStep
     QCOMPARE(volumesSet.size(), 0u);
 }
 
-void TestGstPlayerOutput::fadeOut_onASinkASecondAhead_isSilentWhenAsked() {
+void TestGstPlayerOutput::fadeOut_onASinkARequestAhead_isSilentWhenAsked() {
     constexpr qsizetype Second = 44100;
-    // On a sink with a volume of its own the feed makes a second at a time, which the file takes in whole when its
-    // time comes: just after the file grows, the output holds the second that has not yet been heard.
+    // On a sink with a volume of its own the feed makes a server's request at a time, which the file takes in whole
+    // when its time comes: just after the file grows by one, the output holds the request that has not been heard.
     Capture capture("volume");
     GstPlayer player;
     player.setEvenLoudness(false);
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
-    QVERIFY(capture.waitForFrames(1));
-    QVERIFY(capture.waitForFrames(capture.frames() + 1));
+    QVERIFY(waitForARequest(capture));
     const qsizetype asked = capture.frames();
-    player.fadeOut(std::chrono::milliseconds(1500));
+    player.fadeOut(Request + std::chrono::milliseconds(500));
     QVERIFY(capture.waitForFrames(asked + 2 * Second));
     QCOMPARE(player.playState(), Player::Playing);
     player.stop();
 
-    // Silence is heard 1.5 s after the fade was asked for, the second held ahead included.
+    // Silence is heard half a second after the request held ahead, as asked.
     const Pcm output = capture.read(asked + 2 * Second);
     QCOMPARE_GT(level(output, asked, asked + Second / 4), 1000.0);
     QCOMPARE(level(output, asked + Second * 6 / 10, asked + 2 * Second), 0.0);
 }
 
-void TestGstPlayerOutput::decibelFadeOut_onASinkASecondAhead_fallsEvenly_andCalledOffIsAtFullLevelAgain() {
+void TestGstPlayerOutput::decibelFadeOut_onASinkARequestAhead_fallsEvenly_andCalledOffIsAtFullLevelAgain() {
     constexpr qsizetype Second = 44100;
     Capture capture("volume");
     GstPlayer player;
@@ -509,10 +524,9 @@ void TestGstPlayerOutput::decibelFadeOut_onASinkASecondAhead_fallsEvenly_andCall
     player.setVolume(100);
     player.setLoop(true);
     player.setUrl(soundfiles::path(u"noise-loop.mp3"_s), {});
-    QVERIFY(capture.waitForFrames(1));
-    QVERIFY(capture.waitForFrames(capture.frames() + 1));
+    QVERIFY(waitForARequest(capture));
     const qsizetype asked = capture.frames();
-    player.fadeOutByDecibels(std::chrono::seconds(2));
+    player.fadeOutByDecibels(Request + std::chrono::seconds(1));
     QVERIFY(capture.waitForFrames(asked + 2 * Second));
     const qsizetype calledOff = capture.frames();
     player.cancelFadeOut();
@@ -521,7 +535,7 @@ void TestGstPlayerOutput::decibelFadeOut_onASinkASecondAhead_fallsEvenly_andCall
 
     const Pcm output = capture.read(calledOff + 2 * Second);
     const double steady = level(output, asked - Second / 2, asked);
-    // The second held ahead shortens the fall to one: 6 dB each tenth of a second, then silence.
+    // The request held ahead shortens the fall to a second: 6 dB each tenth of a second, then silence.
     const auto tenth = [&](qsizetype from, int n) {
         return decibels(level(output, from + n * Second / 10, from + (n + 1) * Second / 10), steady);
     };
