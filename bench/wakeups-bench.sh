@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Wakeups while looping noise through a sound server: the program playing its stored on state (Brown Noise,
-# Infinite; then a mix of four layers: the three generated noises and a file of the user's) against `gst-launch-1.0 audiotestsrc wave=white-noise ! pulsesink` and `mpv --loop-file` on the same
-# file, each alone on a private PulseAudio with a null sink, then on a private PipeWire with its pulse server where
-# that starts. A wakeup is a context switch (voluntary and involuntary) of any thread, read from
-# /proc/PID/task/*/status over SECONDS after a 3 s settling; the server's are counted over the same time, and once
-# with nothing playing. Prints a table of wakeups per second, with the CPU share of a core each used over that time
-# and the client's peak memory; then how soon a change of the program's stream volume in the mixer is heard on the
-# null sink's monitor, whatever the server holds.
+# Infinite; then a mix of four layers: the three generated noises and a file of the user's) against the whole-program
+# bench's floor (`mpg123 | gst-launch-1.0 ... ! pulsesink` playing the same file), `gst-launch-1.0 audiotestsrc
+# wave=white-noise ! pulsesink` and `mpv --loop-file` on the same file, each alone on a private PulseAudio with a null
+# sink, then on a private PipeWire with its pulse server where that starts. A wakeup is a context switch (voluntary
+# and involuntary) of any thread, read from /proc/PID/task/*/status over SECONDS after a 3 s settling; the server's
+# are counted over the same time, and once with nothing playing. Prints a table of wakeups per second, with the CPU
+# share of a core each used over that time and the client's peak memory; then how soon a change of the program's
+# stream volume in the mixer is heard on the null sink's monitor, whatever the server holds.
 # Usage: bench/wakeups-bench.sh BUILD_DIR [SECONDS]   (default 20; after `cmake --build BUILD_DIR --target somnivox
-# somnivox-engine test_sounds`; needs pulseaudio and pactl, and pipewire, wireplumber, pipewire-pulse, mpv if
+# somnivox-engine test_sounds`; needs pulseaudio and pactl, and mpg123, pipewire, wireplumber, pipewire-pulse, mpv if
 # their rows are wanted)
 set -euo pipefail
 
@@ -56,16 +57,21 @@ measure() {
         done
     fi
     sleep 3
-    local c0=0 s0 c1=0 s1 ct0=0 st0 ct1=0 st1 peak=0
-    [ -z "$client" ] || { c0=$(switches "$client"); ct0=$(ticks "$client"); }
+    local c0=0 s0 c1=0 s1 ct0=0 st0 ct1=0 st1 peak=0 pid
+    # A pipeline of tools is counted whole: the shell that runs it and each of its commands.
+    local counted=$client
+    [ -z "$client" ] || counted="$client $(pgrep -P "$client" | tr "\n" " " || true)"
+    [ -z "$client" ] || { c0=$(switches $counted); ct0=$(ticks $counted); }
     s0=$(switches $server)
     st0=$(ticks $server)
     sleep "$seconds"
-    [ -z "$client" ] || { c1=$(switches "$client"); ct1=$(ticks "$client"); }
+    [ -z "$client" ] || { c1=$(switches $counted); ct1=$(ticks $counted); }
     s1=$(switches $server)
     st1=$(ticks $server)
-    [ -z "$client" ] || peak=$(awk '/^VmHWM:/ { print $2 }' /proc/"$client"/status)
-    [ -z "$client" ] || end "$client"
+    for pid in $counted; do
+        peak=$(awk -v p="$peak" '/^VmHWM:/ { print ($2 > p ? $2 : p) }' /proc/"$pid"/status 2>/dev/null || echo "$peak")
+    done
+    [ -z "$client" ] || { pkill -P "$client" 2>/dev/null || true; end "$client"; }
     awk -v n="$name" -v c="$((c1 - c0))" -v s="$((s1 - s0))" -v t="$seconds" -v alone="${client:+0}" \
         -v cc="$((ct1 - ct0))" -v sc="$((st1 - st0))" -v hz="$(getconf CLK_TCK)" -v peak="$peak" \
         'BEGIN { if (alone == "") printf "%-34s %10s %10.1f %10s %10.2f\n", n, "-", s / t, "-", 100 * sc / hz / t
@@ -117,6 +123,14 @@ peers() {
     plays Four
     measure "  somnivox, a mix of four layers" "$server" "$build/somnivox"
     plays "Brown Noise"
+    # The floor of the whole-program bench, one file decoded and played by the plainest tools, here into the server.
+    if command -v mpg123 >/dev/null; then
+        measure "  mpg123 | gst-launch-1.0 (floor)" "$server" sh -c "mpg123 -q --loop -1 -r 44100 --stereo -e s16 -s '$noise' |
+            gst-launch-1.0 -q fdsrc fd=0 ! rawaudioparse use-sink-caps=false format=pcm pcm-format=s16le \
+            sample-rate=44100 num-channels=2 ! audioconvert ! volume volume=0.5 ! pulsesink"
+    else
+        printf '%-34s %s\n' "  mpg123 | gst-launch-1.0 (floor)" "mpg123 is not installed: skipped"
+    fi
     measure "  gst-launch-1.0 ... ! pulsesink" "$server" gst-launch-1.0 -q audiotestsrc wave=white-noise volume=0.5 \
         ! audio/x-raw,rate=44100,channels=2 ! audioconvert ! pulsesink
     if command -v mpv >/dev/null; then

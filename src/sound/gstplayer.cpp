@@ -41,6 +41,8 @@ struct StreamRamp {
     std::chrono::milliseconds length() const { return step * (steps - 1) + hold; }
 };
 constexpr StreamRamp EndRamp{.steps = 5, .step = std::chrono::milliseconds(10), .hold = std::chrono::milliseconds(30)};
+// The most that a fall may begin late by, held on the server: the fall then starts afresh from what is heard.
+constexpr std::chrono::seconds HeldBeforeAFall{1};
 constexpr StreamRamp DropRamp{.steps = 3, .step = std::chrono::milliseconds(10), .hold = std::chrono::milliseconds(10)};
 // How long a stopped sound may take to play out its ramp before the output is released anyway.
 constexpr int EndGraceMs = 2000;
@@ -149,14 +151,16 @@ void GstPlayer::fadeOutAlong(std::chrono::milliseconds duration, bool byDecibels
         return;
     }
     // The feed runs ahead of what is heard by the audio still queued: the fall is shortened by that much, so that
-    // silence is heard when the caller asked for it.
+    // silence is heard when the caller asked for it. A fall that begins while the server holds seconds would be heard
+    // only once they have played, late and steep: it starts afresh from what is heard instead.
     const auto end = std::chrono::steady_clock::now() + duration;
-    const qint64 frames = framesIn(duration) - m_pipeline->framesQueued();
-    if (frames >= 0 || !heldByServer()) {
+    const qint64 queued = m_pipeline->framesQueued();
+    const qint64 frames = framesIn(duration) - queued;
+    const bool beginsLate = !m_fadeEnd && queued > framesIn(HeldBeforeAFall);
+    if (!heldByServer() || (frames >= 0 && !beginsLate)) {
         m_pipeline->order({.frames = std::max<qint64>(frames, 0), .byDecibels = byDecibels});
         m_fadeEnd = end;
     } else if (!m_fadeEnd || end + DropRamp.length() < *m_fadeEnd) {
-        // The end asked for falls within what the server holds: the fall starts afresh from what is heard.
         dropHeldAudio({.frames = framesIn(std::max(duration - DropRamp.length(), std::chrono::milliseconds(0))),
                        .byDecibels = byDecibels});
         m_fadeEnd = end;
