@@ -11,10 +11,9 @@ namespace GstOutputSink {
 /// The sink for PulseAudio and PipeWire's pulse server.
 inline const QString Pulse = QStringLiteral("pulsesink");
 /// How much audio a sound server asks for at a time, in microseconds, and how much it holds ahead: four requests.
-/// A noise loop needs no low latency: the server asks for its audio once in four seconds, and the program and the
-/// server wake some 3 times a second, against some 8 at a second a request and some 350 at the default 10 ms. The
-/// server keeps its own wakeups few only while it holds at least three requests' worth: at two it wakes some 2000
-/// times a second.
+/// A noise loop needs no low latency: the server asks for audio once in three seconds, and the program wakes some 4
+/// times a second, against some 8 at a second a request and some 350 at the default 10 ms. The server keeps its own
+/// wakeups few only while it holds at least three requests' worth: at two it wakes some 2000 times a second.
 inline constexpr gint64 ServerRequestUs = 3000000;
 inline constexpr gint64 ServerHoldsUs = 4 * ServerRequestUs;
 

@@ -31,8 +31,7 @@ constexpr double MaxRate = 50.0;
 // The ramps that end a stopped sound, and what the server holds when it is dropped, on a sink with a volume of its
 // own, in steps of that volume, falling steeply first. A sound server applies a volume to a block of some 10 ms at a
 // time, so each step lasts that long; the stream goes only once its silence is being played, lest it end in a cut.
-// A drop goes on at once with the same sound, so its ramp is short: a change made in the mixer is heard within
-// 100 ms.
+// A drop goes on at once with the same sound, so its ramp is short: a change of pitch or in the mixer is heard sooner.
 struct StreamRamp {
     int steps;
     std::chrono::milliseconds step;
