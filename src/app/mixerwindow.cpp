@@ -95,6 +95,12 @@ MixerWindow::MixerWindow(Player &player, QString programFolder, std::function<QS
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 }
 
+// The window is closed only once this part of it is gone, and the name's field then loses the keyboard: a name typed
+// there would load a mix into rows already deleted.
+MixerWindow::~MixerWindow() {
+    m_name->disconnect(this);
+}
+
 void MixerWindow::showMixer() {
     relist();
     show();

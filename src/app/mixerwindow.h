@@ -30,7 +30,7 @@ public:
     /// caller's.
     MixerWindow(Player &player, QString programFolder, std::function<QString()> playingStyle,
                 QWidget *parent = nullptr);
-    ~MixerWindow() override = default;
+    ~MixerWindow() override;
 
     /// Lists the styles and mixes afresh and brings the window forward.
     void showMixer();

@@ -155,6 +155,17 @@ cleanup() {
     fi
     stop_process "$WATCHDOG_PID"
     stop_process "$APP_PID"
+    # A program that crashes on its way out (ends by SIGILL, SIGABRT, SIGBUS, SIGFPE or SIGSEGV) fails the scenario.
+    if [ -n "$APP_PID" ]; then
+        wait "$APP_PID" 2>/dev/null
+        local ended=$?
+        case $ended in
+        132 | 134 | 135 | 136 | 139)
+            log "FAIL: the program crashed as it ended (exit status $ended)"
+            status=1
+            ;;
+        esac
+    fi
     local extra
     for extra in "${EXTRA_PIDS[@]}"; do
         stop_process "$extra"
