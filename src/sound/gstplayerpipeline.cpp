@@ -240,6 +240,8 @@ QString GstPlayerPipeline::restart(quint64 newRun, const FadeOrder &fade, const 
     if (!kept) {
         return u"the sound has ended"_s;
     }
+    // What the feed made ahead was made before the change, as what the server held was.
+    kept->dropDecoded();
     kept->fadeIn(RiseFrames);
     pending.applyTo(*kept);
     return start(newRun, std::move(kept), title);

@@ -79,6 +79,11 @@ void PcmFeed::cancelFadeOut() {
     m_fader.cancelFadeOut();
 }
 
+void PcmFeed::dropDecoded() {
+    m_inputUsed = m_inputFrames;
+    m_loop.dropDecoded();
+}
+
 void PcmFeed::setEvenLoudness(bool on) {
     m_evenLoudness = on;
 }

@@ -47,6 +47,10 @@ public:
     void fadeOutByDecibels(qint64 frames);
     /// Full level again from the next frame written, any fade-out called off.
     void cancelFadeOut();
+    /// What has been decoded ahead and not yet written is dropped, so that a change made in the decoder (a mix's
+    /// volumes) is heard from the next frames written; the sound skips ahead by as much, which a rise from silence
+    /// hides.
+    void dropDecoded();
     /// On (the default): the sound plays at its level's gain; off: at its own. A change is heard as a ramp.
     void setEvenLoudness(bool on);
 

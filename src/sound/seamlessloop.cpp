@@ -34,7 +34,8 @@ std::int16_t clamped(double value) {
 } // namespace
 
 SeamlessLoop::SeamlessLoop(std::unique_ptr<Decoder> decoder)
-    : m_decoder(std::make_unique<PassCache>(std::move(decoder))), m_fadeFrames(fadeFrames(m_decoder->sampleRate())),
+    : m_decoder(std::make_unique<PassCache>(std::move(decoder))),
+      m_endless(m_decoder->lengthFrames() == Decoder::Endless), m_fadeFrames(fadeFrames(m_decoder->sampleRate())),
       m_chunk(ChunkFrames * Channels) {}
 
 SeamlessLoop::~SeamlessLoop() = default;
@@ -43,13 +44,20 @@ qsizetype SeamlessLoop::pending() const {
     return static_cast<qsizetype>(m_pending.size() / Channels) - m_pendingStart;
 }
 
+// The last frames of a pass wait until it is known whether the seam changes them.
+qsizetype SeamlessLoop::ready() const {
+    return pending() - (m_passEnded || m_endless ? 0 : m_fadeFrames);
+}
+
+void SeamlessLoop::dropDecoded() {
+    m_pendingStart += std::max<qsizetype>(ready(), 0);
+}
+
 qsizetype SeamlessLoop::read(std::span<std::int16_t> out, bool loop) {
     const auto wanted = static_cast<qsizetype>(out.size() / Channels);
     qsizetype produced = 0;
     while (produced < wanted) {
-        // The last frames of a pass wait until it is known whether the seam changes them.
-        const qsizetype ready = pending() - (m_passEnded ? 0 : m_fadeFrames);
-        if (ready > 0) {
+        if (const qsizetype ready = this->ready(); ready > 0) {
             const qsizetype take = std::min(ready, wanted - produced);
             std::copy_n(m_pending.begin() + m_pendingStart * Channels, take * Channels,
                         out.begin() + produced * Channels);

@@ -34,11 +34,15 @@ public:
     /// Writes stereo frames into \a out and returns the number written, fewer than fit only when the file has ended
     /// with \a loop off. Throws std::runtime_error when the file cannot be decoded or no longer yields any audio.
     qsizetype read(std::span<std::int16_t> out, bool loop);
+    /// Drops what has been decoded ahead and not yet read, but for the frames held back for the seam: a change made
+    /// in the decoder (a mix's volumes) is read from the next frame of a sound that never ends.
+    void dropDecoded();
 
 private:
     using Frame = std::array<std::int16_t, Decoder::Channels>;
 
     qsizetype pending() const;
+    qsizetype ready() const;
     void pull(bool loop);
     void observe(const std::int16_t *frames, qsizetype count);
     void judgeSeam();
@@ -46,6 +50,8 @@ private:
     void startNextPass();
 
     std::unique_ptr<Decoder> m_decoder;
+    // A sound that never ends has no seam to hold its last frames back for.
+    const bool m_endless;
     qsizetype m_fadeFrames;
     std::vector<std::int16_t> m_pending;
     qsizetype m_pendingStart = 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The mixer window on a private PulseAudio, by the keyboard alone: a mix of two tones plays at its volumes; in the
-# window, a slider moved while the mix plays is heard within 300 ms, however much the server holds; the mix saved
+# window, a slider moved while the mix plays is heard within 100 ms, however much the server holds; the mix saved
 # there under a new name is listed and heard at the window's volumes.
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -65,9 +65,10 @@ sleep 1.5
 heard_after=$(tones_apart "$before")
 log "the slider's change is heard after $heard_after ms of audio"
 # What the server holds is dropped after a ramp down of 30 ms, and the stream starts afresh from the feed, heard once
-# the server has its fill.
-[ "$heard_after" -le 300 ] || fail "the slider's change was heard after $heard_after ms of audio, not within 300"
-pass "a slider moved in the mixer window is heard within 300 ms while the mix plays, seconds held on the server"
+# the server has its fill; what the feed made ahead is dropped too. Measured from where the recording stood at the
+# key press, the recorder's own lag is counted in.
+[ "$heard_after" -le 100 ] || fail "the slider's change was heard after $heard_after ms of audio, not within 100"
+pass "a slider moved in the mixer window is heard within 100 ms while the mix plays, seconds held on the server"
 
 xdotool key alt+n ctrl+a
 xdotool type --delay 20 Dusk

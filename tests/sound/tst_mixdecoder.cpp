@@ -1,4 +1,6 @@
 #include "mixdecoder.h"
+#include "mixgains.h"
+#include "pcmfeed.h"
 #include "soundfiles.h"
 
 #include <QTest>
@@ -46,12 +48,12 @@ Pcm periods(int periodFrames, int count, double amplitude) {
 }
 
 // Layers named by the sounds they play, opened from memory.
-MixDecoder mixOf(const QList<std::pair<Pcm, int>> &sounds) {
+std::unique_ptr<MixDecoder> mixOf(const QList<std::pair<Pcm, int>> &sounds) {
     QList<MixSource::Layer> layers;
     for (qsizetype i = 0; i < sounds.size(); ++i) {
         layers << MixSource::Layer{QString::number(i), sounds.at(i).second};
     }
-    return MixDecoder(layers, [sounds](const QString &path) -> std::unique_ptr<Decoder> {
+    return std::make_unique<MixDecoder>(layers, [sounds](const QString &path) -> std::unique_ptr<Decoder> {
         if (path == u"missing"_s) {
             throw std::runtime_error("missing: no such file");
         }
@@ -77,11 +79,11 @@ private Q_SLOTS:
     void layersOfDifferentLengths_loopSampleExactly() {
         const Pcm rain = periods(147, 3, 9000);
         const Pcm fan = periods(200, 5, 12000);
-        MixDecoder alone = mixOf({{rain, 100}});
-        MixDecoder both = mixOf({{rain, 50}, {fan, 30}});
+        const auto alone = mixOf({{rain, 100}});
+        const auto both = mixOf({{rain, 50}, {fan, 30}});
         const qsizetype frames = 20 * soundfiles::frames(fan);
-        const Pcm heardAlone = run(alone, frames);
-        const Pcm heardBoth = run(both, frames);
+        const Pcm heardAlone = run(*alone, frames);
+        const Pcm heardBoth = run(*both, frames);
         for (std::size_t i = 0; i < heardAlone.size(); ++i) {
             // One layer at full volume is the file itself.
             QCOMPARE(heardAlone[i], rain[i % rain.size()]);
@@ -93,8 +95,8 @@ private Q_SLOTS:
     // Two full-scale layers never clip: the sum is turned down, not cut off, and comes back up when it quietens.
     void fullScaleLayers_areLimitedNotClipped() {
         const Pcm loud = periods(100, 441, 32767);
-        MixDecoder mix = mixOf({{loud, 100}, {loud, 100}});
-        const Pcm heard = run(mix, soundfiles::frames(loud));
+        const auto mix = mixOf({{loud, 100}, {loud, 100}});
+        const Pcm heard = run(*mix, soundfiles::frames(loud));
         // After the first peak the gain holds near half, rising a little between peaks: every sample stays a scaled
         // copy of the sum, where a clipped sum would keep its quieter samples whole.
         for (std::size_t i = 200; i < heard.size(); ++i) {
@@ -112,16 +114,16 @@ private Q_SLOTS:
     void changedVolume_isHeardAtTheNextRead_withoutAllocating() {
         const Pcm rain = periods(147, 30, 9000);
         const Pcm fan = periods(200, 20, 12000);
-        MixDecoder mix = mixOf({{rain, 100}, {fan, 40}});
-        QCOMPARE(mix.mixGains()->size(), 2);
+        const auto mix = mixOf({{rain, 100}, {fan, 40}});
+        QCOMPARE(mix->mixGains()->size(), 2);
         Pcm first(2048);
         Pcm ramped(2048);
         Pcm after(2048);
-        QCOMPARE(mix.read(first), 1024);
+        QCOMPARE(mix->read(first), 1024);
         const long before = allocations;
-        mix.mixGains()->setVolumes({20, 90});
-        QCOMPARE(mix.read(ramped), 1024);
-        QCOMPARE(mix.read(after), 1024);
+        mix->mixGains()->setVolumes({20, 90});
+        QCOMPARE(mix->read(ramped), 1024);
+        QCOMPARE(mix->read(after), 1024);
         QCOMPARE(allocations - before, 0L);
         const auto sum = [&](std::size_t frame, float rainGain, float fanGain) {
             return float(rain[frame * 2 % rain.size()]) * rainGain + float(fan[frame * 2 % fan.size()]) * fanGain;
@@ -133,6 +135,36 @@ private Q_SLOTS:
         for (std::size_t frame = 0; frame < 1024; ++frame) {
             QCOMPARE(after[frame * 2], std::int16_t(std::lround(sum(2048 + frame, 0.2F, 0.9F))));
         }
+    }
+
+    // The feed makes audio ahead of what it writes; dropping that, it plays a change of volumes from the decoder's
+    // next block on, as a stream started afresh after a change in the mixer does.
+    void feedDroppingWhatItMadeAhead_playsNewVolumesFromTheNextBlock() {
+        const Pcm rain = periods(147, 30, 9000);
+        const Pcm fan = periods(200, 20, 12000);
+        auto mix = mixOf({{rain, 100}, {fan, 40}});
+        const std::shared_ptr<MixGains> gains = mix->mixGains();
+        PcmFeed feed(std::move(mix), 0, nullptr);
+        Pcm out(2 * 3000);
+        QCOMPARE(feed.fill(out, 1.0, true), 3000);
+        gains->setVolumes({0, 100});
+        feed.dropDecoded();
+        QCOMPARE(feed.fill(out, 1.0, true), 3000);
+        // Past the ramp of one block, the fan alone, whole, from wherever it has got to.
+        const auto fanFrames = soundfiles::frames(fan);
+        const auto fanFrom = [&](qsizetype offset) {
+            for (qsizetype frame = 1024; frame < 3000; ++frame) {
+                if (out[std::size_t(frame * 2)] != fan[std::size_t((offset + frame) % fanFrames * 2)]) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        qsizetype offset = 0;
+        while (offset < fanFrames && !fanFrom(offset)) {
+            ++offset;
+        }
+        QVERIFY2(offset < fanFrames, "the former volumes are still heard");
     }
 
     void layerThatDoesNotPlay_isLeftOut_noneThatPlays_fails() {
