@@ -7,6 +7,7 @@
 
 #include <QtGlobal>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -24,6 +25,9 @@ class PcmFeed {
 
 public:
     static constexpr int SampleRate = 44100;
+    static constexpr qint64 framesIn(std::chrono::milliseconds duration) {
+        return duration.count() * SampleRate / 1000;
+    }
     /// How long a sound that never ends plays when it is not looped (a preview): it then falls to silence over its
     /// last OnceFallFrames and ends, as a file would.
     static constexpr qsizetype OnceFrames = 30 * SampleRate;
