@@ -77,7 +77,8 @@ void GstPlayer::openFile() {
     }
 }
 
-// The file of the present sound has been opened, or has turned out unplayable.
+// The file of the present sound has been opened, or has turned out unplayable. Taken by value: it may be m_opening,
+// which this resets.
 void GstPlayer::takeOpened(std::shared_ptr<DecoderOpening> opening) {
     if (opening != m_opening || !opening->ready()) {
         return;
