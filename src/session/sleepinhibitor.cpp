@@ -83,7 +83,7 @@ void SleepInhibitor::connectInBackground() {
 
 void SleepInhibitor::connected(const QDBusConnection &bus) {
     m_bus = bus;
-    // Any sender: naming logind would have Qt ask the bus for its owner and wait for the answer.
+    // Any sender, sorted in the slot: naming logind would have Qt ask the bus for its owner and wait for the answer.
     m_bus->connect(QString(), LoginPath, LoginManager, u"PrepareForSleep"_s, this, SLOT(prepareForSleep(bool)));
     m_state = State::Awake;
     take();
@@ -101,6 +101,10 @@ void SleepInhibitor::take() {
 
 void SleepInhibitor::answered(QDBusPendingCallWatcher *call) {
     const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *call;
+    // An answer, even a refusal, comes from logind itself; one the bus or the library made up names no connection.
+    if (const QString sender = reply.reply().service(); sender.startsWith(u':')) {
+        m_logind = sender;
+    }
     // The reply's own copy of the descriptor goes with it.
     call->deleteLater();
     const int lock =
@@ -124,6 +128,9 @@ void SleepInhibitor::answered(QDBusPendingCallWatcher *call) {
 }
 
 void SleepInhibitor::prepareForSleep(bool starting) {
+    if (m_logind.isEmpty() || message().service() != m_logind) {
+        return;
+    }
     if (starting) {
         if (m_state == State::Releasing || m_state == State::Asleep) {
             return;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <chrono>
@@ -15,8 +17,9 @@ class QDBusPendingCallWatcher;
 /// program is told to silence itself, and the lock is released once its sound has ended, or after LongestDelay at
 /// the latest; after the resume a new lock is taken and the program is told to play again. Never a lock that blocks
 /// sleep. The bus is reached on a thread of its own and every call waits on nothing: no system bus, no logind, or
-/// one that never answers, costs the program nothing.
-class SleepInhibitor : public QObject {
+/// one that never answers, costs the program nothing. Only logind's own announcements count: the first answer to the
+/// lock names it, and any other process that sends one is not listened to.
+class SleepInhibitor : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SleepInhibitor)
 
@@ -72,6 +75,8 @@ private:
     State m_state = State::Unconnected;
     std::optional<QDBusConnection> m_bus;
     QString m_connectionName;
+    // logind's unique name on the bus, from its answer to the lock; empty until then.
+    QString m_logind;
     int m_lock = -1;
     bool m_refusalLogged = false;
     QTimer m_releaseDeadline;

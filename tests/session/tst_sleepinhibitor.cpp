@@ -4,6 +4,8 @@
 #include "fakes/fakeplayer.h"
 #include "fakes/privatebus.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -42,6 +44,17 @@ private Q_SLOTS:
                                 u"Silences the sound before the computer sleeps"_s, u"delay"_s};
         QCOMPARE(logind.requests, QList<QStringList>{asked});
         QCOMPARE(logind.locksHeld(), 1);
+
+        // Another process on the bus that announces a sleep is not listened to.
+        QDBusConnection impostor = QDBusConnection::connectToBus(bus.address(), u"impostor"_s);
+        QDBusMessage announcement = QDBusMessage::createSignal(
+            u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s, u"PrepareForSleep"_s);
+        announcement << true;
+        QVERIFY(impostor.send(announcement));
+        QTest::qWait(200);
+        QCOMPARE(player.playState(), int(Player::Playing));
+        QVERIFY(inhibitor.holdsLock());
+        QDBusConnection::disconnectFromBus(u"impostor"_s);
 
         logind.prepareForSleep(true);
         QTRY_COMPARE(player.playState(), 0);
