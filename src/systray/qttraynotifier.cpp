@@ -1,5 +1,6 @@
 #include "qttraynotifier.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 
@@ -227,9 +228,14 @@ void QtTrayNotifier::pollAvailability() {
     if (available == m_available) {
         return;
     }
+    const bool showAgain = available && m_added && m_icon && m_icon->isVisible();
+    // Hidden, the icon would take a menu open from it along: it is in its place then, and a later look tells.
+    if (showAgain && QApplication::activePopupWidget() != nullptr) {
+        return;
+    }
     m_available = available;
     restartPoll();
-    if (available && m_added && m_icon && m_icon->isVisible()) {
+    if (showAgain) {
         // Showing again registers the icon with the notification area that has just started.
         m_icon->hide();
         m_icon->show();
