@@ -56,7 +56,7 @@ void GstPlayer::setUrl(const QString &path, std::chrono::milliseconds fadeIn) {
     } else {
         halt();
     }
-    m_path = path;
+    setPath(path);
     m_fadeIn = fadeIn;
     m_level = m_levels.levelOf(path);
     m_mixGains.reset();
@@ -157,8 +157,7 @@ void GstPlayer::setMixLayers(const QString &source) {
     for (const MixSource::Layer &layer : *next) {
         volumes << layer.volume;
     }
-    m_path = source;
-    m_output.setTitle(QFileInfo(m_path).completeBaseName().toUtf8());
+    setPath(source);
     m_mixGains->setVolumes(volumes);
     m_output.dropHeldAudio();
 }
@@ -202,6 +201,12 @@ QString GstPlayer::sinkDescription() const {
     return m_output.sinkDescription();
 }
 
+// The server shows the file's base name as the stream's title.
+void GstPlayer::setPath(const QString &path) {
+    m_path = path;
+    m_output.setTitle(QFileInfo(path).completeBaseName().toUtf8());
+}
+
 // Whatever plays is halted, and a file being opened or waiting to start is given up.
 void GstPlayer::halt() {
     m_output.halt();
@@ -217,12 +222,9 @@ void GstPlayer::catchUp() {
         return;
     }
     try {
-        m_output.setTitle(QFileInfo(m_path).completeBaseName().toUtf8());
         m_output.start(std::make_shared<PcmFeed>(std::move(m_decoder), PcmFeed::framesIn(m_fadeIn), m_level));
     } catch (const std::runtime_error &e) {
-        qCWarning(lcPlayer) << e.what();
-        m_output.endOutage();
-        setState(Undefined);
+        giveUp(e);
     }
 }
 
@@ -232,10 +234,15 @@ void GstPlayer::reopen() {
     try {
         setUrl(path, m_fadeIn);
     } catch (const std::runtime_error &e) {
-        qCWarning(lcPlayer) << e.what();
-        m_output.endOutage();
-        setState(Undefined);
+        giveUp(e);
     }
+}
+
+// The pipeline cannot be built: nothing plays, and no outage is waited out.
+void GstPlayer::giveUp(const std::runtime_error &error) {
+    qCWarning(lcPlayer) << error.what();
+    m_output.endOutage();
+    setState(Undefined);
 }
 
 // The ramp has been heard and the output released: a file given meanwhile starts.

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <memory>
+#include <stdexcept>
 
 class Decoder;
 class MixGains;
@@ -82,11 +83,13 @@ public:
 
 private:
     void setState(int state);
+    void setPath(const QString &path);
     void openFile();
     void takeOpened(std::shared_ptr<DecoderOpening> opening);
     void halt();
     void catchUp();
     void reopen();
+    void giveUp(const std::runtime_error &error);
     void handleSoundEnded();
     void handleLevelKnown(const SourceLevel *level);
 
