@@ -14,6 +14,12 @@ bool awaitsItsPlace(const QRect &geometry) {
     return !geometry.isEmpty() && geometry.topLeft() == QPoint(0, 0);
 }
 
+// Only X11's embedded tray comes and goes unannounced; a watcher on the session bus is followed as it changes, and
+// without one no tray can appear elsewhere.
+bool trayComesUnannounced() {
+    return QGuiApplication::platformName() == QLatin1StringView("xcb");
+}
+
 } // namespace
 
 QtTrayNotifier::QtTrayNotifier(QObject *parent) : TrayNotifier(parent) {
@@ -226,11 +232,13 @@ void QtTrayNotifier::onBalloonTimedOut() {
 void QtTrayNotifier::pollAvailability() {
     const bool available = isAvailable();
     if (available == m_available) {
+        restartPoll();
         return;
     }
     const bool showAgain = available && m_added && m_icon && m_icon->isVisible();
     // Hidden, the icon would take a menu open from it along: it is in its place then, and a later look tells.
     if (showAgain && QApplication::activePopupWidget() != nullptr) {
+        m_availabilityPoll.start(MissingTrayPollMs);
         return;
     }
     m_available = available;
@@ -247,11 +255,13 @@ void QtTrayNotifier::watchAvailability(bool closely) {
     m_watchedClosely = closely;
     // Judge later changes against the tray as it is now, not as the last poll saw it.
     m_available = isAvailable();
-    if (m_added) {
-        restartPoll();
-    }
+    restartPoll();
 }
 
 void QtTrayNotifier::restartPoll() {
+    if (!m_added || !trayComesUnannounced()) {
+        m_availabilityPoll.stop();
+        return;
+    }
     m_availabilityPoll.start(m_available && !m_watchedClosely ? PresentTrayPollMs : MissingTrayPollMs);
 }

@@ -20,7 +20,7 @@
 /// StatusNotifierItem), that activation is the whole click. Qt's icon shows a balloon only once the tray has given it
 /// its place, so that the balloon points at the icon. A balloon's end is reported when it is clicked or when its
 /// display time has run out. While the icon is added, the presence of a notification area is watched so that the
-/// icon reappears when one starts later.
+/// icon reappears when one starts later: on the bus as it changes, on X11 by looking now and then.
 class QtTrayNotifier : public TrayNotifier {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QtTrayNotifier)
@@ -31,7 +31,7 @@ public:
     /// How often a balloon looks for the icon's place, and how long it waits for it at most.
     static constexpr int PlacementPollMs = 50;
     static constexpr int PlacementWaitMs = 3000;
-    /// How often the tray is looked for while there is none or something depends on it, and how often it is
+    /// How often an X11 tray is looked for while there is none or something depends on it, and how often it is
     /// checked otherwise: an idle program should hardly ever wake up.
     static constexpr int MissingTrayPollMs = 2000;
     static constexpr int PresentTrayPollMs = 30000;

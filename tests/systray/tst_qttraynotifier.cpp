@@ -7,6 +7,22 @@
 using namespace Qt::StringLiterals;
 using namespace TrayNotify;
 
+namespace {
+
+// Counts the timers that fire anywhere in the program.
+class TimerEvents : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        count += event->type() == QEvent::Timer ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 class QtTrayNotifierTest : public QObject {
     Q_OBJECT
 
@@ -24,6 +40,18 @@ private Q_SLOTS:
         notifier.removeTrayIcon(0);
         notifier.removeTrayIcon(0);
         QVERIFY(notifications.isEmpty());
+    }
+
+    void offscreen_anIconWatchedForItsTray_neverWakesToLookForOne() {
+        // As on Wayland, a tray could only come through a watcher on the session bus, which tells when it does.
+        QtTrayNotifier notifier;
+        QIcon icon(QPixmap(16, 16));
+        notifier.addTrayIcon(0, u"Tip"_s, &icon);
+        notifier.watchAvailability(true);
+        TimerEvents timers;
+        QCoreApplication::instance()->installEventFilter(&timers);
+        QTest::qWait(QtTrayNotifier::MissingTrayPollMs + 300);
+        QCOMPARE(timers.count, 0);
     }
 
     void balloon_reportsItsTimeOut() {
