@@ -4,8 +4,10 @@
 # bench's floor (`mpg123 | gst-launch-1.0 ... ! pulsesink` playing the same file), `gst-launch-1.0 audiotestsrc
 # wave=white-noise ! pulsesink` and `mpv --loop-file` on the same file, each alone on a private PulseAudio with a null
 # sink, then on a private PipeWire with its pulse server where that starts. A wakeup is a context switch (voluntary
-# and involuntary) of any thread, read from /proc/PID/task/*/status over SECONDS after a 3 s settling; the server's
-# are counted over the same time, and once with nothing playing. Prints a table of wakeups per second, with the CPU
+# and involuntary) of any thread, read from /proc/PID/task/*/status over SECONDS after a 3 s settling; the client's
+# involuntary ones (preempted while running, as when a write to the server's socket wakes the server on the same core)
+# are also shown alone. The server's are counted over the same time, and once with nothing playing. Prints a table of
+# wakeups per second, with the CPU
 # share of a core each used over that time and the client's peak memory; then how soon a change of the program's
 # stream volume in the mixer is heard on the null sink's monitor, whatever the server holds.
 # Usage: bench/wakeups-bench.sh BUILD_DIR [SECONDS]   (default 20; after `cmake --build BUILD_DIR --target somnivox
@@ -31,11 +33,13 @@ plays() {
         >"$XDG_CONFIG_HOME/Vantrelle.ini"
 }
 
-# Context switches of every thread of the given processes.
+# Context switches of every thread of the given processes; with KIND "nonvoluntary", only the preemptions.
 switches() {
+    local kind='(voluntary|nonvoluntary)'
+    [ "$1" != nonvoluntary ] || { kind=nonvoluntary; shift; }
     local pid
     for pid in "$@"; do cat /proc/"$pid"/task/*/status 2>/dev/null; done |
-        awk '/^(voluntary|nonvoluntary)_ctxt_switches:/ { s += $2 } END { print s + 0 }'
+        awk -v k="^${kind}_ctxt_switches:" '$0 ~ k { s += $2 } END { print s + 0 }'
 }
 # CPU ticks (user and system) of the given processes.
 ticks() {
@@ -57,26 +61,26 @@ measure() {
         done
     fi
     sleep 3
-    local c0=0 s0 c1=0 s1 ct0=0 st0 ct1=0 st1 peak=0 pid
+    local c0=0 s0 c1=0 s1 p0=0 p1=0 ct0=0 st0 ct1=0 st1 peak=0 pid
     # A pipeline of tools is counted whole: the shell that runs it and each of its commands.
     local counted=$client
     [ -z "$client" ] || counted="$client $(pgrep -P "$client" | tr "\n" " " || true)"
-    [ -z "$client" ] || { c0=$(switches $counted); ct0=$(ticks $counted); }
+    [ -z "$client" ] || { c0=$(switches $counted); p0=$(switches nonvoluntary $counted); ct0=$(ticks $counted); }
     s0=$(switches $server)
     st0=$(ticks $server)
     sleep "$seconds"
-    [ -z "$client" ] || { c1=$(switches $counted); ct1=$(ticks $counted); }
+    [ -z "$client" ] || { c1=$(switches $counted); p1=$(switches nonvoluntary $counted); ct1=$(ticks $counted); }
     s1=$(switches $server)
     st1=$(ticks $server)
     for pid in $counted; do
         peak=$(awk -v p="$peak" '/^VmHWM:/ { print ($2 > p ? $2 : p) }' /proc/"$pid"/status 2>/dev/null || echo "$peak")
     done
     [ -z "$client" ] || { pkill -P "$client" 2>/dev/null || true; end "$client"; }
-    awk -v n="$name" -v c="$((c1 - c0))" -v s="$((s1 - s0))" -v t="$seconds" -v alone="${client:+0}" \
-        -v cc="$((ct1 - ct0))" -v sc="$((st1 - st0))" -v hz="$(getconf CLK_TCK)" -v peak="$peak" \
-        'BEGIN { if (alone == "") printf "%-34s %10s %10.1f %10s %10.2f\n", n, "-", s / t, "-", 100 * sc / hz / t
-                 else printf "%-34s %10.1f %10.1f %10.2f %10.2f %10.1f\n", n, c / t, s / t, 100 * cc / hz / t,
-                                 100 * sc / hz / t, peak / 1024 }'
+    awk -v n="$name" -v c="$((c1 - c0))" -v p="$((p1 - p0))" -v s="$((s1 - s0))" -v t="$seconds" \
+        -v alone="${client:+0}" -v cc="$((ct1 - ct0))" -v sc="$((st1 - st0))" -v hz="$(getconf CLK_TCK)" -v peak="$peak" \
+        'BEGIN { if (alone == "") printf "%-34s %10s %10s %10.1f %10s %10.2f\n", n, "-", "-", s / t, "-", 100 * sc / hz / t
+                 else printf "%-34s %10.1f %10.1f %10.1f %10.2f %10.2f %10.1f\n", n, c / t, p / t, s / t,
+                                 100 * cc / hz / t, 100 * sc / hz / t, peak / 1024 }'
 }
 
 # The program plays; the mixer turns its stream down to 10% (pactl, as a desktop's mixer does); the time until the
@@ -145,8 +149,9 @@ peers() {
     fi
 }
 
-echo "Wakeups per second (context switches, all threads) over $seconds s of looping; CPU in % of one core"
-printf '%-34s %10s %10s %10s %10s %10s\n' "" "client" "server" "client CPU" "server CPU" "client MB"
+echo "Wakeups per second (context switches, all threads) over $seconds s of looping, and of the client's those where"
+echo "it was preempted (still running, so no wakeup from sleep); CPU in % of one core"
+printf '%-34s %10s %10s %10s %10s %10s %10s\n' "" "client" "preempted" "server" "client CPU" "server CPU" "client MB"
 
 echo "PulseAudio $(pulseaudio --version | awk '{ print $2 }'), null sink"
 start_pulse
