@@ -49,7 +49,7 @@ AppAssembly::AppAssembly(const QString &programFolder)
       m_sleepFade(m_sleepTimer, m_player,
                   {[this] { return m_form.isTurnedOn(); }, [this] { return isTimed(); },
                    [this] { return insideWindow(); }, [this] { m_form.PushButton2_Click(); },
-                   [this](bool run) { m_form.timer1()->setEnabled(run && m_form.isTurnedOn()); }}),
+                   [this](bool run) { m_form.holdSchedule(!run); }}),
       m_sleepInhibitor({[this] { silenceForSleep(); }, [this] { return m_player.isEnding(); }, [this] { wake(); }}),
       // Quitting also ends the loop of a message box the window closed from, and any box opened after it.
       m_end(m_player, [] { QCoreApplication::exit(0); }) {

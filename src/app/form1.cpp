@@ -535,10 +535,10 @@ void Form1::PushButton1_Click() {
         trap.step(120, [this] { Timer1->setEnabled(false); });
         trap.step(122, [this] { Timer2->setEnabled(false); });
         trap.step(124, [&] { player.stop(); });
-        // Stopping a preview while the program is on resumes the on state.
+        // Stopping a preview while the program is on resumes the on state, unless the window is held silent.
         if (trap.test(126, [this] { return PushButton2->text() == TurnOff(); })) {
             trap.step(128, [&] { player.setLoop(true); });
-            trap.step(130, [this] { Timer1->setEnabled(true); });
+            trap.step(130, [this] { Timer1->setEnabled(!m_scheduleHeld); });
             checkScheduleNow();
         }
     }
@@ -557,9 +557,14 @@ void Form1::Timer2_Timer() {
     endPreview();
     if (PushButton2->text() == TurnOff()) {
         m_services.player.setLoop(true);
-        Timer1->setEnabled(true);
+        Timer1->setEnabled(!m_scheduleHeld);
         checkScheduleNow();
     }
+}
+
+void Form1::holdSchedule(bool held) {
+    m_scheduleHeld = held;
+    Timer1->setEnabled(!held && isTurnedOn());
 }
 
 void Form1::PushButton2_Click() {

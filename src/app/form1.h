@@ -113,6 +113,9 @@ public:
     void showWindow(const QString &activationToken);
     void Form_QueryUnload();
     void Form_Unload();
+    /// Holds the schedule tick off while the daily window is to stay silent, and lets it run again: a preview that
+    /// ends meanwhile leaves the window silent.
+    void holdSchedule(bool held);
 
     AppTimer *timer1() const { return Timer1; }
     AppTimer *timer2() const { return Timer2; }
@@ -161,6 +164,7 @@ private:
     bool m_writeFailureShown = false;
     bool m_minimizedToTray = false;
     bool m_unloaded = false;
+    bool m_scheduleHeld = false;
     QString m_appTitle;
     std::unique_ptr<WindowPointer> m_pointer;
     WarningAfterInput *m_writeWarning = nullptr;

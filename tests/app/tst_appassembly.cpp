@@ -6,6 +6,7 @@
 #include "fakes/privatebus.h"
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDBusConnectionInterface>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -90,6 +91,35 @@ private Q_SLOTS:
         QTRY_VERIFY(!form.isTurnedOn());
         QCOMPARE(form.services().store.ReadSetting(u"StartStopState"_s, QString()), u"OFF"_s);
         QVERIFY(!timer.isRunning());
+    }
+
+    // The timer's end holds the daily window silent: a preview playing then, or started and stopped afterwards, does
+    // not bring the sound back.
+    void sleepTimer_endInTheDailyWindow_staysSilentThroughAPreview() {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "disabled:");
+        qputenv("SOMNIVOX_AUDIO_SINK", "fakesink sync=true");
+        AppAssembly assembly(QStringLiteral(SOMNIVOX_BUILD_DIR));
+        assembly.start();
+        Form1 &form = assembly.form();
+        const QDateTime now = QDateTime::currentDateTime();
+        form.findChild<QDateTimeEdit *>(u"DTPicker1"_s)->setDateTime(now.addSecs(-3600));
+        form.findChild<QDateTimeEdit *>(u"DTPicker2"_s)->setDateTime(now.addSecs(3600));
+        form.findChild<QRadioButton *>(u"Option2"_s)->setChecked(true);
+        form.PushButton2_Click();
+        QTRY_COMPARE(assembly.player().playState(), int(Player::Playing));
+        form.PushButton1_Click();
+        assembly.sleepTimer().set(std::chrono::seconds(1));
+
+        QTRY_VERIFY_WITH_TIMEOUT(assembly.player().playState() != Player::Playing, 5'000);
+        QTest::qWait(500);
+        QVERIFY(assembly.player().playState() != Player::Playing);
+        QVERIFY(form.isTurnedOn());
+        form.PushButton1_Click();
+        QTRY_COMPARE(assembly.player().playState(), int(Player::Playing));
+        form.PushButton1_Click();
+        QTest::qWait(500);
+        QVERIFY(assembly.player().playState() != Player::Playing);
     }
 
     // The end of the session while a start-up message box waits: the program ends there, before its event loop, with
