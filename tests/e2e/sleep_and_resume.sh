@@ -170,7 +170,8 @@ sleep_timer_fades() {
             full /= 20
             for (i = 21; i <= NR; i++) if (!silent[i] && v[i] < full - 3) { start = i; break }
             for (end = NR; end > 0 && silent[end]; end--) {}
-            for (i = start; i + 9 <= end; i += 10) {
+            # The last tenth may hold the cut to silence as well: the seconds are counted before it.
+            for (i = start; i + 9 < end; i += 10) {
                 s = 0
                 for (j = i; j < i + 10; j++) s += v[j]
                 second[++n] = s / 10
