@@ -15,6 +15,16 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+void playOffTheBusIntoAFakeSink() {
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "disabled:");
+    qputenv("SOMNIVOX_AUDIO_SINK", "fakesink sync=true");
+}
+
+} // namespace
+
 class TestAppAssembly : public QObject {
     Q_OBJECT
 
@@ -68,9 +78,7 @@ private Q_SLOTS:
     }
 
     void sleepTimer_cancelledByTurningOffOrAnotherPlayOption_andItsEndTurnsOffAsTheButtonDoes() {
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "disabled:");
-        qputenv("SOMNIVOX_AUDIO_SINK", "fakesink sync=true");
+        playOffTheBusIntoAFakeSink();
         AppAssembly assembly(QStringLiteral(SOMNIVOX_BUILD_DIR));
         assembly.start();
         Form1 &form = assembly.form();
@@ -96,9 +104,7 @@ private Q_SLOTS:
     // The timer's end holds the daily window silent: a preview playing then, or started and stopped afterwards, does
     // not bring the sound back.
     void sleepTimer_endInTheDailyWindow_staysSilentThroughAPreview() {
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "disabled:");
-        qputenv("SOMNIVOX_AUDIO_SINK", "fakesink sync=true");
+        playOffTheBusIntoAFakeSink();
         AppAssembly assembly(QStringLiteral(SOMNIVOX_BUILD_DIR));
         assembly.start();
         Form1 &form = assembly.form();
